@@ -1,0 +1,51 @@
+# Shared build rules of the project's modules, tests and tools.
+
+add_library(zv_warnings INTERFACE)
+target_compile_options(zv_warnings INTERFACE -Wall -Wextra -Wpedantic)
+if(ZV_WERROR)
+  target_compile_options(zv_warnings INTERFACE -Werror)
+endif()
+
+if(ZV_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # The posix MinGW runtime would pull in libwinpthread-1.dll, which Wine does
+  # not find: every DLL and EXE carries its own static copy of the runtime.
+  add_link_options(-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic)
+endif()
+
+find_package(Threads)
+
+# zv_add_module(NAME BUILD_DEFINE <macro> [LINKS ...] [SOURCES ...])
+# A shared module built from SOURCES, or from every .cpp below the calling
+# folder when none are given. BUILD_DEFINE switches its API macro to export.
+function(zv_add_module name)
+  cmake_parse_arguments(ARG "" "BUILD_DEFINE" "LINKS;SOURCES" ${ARGN})
+  if(NOT ARG_SOURCES)
+    file(GLOB_RECURSE ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_library(${name} SHARED ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/include)
+  target_compile_definitions(${name} PRIVATE ${ARG_BUILD_DEFINE})
+  target_link_libraries(${name} PRIVATE zv_warnings ${ARG_LINKS})
+  set_target_properties(${name} PROPERTIES PREFIX "lib")
+  if(WIN32)
+    set_target_properties(${name} PROPERTIES PREFIX "")
+  endif()
+endfunction()
+
+# zv_add_test_program(NAME [LINKS ...])
+# One GoogleTest program from every .cpp below the calling folder, registered
+# with CTest as one test (each program costs a Wine start-up on Windows).
+function(zv_add_test_program name)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${srcs})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE zv_warnings ${ARG_LINKS} GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()

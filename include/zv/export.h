@@ -1,0 +1,16 @@
+// Symbol visibility of the framework's modules. The only header that knows
+// which platform it is built for.
+#pragma once
+
+#if defined(_WIN32)
+#define ZV_EXPORT __declspec(dllexport)
+#define ZV_IMPORT __declspec(dllimport)
+// Interface classes are header-only; their type information is matched by name.
+#define ZV_INTERFACE
+#else
+#define ZV_EXPORT __attribute__((visibility("default")))
+#define ZV_IMPORT __attribute__((visibility("default")))
+// One copy of an interface's type information in the whole process, so that
+// dynamic_cast works across module borders.
+#define ZV_INTERFACE __attribute__((visibility("default")))
+#endif
