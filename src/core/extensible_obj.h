@@ -1,0 +1,57 @@
+// An object with named extension values (extras), an update event channel
+// created on first use, and a nesting update bracket that gathers the
+// changes made inside it into one update event.
+#pragma once
+
+#include <cstdint>
+
+#include "core/basic_obj.h"
+#include "zv/izv_entity.h"
+
+class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
+ public:
+  Tzv_extensible_obj();
+  ~Tzv_extensible_obj() override;
+  Tzv_extensible_obj(Tzv_extensible_obj const&) = delete;
+  Tzv_extensible_obj& operator=(Tzv_extensible_obj const&) = delete;
+
+  virtual void assign(Tzv_basic_obj* other);
+  virtual bool equal(Tzv_basic_obj* other);
+  virtual Tzv_any* get_extra(char const* name);
+  virtual Tzv_table* get_table_extra();
+  virtual void set_table_extra(Tzv_table& table);
+  virtual void set_extra(char const* name, Tzv_any* value);
+  Tzv_event_channel* get_update_event_channel() override;
+  virtual Tzv_update_event* init_update_event();
+  virtual void broadcast_update_event();
+  virtual void broadcast_begin_update_event();
+  virtual void broadcast_end_update_event();
+  virtual void broadcast_update_event(int id);
+  virtual void broadcast_update_event(char const* name);
+  virtual void broadcast_update_event(int id, Tzv_table& queue);
+  virtual void broadcast_update_event(char const* name, Tzv_table& queue);
+  virtual void broadcast_event(int id);
+  virtual void broadcast_event(int id, Tzv_tuple& data);
+  void begin_update() override;
+  void end_update() override;
+
+  // True when at least one update event of `queue` has no details or has
+  // every listed property. Criteria: pairs of a 32-bit code and a value,
+  // closed by -1 with a null value. Code 2: a narrow property name; code 3:
+  // an integer property id; code -1 with a non-null value: a Tzv_any key.
+  static bool find_update(Tzv_table* queue, ...);
+
+  uint32_t get_update_depth() const { return update_depth_; }
+
+ private:
+  template <class AddProp>
+  void broadcast_property(AddProp&& add);
+  template <class AggrProp>
+  void broadcast_aggregated(Tzv_table& queue, AggrProp&& aggr);
+
+  Tzv_table* extras_;
+  Tzv_event_channel* channel_ = nullptr;
+  uint32_t update_depth_ = 0;
+  Tzv_update_event pending_;
+  Tzv_update_event* pending_ptr_ = nullptr;
+};
