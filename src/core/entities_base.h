@@ -1,0 +1,243 @@
+// An entity that holds an ordered list of member entities. Members removed
+// from the list wait in a deferred-destruction list until the collection's
+// end-update event has gone out. Out-of-range or repeated indexes are
+// ignored.
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "core/entity_base.h"
+
+template <class I, class T>
+class Tzv_entities_base : public Tzv_entity_base<I, T> {
+  using Base = Tzv_entity_base<I, T>;
+
+ public:
+  // Members are destroyed by the concrete collection (clear() in its destructor).
+  ~Tzv_entities_base() override = default;
+
+  // Runs the plain end-update broadcast, then destroys the members removed
+  // so far. Also runs for end-update events forwarded from members.
+  void broadcast_end_update_event() override {
+    Base::broadcast_end_update_event();
+    destroy_deferred();
+  }
+
+  bool can_remove() override {
+    return std::all_of(members_.begin(), members_.end(), [](T* m) { return m->can_remove(); });
+  }
+
+  Izv_entity* get_bind_entity(uint32_t i) override { return as_entity(get_entity(i)); }
+  uint32_t get_bind_count() override { return get_count(); }
+
+  void create() override {}
+
+  void clear() override {
+    Tzv_update_guard bracket(this);
+    deferred_.insert(deferred_.end(), members_.begin(), members_.end());
+    members_.clear();
+    Base::active_index_ref() = zv_no_index;
+    Base::set_marked_quietly(false);
+    this->broadcast_update_event(zv_prop_members);
+    this->broadcast_update_event(zv_prop_active);
+  }
+
+  uint32_t get_count() override { return static_cast<uint32_t>(members_.size()); }
+
+  virtual void set_count(uint32_t n) {
+    Tzv_update_guard bracket(this);
+    uint32_t const old = get_count();
+    if (n < old) {
+      deferred_.insert(deferred_.end(), members_.begin() + n, members_.end());
+      members_.resize(n);
+      uint32_t& active = Base::active_index_ref();
+      if (n <= active) {  // also when none is active
+        active = zv_no_index;
+        this->broadcast_update_event(zv_prop_active);
+      }
+    }
+    for (uint32_t i = old; i < n; ++i) adopt(create_entity(), get_count());
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  T* get_entity(uint32_t i) override { return i < members_.size() ? members_[i] : nullptr; }
+  virtual T* get_first() { return members_.empty() ? nullptr : members_.front(); }
+  virtual T* get_last() { return members_.empty() ? nullptr : members_.back(); }
+
+  T* add_entity() override {
+    Tzv_update_guard bracket(this);
+    T* e = create_entity();
+    if (e != nullptr) adopt(e, get_count());
+    this->broadcast_update_event(zv_prop_members);
+    return e;
+  }
+
+  virtual void add_entity_internal(T* e) { insert_entity(get_count(), e); }
+
+  // Inserts before index i; i equal to the count appends.
+  virtual void insert_entity(uint32_t i, T* e) {
+    if (e == nullptr || i > get_count()) return;
+    Tzv_update_guard bracket(this);
+    adopt(e, i);
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  // Takes member i out without destroying it; it keeps its parent.
+  virtual T* extract_entity(uint32_t i) {
+    if (i >= get_count()) return nullptr;
+    Tzv_update_guard bracket(this);
+    T* e = remove_entity_internal(i);
+    this->broadcast_update_event(zv_prop_members);
+    return e;
+  }
+
+  void remove_entity(Izv_entity* e) override {
+    Tzv_update_guard bracket(this);
+    uint32_t const i = get_entity_index(e);
+    if (i != zv_no_index) remove_entity(i);
+  }
+
+  void remove_entity(uint32_t i) override {
+    if (i >= get_count()) return;
+    Tzv_update_guard bracket(this);
+    deferred_.push_back(remove_entity_internal(i));
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  void remove_entity_range(uint32_t n, uint32_t* indices) override {
+    if (indices == nullptr) n = 0;
+    Tzv_update_guard bracket(this);
+    for (uint32_t k = 0; k < n; ++k) take_slot(indices[k]);
+    squeeze();
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  void remove_marked() override {
+    Tzv_update_guard bracket(this);
+    Izv_entity* active = get_active();
+    bool const active_marked = active != nullptr && active->get_marked();
+    for (uint32_t i = 0; i < get_count(); ++i) {
+      if (members_[i]->get_marked()) take_slot(i);
+    }
+    squeeze();
+    set_active(active_marked ? nullptr : active);
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  // The first member, in index order, whose caption is exactly `caption`.
+  T* find_entity(wchar_t const* caption) override {
+    if (caption == nullptr) return nullptr;
+    for (T* m : members_) {
+      Tzv_match_any_wstring_adapter match(caption);
+      m->get_wcaption(match.adapter());
+      if (match.matched()) return m;
+    }
+    return nullptr;
+  }
+
+  // Marks `e` and unmarks every other member; null unmarks all.
+  void set_marked_entity(Izv_entity* e) override {
+    Tzv_update_guard bracket(this);
+    for (uint32_t i = 0; i < get_count(); ++i) {
+      if (T* m = get_entity(i)) m->set_marked(as_entity(m) == e);
+    }
+  }
+
+  void set_marked_entity_index(uint32_t i) override {
+    Tzv_update_guard bracket(this);
+    set_marked_entity(i < get_count() ? as_entity(get_entity(i)) : nullptr);
+  }
+
+  uint32_t get_entity_index(Izv_entity* e) override {
+    if (e == nullptr) return zv_no_index;
+    for (uint32_t i = 0; i < members_.size(); ++i) {
+      if (as_entity(members_[i]) == e) return i;
+    }
+    return zv_no_index;
+  }
+
+  // Moves member `from` to index `to`; the active member stays active.
+  void move(uint32_t from, uint32_t to) override {
+    uint32_t const n = get_count();
+    if (from >= n || to >= n) return;
+    Tzv_update_guard bracket(this);
+    Izv_entity* active = get_active();
+    auto const first = members_.begin();
+    if (from < to) {
+      std::rotate(first + from, first + from + 1, first + to + 1);
+    } else if (to < from) {
+      std::rotate(first + to, first + from, first + from + 1);
+    }
+    set_active(active);
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  // Unmarked members before `pos`, then every marked member, then the rest,
+  // each run in its former order.
+  void move_marked(uint32_t pos) override {
+    Tzv_update_guard bracket(this);
+    Izv_entity* active = get_active();
+    std::vector<T*> before, marked, after;
+    for (uint32_t i = 0; i < members_.size(); ++i) {
+      T* m = members_[i];
+      (m->get_marked() ? marked : (i < pos ? before : after)).push_back(m);
+    }
+    members_.clear();
+    for (auto* run : {&before, &marked, &after}) members_.insert(members_.end(), run->begin(), run->end());
+    set_active(active);
+    this->broadcast_update_event(zv_prop_members);
+  }
+
+  // Takes member i out with no bracket and no announcement.
+  virtual T* remove_entity_internal(uint32_t i) {
+    if (i >= get_count()) return nullptr;
+    T* e = members_[i];
+    members_.erase(members_.begin() + i);
+    forget_active(i);
+    return e;
+  }
+
+  virtual T* create_entity() = 0;
+  virtual void destroy_entity(T* e) = 0;
+
+  // Members waiting for destruction (tests, diagnostics).
+  uint32_t get_deferred_count() const { return static_cast<uint32_t>(deferred_.size()); }
+
+ protected:
+  static Izv_entity* as_entity(T* e) { return e; }
+
+  std::vector<T*>& members() { return members_; }
+
+ private:
+  void adopt(T* e, uint32_t i) {
+    if (e == nullptr) return;
+    e->set_parent(this->self());
+    members_.insert(members_.begin() + i, e);
+  }
+
+  // Taking out the active member leaves no active member, unannounced.
+  void forget_active(uint32_t i) {
+    uint32_t& active = Base::active_index_ref();
+    if (active == i) active = zv_no_index;
+  }
+
+  // Sends member i to the deferred list and leaves an empty slot.
+  void take_slot(uint32_t i) {
+    if (i >= members_.size() || members_[i] == nullptr) return;
+    deferred_.push_back(members_[i]);
+    members_[i] = nullptr;
+    forget_active(i);
+  }
+
+  void squeeze() { members_.erase(std::remove(members_.begin(), members_.end(), nullptr), members_.end()); }
+
+  void destroy_deferred() {
+    std::vector<T*> doomed;
+    doomed.swap(deferred_);
+    for (T* e : doomed) destroy_entity(e);
+  }
+
+  std::vector<T*> members_;
+  std::vector<T*> deferred_;
+};
