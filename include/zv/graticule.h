@@ -1,0 +1,92 @@
+// Graticule parameters of a 2D scene: a tree of plain values. The params hold
+// a main and an additional tick set (each with its grid) and a frame; grids
+// and the frame carry a line style. Nothing here announces changes.
+#pragma once
+
+#include "zv/api.h"
+#include "zv/sibling/basic.h"
+
+class Tzv_graticule2d_line;
+class Tzv_graticule2d_grid;
+class Tzv_graticule2d_frame;
+class Tzv_graticule2d_ticks;
+class Tzv_graticule2d_params;
+
+// The handle type under which a scene takes graticule parameters.
+typedef Tzv_graticule2d_params Izv_graticule_params;
+
+extern "C" {
+
+// Lifecycle of each family: create gives the class defaults, destroy accepts
+// null, assign copies every field (font types by value: the destination keeps
+// its own font-type objects), equal compares every field.
+ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_line_create();
+ZV_SCN_2D_API void zv_graticule_line_destroy(Tzv_graticule2d_line* h);
+ZV_SCN_2D_API void zv_graticule_line_assign(Tzv_graticule2d_line* dst, Tzv_graticule2d_line const* src);
+ZV_SCN_2D_API bool zv_graticule_line_equal(Tzv_graticule2d_line const* a, Tzv_graticule2d_line const* b);
+ZV_SCN_2D_API Tzv_graticule2d_grid* zv_graticule_grid_create();
+ZV_SCN_2D_API void zv_graticule_grid_destroy(Tzv_graticule2d_grid* h);
+ZV_SCN_2D_API void zv_graticule_grid_assign(Tzv_graticule2d_grid* dst, Tzv_graticule2d_grid const* src);
+ZV_SCN_2D_API bool zv_graticule_grid_equal(Tzv_graticule2d_grid const* a, Tzv_graticule2d_grid const* b);
+ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_ticks_create();
+ZV_SCN_2D_API void zv_graticule_ticks_destroy(Tzv_graticule2d_ticks* h);
+ZV_SCN_2D_API void zv_graticule_ticks_assign(Tzv_graticule2d_ticks* dst, Tzv_graticule2d_ticks const* src);
+ZV_SCN_2D_API bool zv_graticule_ticks_equal(Tzv_graticule2d_ticks const* a, Tzv_graticule2d_ticks const* b);
+ZV_SCN_2D_API Tzv_graticule2d_frame* zv_graticule_frame_create();
+ZV_SCN_2D_API void zv_graticule_frame_destroy(Tzv_graticule2d_frame* h);
+ZV_SCN_2D_API void zv_graticule_frame_assign(Tzv_graticule2d_frame* dst, Tzv_graticule2d_frame const* src);
+ZV_SCN_2D_API bool zv_graticule_frame_equal(Tzv_graticule2d_frame const* a, Tzv_graticule2d_frame const* b);
+ZV_SCN_2D_API Tzv_graticule2d_params* zv_graticule_params_create();
+ZV_SCN_2D_API void zv_graticule_params_destroy(Tzv_graticule2d_params* h);
+ZV_SCN_2D_API void zv_graticule_params_assign(Tzv_graticule2d_params* dst, Tzv_graticule2d_params const* src);
+ZV_SCN_2D_API bool zv_graticule_params_equal(Tzv_graticule2d_params const* a, Tzv_graticule2d_params const* b);
+
+// Line style: grey 140, width 0.1.
+ZV_SCN_2D_API Tzv_color zv_graticule_line_get_color(Tzv_graticule2d_line const* h);
+ZV_SCN_2D_API void zv_graticule_line_set_color(Tzv_graticule2d_line* h, Tzv_color v);
+ZV_SCN_2D_API double zv_graticule_line_get_width(Tzv_graticule2d_line const* h);
+ZV_SCN_2D_API void zv_graticule_line_set_width(Tzv_graticule2d_line* h, double v);
+
+// Grid and frame: visible, with the default line.
+ZV_SCN_2D_API bool zv_graticule_grid_get_visible(Tzv_graticule2d_grid const* h);
+ZV_SCN_2D_API void zv_graticule_grid_set_visible(Tzv_graticule2d_grid* h, bool v);
+ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_grid_get_line_ptr(Tzv_graticule2d_grid* h);
+ZV_SCN_2D_API bool zv_graticule_frame_get_visible(Tzv_graticule2d_frame const* h);
+ZV_SCN_2D_API void zv_graticule_frame_set_visible(Tzv_graticule2d_frame* h, bool v);
+ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_frame_get_line_ptr(Tzv_graticule2d_frame* h);
+
+// Tick sets. Steps are whole degrees, minutes and seconds, stored as given.
+ZV_SCN_2D_API void zv_graticule_ticks_get_lon_step_dms(Tzv_graticule2d_ticks const* h, int* d, int* m, int* s);
+ZV_SCN_2D_API void zv_graticule_ticks_set_lon_step_dms(Tzv_graticule2d_ticks* h, int d, int m, int s);
+ZV_SCN_2D_API void zv_graticule_ticks_get_lat_step_dms(Tzv_graticule2d_ticks const* h, int* d, int* m, int* s);
+ZV_SCN_2D_API void zv_graticule_ticks_set_lat_step_dms(Tzv_graticule2d_ticks* h, int d, int m, int s);
+ZV_SCN_2D_API int zv_graticule_ticks_get_lon_approx_ndiap(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_lon_approx_ndiap(Tzv_graticule2d_ticks* h, int v);
+ZV_SCN_2D_API int zv_graticule_ticks_get_lat_approx_ndiap(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_lat_approx_ndiap(Tzv_graticule2d_ticks* h, int v);
+ZV_SCN_2D_API bool zv_graticule_ticks_get_fnt_visible(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_visible(Tzv_graticule2d_ticks* h, bool v);
+ZV_SCN_2D_API bool zv_graticule_ticks_get_fnt_short_str(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_short_str(Tzv_graticule2d_ticks* h, bool v);
+ZV_SCN_2D_API double zv_graticule_ticks_get_fnt_size(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_size(Tzv_graticule2d_ticks* h, double v);
+ZV_SCN_2D_API Tzv_color zv_graticule_ticks_get_fnt_clr(Tzv_graticule2d_ticks const* h);
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_clr(Tzv_graticule2d_ticks* h, Tzv_color v);
+ZV_SCN_2D_API Tzv_fnt_type* zv_graticule_ticks_get_fnt_type_ptr(Tzv_graticule2d_ticks* h);
+ZV_SCN_2D_API Tzv_graticule2d_grid* zv_graticule_ticks_get_grid_ptr(Tzv_graticule2d_ticks* h);
+
+// The whole graticule: four flags (all false), the two tick sets and the
+// frame (visible, colour 0, width 0.5).
+ZV_SCN_2D_API bool zv_graticule_params_get_visible(Tzv_graticule2d_params const* h);
+ZV_SCN_2D_API void zv_graticule_params_set_visible(Tzv_graticule2d_params* h, bool v);
+ZV_SCN_2D_API bool zv_graticule_params_get_fixed_step_flag(Tzv_graticule2d_params const* h);
+ZV_SCN_2D_API void zv_graticule_params_set_fixed_step_flag(Tzv_graticule2d_params* h, bool v);
+ZV_SCN_2D_API bool zv_graticule_params_get_addit_flag(Tzv_graticule2d_params const* h);
+ZV_SCN_2D_API void zv_graticule_params_set_addit_flag(Tzv_graticule2d_params* h, bool v);
+ZV_SCN_2D_API bool zv_graticule_params_get_rotate_side_text_flag(Tzv_graticule2d_params const* h);
+ZV_SCN_2D_API void zv_graticule_params_set_rotate_side_text_flag(Tzv_graticule2d_params* h, bool v);
+ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_params_get_main_ticks_ptr(Tzv_graticule2d_params* h);
+ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_params_get_addt_ticks_ptr(Tzv_graticule2d_params* h);
+ZV_SCN_2D_API Tzv_graticule2d_frame* zv_graticule_params_get_frame_ptr(Tzv_graticule2d_params* h);
+
+}  // extern "C"
