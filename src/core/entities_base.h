@@ -108,20 +108,21 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   void remove_entity_range(uint32_t n, uint32_t* indices) override {
     if (indices == nullptr) n = 0;
     Tzv_update_guard bracket(this);
-    for (uint32_t k = 0; k < n; ++k) take_slot(indices[k]);
+    for (uint32_t k = 0; k < n; ++k) take_slot(indices[k], true);
     squeeze();
     this->broadcast_update_event(zv_prop_members);
   }
 
   void remove_marked() override {
     Tzv_update_guard bracket(this);
-    Izv_entity* active = get_active();
+    Izv_entity* active = this->get_active();
     bool const active_marked = active != nullptr && active->get_marked();
+    // The active index is kept here, so set_active below sees the change.
     for (uint32_t i = 0; i < get_count(); ++i) {
-      if (members_[i]->get_marked()) take_slot(i);
+      if (members_[i]->get_marked()) take_slot(i, false);
     }
     squeeze();
-    set_active(active_marked ? nullptr : active);
+    this->set_active(active_marked ? nullptr : active);
     this->broadcast_update_event(zv_prop_members);
   }
 
@@ -162,14 +163,14 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     uint32_t const n = get_count();
     if (from >= n || to >= n) return;
     Tzv_update_guard bracket(this);
-    Izv_entity* active = get_active();
+    Izv_entity* active = this->get_active();
     auto const first = members_.begin();
     if (from < to) {
       std::rotate(first + from, first + from + 1, first + to + 1);
     } else if (to < from) {
       std::rotate(first + to, first + from, first + from + 1);
     }
-    set_active(active);
+    this->set_active(active);
     this->broadcast_update_event(zv_prop_members);
   }
 
@@ -177,7 +178,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // each run in its former order.
   void move_marked(uint32_t pos) override {
     Tzv_update_guard bracket(this);
-    Izv_entity* active = get_active();
+    Izv_entity* active = this->get_active();
     std::vector<T*> before, marked, after;
     for (uint32_t i = 0; i < members_.size(); ++i) {
       T* m = members_[i];
@@ -185,7 +186,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     }
     members_.clear();
     for (auto* run : {&before, &marked, &after}) members_.insert(members_.end(), run->begin(), run->end());
-    set_active(active);
+    this->set_active(active);
     this->broadcast_update_event(zv_prop_members);
   }
 
@@ -223,11 +224,11 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   }
 
   // Sends member i to the deferred list and leaves an empty slot.
-  void take_slot(uint32_t i) {
+  void take_slot(uint32_t i, bool forget) {
     if (i >= members_.size() || members_[i] == nullptr) return;
     deferred_.push_back(members_[i]);
     members_[i] = nullptr;
-    forget_active(i);
+    if (forget) forget_active(i);
   }
 
   void squeeze() { members_.erase(std::remove(members_.begin(), members_.end(), nullptr), members_.end()); }

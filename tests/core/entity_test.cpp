@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "event_recorder.h"
+#include "test_entities.h"
+
+namespace {
+
+std::wstring caption_of(Izv_entity* e) {
+  std::wstring out;
+  Tzv_std_wstring_adapter sink(&out);
+  e->get_wcaption(sink);
+  return out;
+}
+
+TEST(Entity, ChangesAreAnnouncedUnderTheirIds) {
+  Tzv_test_item item;
+  Tzv_event_recorder rec(item.get_update_event_channel());
+  item.set_marked(false);
+  EXPECT_EQ(rec.take(), "");
+  item.set_marked(true);
+  EXPECT_EQ(rec.take(), "B U[5] E");
+  item.set_valid(3);
+  item.set_valid(3);
+  EXPECT_EQ(rec.take(), "B U[4] E");
+  item.set_wcaption(L"A");
+  item.set_wcaption(L"A");  // announced even when equal
+  EXPECT_EQ(rec.take(), "B U[2] E B U[2] E");
+  item.set_group_id(L"g1");
+  item.set_parent(nullptr);
+  EXPECT_EQ(rec.take(), "");
+  EXPECT_EQ(zv_history_manager_get_depth(zv_history_manager_get_instance()), 0);
+}
+
+TEST(Entity, CaptionsConvertThroughTheSystemCodePage) {
+  Tzv_test_item item;
+  item.set_wcaption(L"caf\u00e9");
+  EXPECT_STREQ(item.get_caption(), "caf\xc3\xa9");
+  item.set_caption("\xd0\x96");  // Cyrillic Zhe in UTF-8
+  EXPECT_EQ(caption_of(&item), L"\u0416");
+  item.set_caption(nullptr);
+  EXPECT_EQ(std::wstring(item.get_wcaption()), L"");
+  item.set_wcaption(nullptr);
+  EXPECT_EQ(caption_of(&item), L"");
+}
+
+TEST(Entity, RegistersItsUuidWithTheStorage) {
+  Tzv_uuid_t* other = zv_uuid_create();
+  zv_uuid_generate(other, 0);
+  {
+    Tzv_test_item item;
+    EXPECT_EQ(zv_entity_storage_find_by_uid(item.get_uuid()), &item);
+    item.set_uuid(other);
+    EXPECT_TRUE(zv_uuid_equal(item.get_uuid(), other));
+    EXPECT_EQ(zv_entity_storage_find_by_uid(other), &item);
+    Tzv_test_item second;
+    EXPECT_FALSE(zv_uuid_equal(item.get_uuid(), second.get_uuid()));
+  }
+  EXPECT_EQ(zv_entity_storage_find_by_uid(other), nullptr);
+  zv_uuid_destroy(other);
+}
+
+TEST(Entity, UniqueCaptionsWithinTheParent) {
+  Tzv_test_list list;
+  Tzv_test_item* a = list.add_entity();
+  Tzv_test_item* b = list.add_entity();
+  a->set_wcaption(L"Map");
+  Tzv_event_recorder rec(b->get_update_event_channel());
+  b->set_wcaption(L"Map");  // refused: a bears it
+  EXPECT_EQ(rec.take(), "");
+  EXPECT_EQ(caption_of(b), L"");
+  // b's own caption is no clash, a's is: numbering starts at 0.
+  EXPECT_EQ(b->make_unique_caption(L"Map", L"%ls(%d)"), L"Map(0)");
+  EXPECT_EQ(b->make_unique_caption(L"Other", L"%ls(%d)").substr(0, 5), L"Other");
+  Tzv_test_item orphan;
+  EXPECT_EQ(orphan.make_unique_caption(L"Map", L"%ls(%d)"), L"Map");
+}
+
+TEST(Entity, IndexAndActiveMember) {
+  Tzv_test_item orphan;
+  EXPECT_EQ(orphan.get_index(), 0u);
+  EXPECT_EQ(orphan.get_active(), nullptr);
+
+  Tzv_test_list list;
+  list.set_count(3);
+  EXPECT_EQ(list.get_entity(2)->get_index(), 2u);
+  Tzv_event_recorder rec(list.get_update_event_channel());
+  list.set_active_index(7);  // none was active: nothing to announce
+  EXPECT_EQ(rec.take(), "B E");
+  list.set_active_index(1);
+  EXPECT_EQ(list.get_active(), list.get_entity(1));
+  list.set_active_index(7);
+  EXPECT_EQ(rec.take(), "B U[3] E B U[3] E");
+  EXPECT_EQ(list.get_active_index(), zv_no_index);
+  list.set_active(&orphan);  // not a member
+  EXPECT_EQ(list.get_active(), nullptr);
+  list.set_active(list.get_entity(2));
+  EXPECT_EQ(list.get_active_index(), 2u);
+}
+
+TEST(Entity, RecursiveBracketsCloseMembersInReverseOrder) {
+  std::vector<std::string> log;
+  Tzv_test_list list(&log);
+  list.set_count(3);
+  list.begin_update_recursive();
+  EXPECT_EQ(list.get_update_depth(), 1u);
+  EXPECT_EQ(list.get_entity(2)->get_update_depth(), 1u);
+  list.end_update_recursive();
+  ASSERT_EQ(log.size(), 4u);
+  EXPECT_EQ(log[0], "close item 3");
+  EXPECT_EQ(log[1], "close item 2");
+  EXPECT_EQ(log[2], "close item 1");
+  EXPECT_EQ(log[3], "close list");
+  EXPECT_EQ(list.get_entity(0)->get_update_depth(), 0u);
+}
+
+}  // namespace
