@@ -1,0 +1,54 @@
+// Axes stand-in: four independent axes, deep copy and comparison.
+#include <gtest/gtest.h>
+
+#include "zv/sibling/axis2d.h"
+
+namespace {
+
+TEST(Axes, FourDistinctAxesCopiedAndComparedDeeply) {
+  Tzv_axes_obj* a = zv_axes_create();
+  Tzv_axes_obj* b = zv_axes_create();
+  EXPECT_FALSE(zv_axes_get_visible(a));
+  Tzv_axis_obj* const axes[] = {zv_axes_get_htop(a), zv_axes_get_hbottom(a), zv_axes_get_vleft(a),
+                                zv_axes_get_vright(a)};
+  for (size_t i = 0; i < 4; ++i) {
+    for (size_t j = i + 1; j < 4; ++j) EXPECT_NE(axes[i], axes[j]);
+  }
+  EXPECT_NE(zv_axis_type_get_marks(axes[0]), zv_axis_type_get_adv_marks(axes[0]));
+
+  Tzv_axis_marks_obj* m = zv_axis_type_get_marks(zv_axes_get_vright(a));
+  zv_axis_marks_set_capt_alignment(m, zv_axis_capt_align_end);
+  zv_axis_marks_set_ticks_length_out(m, 4.5);
+  EXPECT_EQ(zv_axis_marks_get_capt_alignment(m), zv_axis_capt_align_end);
+  EXPECT_FALSE(zv_axes_equal(a, b));
+  zv_axes_assign(b, a);
+  EXPECT_TRUE(zv_axes_equal(a, b));
+  EXPECT_EQ(zv_axis_marks_get_ticks_length_out(zv_axis_type_get_marks(zv_axes_get_vright(b))), 4.5);
+
+  zv_axis_lines_set_width(zv_axis_type_get_lines(zv_axes_get_htop(b)), 0.9);
+  EXPECT_FALSE(zv_axes_equal(a, b));
+  zv_axes_assign(b, a);
+  zv_axis_marks_set_grid_color(zv_axis_type_get_adv_marks(zv_axes_get_hbottom(b)), Tzv_color{1, 2, 3, 4});
+  EXPECT_FALSE(zv_axes_equal(a, b));
+  zv_axes_assign(b, a);
+  zv_axis_type_set_visible(zv_axes_get_vleft(b), false);
+  EXPECT_FALSE(zv_axis_type_get_visible(zv_axes_get_vleft(b)));
+  EXPECT_FALSE(zv_axes_equal(a, b));
+  zv_axes_assign(b, a);
+  zv_axes_set_visible(a, true);
+  EXPECT_FALSE(zv_axes_equal(a, b));
+  zv_axes_destroy(a);
+  zv_axes_destroy(b);
+}
+
+TEST(Axes, NullHandlesAreIgnored) {
+  zv_axes_destroy(nullptr);
+  zv_axes_assign(nullptr, nullptr);
+  EXPECT_FALSE(zv_axes_equal(nullptr, nullptr));
+  EXPECT_EQ(zv_axes_get_htop(nullptr), nullptr);
+  EXPECT_EQ(zv_axis_type_get_lines(nullptr), nullptr);
+  zv_axis_marks_set_grid_width(nullptr, 1.0);
+  EXPECT_EQ(zv_axis_marks_get_capt_alignment(nullptr), zv_axis_capt_align_center);
+}
+
+}  // namespace
