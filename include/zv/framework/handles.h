@@ -1,0 +1,33 @@
+// Interface handles: two machine words, the contract and the implementing
+// object. One handle type per interface of the catalogue, plus the generic
+// handle whose contract has the single slot `specialize`.
+#pragma once
+
+#include "zv/framework/catalogue.h"
+
+extern "C" {
+
+struct t_zv_contract;
+
+struct t_zv_interface {
+  t_zv_contract const* contract;
+  void* self;
+};
+
+// Slot 0 of the generic contract: on a match writes the contract and self of
+// the interface named `name` ("zv_<X>_interface_<N>"), else leaves them.
+struct t_zv_contract {
+  void (*specialize)(t_zv_contract const* contract, void* self, char const* name, void** result_contract,
+                     void** result_self);
+};
+
+#define ZV_HANDLE_DECL(X, N, A, ...) \
+  struct t_zv_##X##_contract;        \
+  struct t_zv_##X##_interface {      \
+    t_zv_##X##_contract const* contract; \
+    void* self;                      \
+  };
+ZV_CATALOGUE(ZV_HANDLE_DECL, ZV_HANDLE_DECL)
+#undef ZV_HANDLE_DECL
+
+}  // extern "C"
