@@ -1,0 +1,222 @@
+// Uuids, string adapters, wide-string lists, resources, history manager,
+// colours and fonts.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "zv/sibling/basic.h"
+
+namespace {
+
+// Collects what an adapter is fed: wide text as is, narrow text marked "n:".
+struct Tzv_test_sink {
+  Tzv_test_sink() : adp(zv_string_adp_create(&on_narrow, &on_wide, this)) {}
+  ~Tzv_test_sink() { zv_string_adp_destroy(adp); }
+  static void on_wide(wchar_t const* s, void* d) { static_cast<Tzv_test_sink*>(d)->text += s ? s : L"(null)"; }
+  static void on_narrow(char const* s, void* d) {
+    auto* self = static_cast<Tzv_test_sink*>(d);
+    self->text += L"n:";
+    for (; s && *s; ++s) self->text += static_cast<wchar_t>(*s);
+  }
+  Izv_string_adp* adp;
+  std::wstring text;
+};
+
+bool zv_is_uuid_text(std::wstring const& s) {
+  if (s.size() != 36) return false;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    bool const dash = i == 8 || i == 13 || i == 18 || i == 23;
+    bool const hex = (s[i] >= L'0' && s[i] <= L'9') || (s[i] >= L'a' && s[i] <= L'f');
+    if (dash ? s[i] != L'-' : !hex) return false;
+  }
+  return s[14] == L'4' && std::wstring(L"89ab").find(s[19]) != std::wstring::npos;
+}
+
+}  // namespace
+
+TEST(BasicUuid, GeneratesDistinctVersion4Values) {
+  Tzv_uuid_t* u = zv_uuid_create();
+  Tzv_uuid_t zero{};
+  EXPECT_TRUE(zv_uuid_equal(u, &zero));
+  std::set<std::wstring> seen;
+  for (int i = 0; i < 1000; ++i) {
+    zv_uuid_generate(u, 0);
+    Tzv_test_sink sink;
+    zv_uuid_get_string(u, sink.adp);
+    EXPECT_TRUE(zv_is_uuid_text(sink.text)) << sink.text.c_str();
+    seen.insert(sink.text);
+  }
+  EXPECT_EQ(seen.size(), 1000u);
+
+  Tzv_uuid_t* v = zv_uuid_create();
+  zv_uuid_assign(v, u);
+  EXPECT_TRUE(zv_uuid_equal(u, v));
+  v->bytes[15] ^= 1;
+  EXPECT_FALSE(zv_uuid_equal(u, v));
+  zv_uuid_destroy(u);
+  zv_uuid_destroy(v);
+}
+
+TEST(BasicUuid, TextFormAndFreshStrings) {
+  Tzv_uuid_t u;
+  for (int i = 0; i < 16; ++i) u.bytes[i] = static_cast<uint8_t>(0x10 * i + 0x0A);
+  Tzv_test_sink sink;
+  zv_uuid_get_string(&u, sink.adp);
+  EXPECT_EQ(sink.text, L"0a1a2a3a-4a5a-6a7a-8a9a-aabacadaeafa");
+
+  Tzv_test_sink a, b;
+  zv_uuid_generate_string(a.adp);
+  zv_uuid_generate_string(b.adp);
+  EXPECT_TRUE(zv_is_uuid_text(a.text));
+  EXPECT_NE(a.text, b.text);
+}
+
+TEST(BasicUuid, NullArgumentsAreIgnored) {
+  Tzv_uuid_t u{};
+  zv_uuid_generate(nullptr, 0);
+  zv_uuid_assign(nullptr, &u);
+  zv_uuid_assign(&u, nullptr);
+  EXPECT_FALSE(zv_uuid_equal(nullptr, &u));
+  EXPECT_FALSE(zv_uuid_equal(nullptr, nullptr));
+  zv_uuid_destroy(nullptr);
+  zv_uuid_generate_string(nullptr);
+  zv_uuid_get_string(nullptr, nullptr);
+  zv_uuid_get_string(&u, nullptr);
+}
+
+TEST(BasicStringAdapter, FeedsTheMatchingCallback) {
+  Tzv_test_sink sink;
+  zv_string_adp_feed(sink.adp, L"wide");
+  zv_string_adp_feed_ansi(sink.adp, "narrow");
+  zv_string_adp_feed(sink.adp, nullptr);  // passed on; the consumer decides
+  EXPECT_EQ(sink.text, L"widen:narrow(null)");
+
+  int calls = 0;
+  auto count = [](wchar_t const*, void* d) { ++*static_cast<int*>(d); };
+  Izv_string_adp* wide_only = zv_string_adp_create(nullptr, count, &calls);
+  zv_string_adp_feed_ansi(wide_only, "skipped");
+  zv_string_adp_feed(wide_only, L"x");
+  EXPECT_EQ(calls, 1);
+  zv_string_adp_destroy(wide_only);
+  zv_string_adp_feed(nullptr, L"x");
+  zv_string_adp_feed_ansi(nullptr, "x");
+  zv_string_adp_destroy(nullptr);
+}
+
+TEST(BasicWstrings, ListOperations) {
+  Tzv_wstrings_obj* l = zv_wstrings_create();
+  zv_wstrings_add_str(l, L"one");
+  zv_wstrings_add_str(l, nullptr);
+  ASSERT_EQ(zv_wstrings_get_size(l), 2);
+  EXPECT_STREQ(zv_wstrings_get_str(l, 0), L"one");
+  EXPECT_STREQ(zv_wstrings_get_str(l, 1), L"");
+  EXPECT_EQ(zv_wstrings_get_str(l, 2), nullptr);
+  EXPECT_EQ(zv_wstrings_get_str(l, -1), nullptr);
+  Tzv_test_sink sink;
+  zv_wstrings_get_str_adp(l, 0, sink.adp);
+  zv_wstrings_get_str_adp(l, 5, sink.adp);  // out of range: nothing fed
+  EXPECT_EQ(sink.text, L"one");
+  zv_wstrings_clear(l);
+  EXPECT_EQ(zv_wstrings_get_size(l), 0);
+  zv_wstrings_destroy(l);
+
+  EXPECT_EQ(zv_wstrings_get_size(nullptr), 0);
+  EXPECT_EQ(zv_wstrings_get_str(nullptr, 0), nullptr);
+  zv_wstrings_get_str_adp(nullptr, 0, sink.adp);
+  zv_wstrings_add_str(nullptr, L"x");
+  zv_wstrings_clear(nullptr);
+  zv_wstrings_destroy(nullptr);
+}
+
+TEST(BasicResources, KnownAndUnknownIds) {
+  EXPECT_STREQ(zv_res_get_wstr(411), L"Map");
+  EXPECT_STREQ(zv_res_get_wstr(413), L"Column");
+  EXPECT_STREQ(zv_res_get_wstr(414), L"Layout");
+  EXPECT_STREQ(zv_res_get_wstr(421), L"Maps");
+  EXPECT_STREQ(zv_res_get_wstr(426), L"Columns");
+  EXPECT_STREQ(zv_res_get_wstr(427), L"Layouts");
+  EXPECT_STREQ(zv_res_get_wstr(412), L"");
+  EXPECT_STREQ(zv_res_get_wstr(-1), L"");
+}
+
+TEST(BasicHistory, BracketNestsAndNeverGoesNegative) {
+  Tzv_history_manager* m = zv_history_manager_get_instance();
+  ASSERT_EQ(m, zv_history_manager_get_instance());
+  int32_t const base = zv_history_manager_get_depth(m);
+  zv_history_manager_begin_update(m);
+  zv_history_manager_begin_update(m);
+  EXPECT_EQ(zv_history_manager_get_depth(m), base + 2);
+  for (int i = 0; i < base + 4; ++i) zv_history_manager_end_update(m);
+  EXPECT_EQ(zv_history_manager_get_depth(m), 0);
+  zv_history_manager_begin_update(nullptr);
+  zv_history_manager_end_update(nullptr);
+  EXPECT_EQ(zv_history_manager_get_depth(nullptr), 0);
+}
+
+TEST(BasicColour, ByteOrderAndEquality) {
+  Tzv_color red = zv_clr_init_int(0x000000FFu);
+  EXPECT_EQ(red.r, 0xFF);
+  EXPECT_EQ(red.g, 0);
+  EXPECT_EQ(red.a, 0);
+  Tzv_color c = zv_clr_init_int(0x80402010u);
+  EXPECT_EQ(c.r, 0x10);
+  EXPECT_EQ(c.g, 0x20);
+  EXPECT_EQ(c.b, 0x40);
+  EXPECT_EQ(c.a, 0x80);
+  EXPECT_EQ(zv_clr_to_int(c), 0x80402010u);
+  Tzv_color rgb = zv_clr_init_rgb(0x10, 0x20, 0x40);
+  EXPECT_FALSE(zv_clr_equal(&c, &rgb));  // differs in a only
+  c.a = 0;
+  EXPECT_TRUE(zv_clr_equal(&c, &rgb));
+  Tzv_color grey = zv_clr_init_grey(7);
+  EXPECT_EQ(zv_clr_to_int(grey), 0x00070707u);
+  EXPECT_FALSE(zv_clr_equal(nullptr, &grey));
+}
+
+TEST(BasicFont, DefaultsCopyAndCompare) {
+  Tzv_fnt_type* a = zv_fnt_type_create();
+  Tzv_test_sink name;
+  zv_fnt_type_get_name(a, name.adp);
+  EXPECT_EQ(name.text, L"Arial");
+  EXPECT_EQ(zv_fnt_type_get_height(a), 10.0);
+  EXPECT_FALSE(zv_fnt_type_get_bold(a));
+  EXPECT_FALSE(zv_fnt_type_get_italic(a));
+
+  Tzv_fnt_type* b = zv_fnt_type_create();
+  EXPECT_TRUE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_set_name(b, L"Courier");
+  EXPECT_FALSE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_assign(a, b);
+  EXPECT_TRUE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_set_height(b, 12);
+  EXPECT_FALSE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_assign(a, b);
+  zv_fnt_type_set_bold(b, true);
+  EXPECT_FALSE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_assign(a, b);
+  zv_fnt_type_set_italic(b, true);
+  EXPECT_FALSE(zv_fnt_type_equal(a, b));
+  zv_fnt_type_assign(a, b);
+  EXPECT_TRUE(zv_fnt_type_equal(a, b));
+  EXPECT_TRUE(zv_fnt_type_get_bold(a) && zv_fnt_type_get_italic(a));
+  zv_fnt_type_set_name(a, nullptr);
+  Tzv_test_sink empty;
+  zv_fnt_type_get_name(a, empty.adp);
+  EXPECT_EQ(empty.text, L"");
+
+  zv_fnt_type_destroy(a);
+  zv_fnt_type_destroy(b);
+  zv_fnt_type_destroy(nullptr);
+  zv_fnt_type_assign(nullptr, nullptr);
+  EXPECT_FALSE(zv_fnt_type_equal(nullptr, nullptr));
+  zv_fnt_type_set_name(nullptr, L"x");
+  zv_fnt_type_get_name(nullptr, name.adp);
+  zv_fnt_type_set_height(nullptr, 1);
+  EXPECT_EQ(zv_fnt_type_get_height(nullptr), 0.0);
+  zv_fnt_type_set_bold(nullptr, true);
+  EXPECT_FALSE(zv_fnt_type_get_bold(nullptr));
+  zv_fnt_type_set_italic(nullptr, true);
+  EXPECT_FALSE(zv_fnt_type_get_italic(nullptr));
+}

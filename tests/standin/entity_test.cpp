@@ -1,0 +1,334 @@
+// Entity library stand-in: storage, collection helpers, unique captions,
+// brackets by interface and meta data, over hand-written test doubles.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "zv/sibling/entity.h"
+
+namespace {
+
+// An entity with a caption, a uuid and counted update brackets; every other
+// operation is inert.
+template <class I>
+class Tzv_fake_entity : public I {
+ public:
+  explicit Tzv_fake_entity(std::wstring caption = L"") : caption_(std::move(caption)) {
+    zv_uuid_generate(&uuid_, 0);
+  }
+
+  void begin_update() override { ++begins; }
+  void end_update() override { ++ends; }
+  Tzv_event_channel* get_update_event_channel() override { return channel_.get(); }
+  char const* get_caption() override { return ""; }
+  void set_caption(char const*) override {}
+  void get_wcaption(Izv_string_adp* adp) override {
+    ++caption_reads;
+    zv_string_adp_feed(adp, caption_.c_str());
+  }
+  void set_wcaption(wchar_t const* c) override { caption_ = c; }
+  Tzv_uuid_t* get_uuid() override { return &uuid_; }
+  void set_uuid(Tzv_uuid_t* u) override { uuid_ = *u; }
+  void get_group_id(Izv_string_adp*) override {}
+  void set_group_id(wchar_t const*) override {}
+  bool get_marked() override { return false; }
+  void set_marked(bool) override {}
+  bool can_remove() override { return true; }
+  bool is_occupied(Izv_string_adp*) override { return false; }
+  bool deoccupy(Izv_string_adp*) override { return false; }
+  Tzv_valid_state validate() override { return 0; }
+  Tzv_valid_state is_valid() override { return 0; }
+  void set_valid(Tzv_valid_state) override {}
+  Izv_entity* get_parent() override { return nullptr; }
+  void set_parent(Izv_entity*) override {}
+  uint32_t get_index() override { return 0; }
+  Izv_entity* get_bind_entity(uint32_t) override { return nullptr; }
+  uint32_t get_bind_count() override { return 0; }
+  char const* get_meta_id() override { return "FakeMetaID"; }
+  Izv_entity* get_active() override { return nullptr; }
+  void set_active(Izv_entity*) override {}
+  uint32_t get_active_index() override { return zv_no_index; }
+  void set_active_index(uint32_t) override {}
+  Tzv_meta_data_obj* get_meta_data_ptr() override { return nullptr; }
+  void set_meta_data(Tzv_meta_data_obj*) override {}
+  void begin_update_recursive() override {}
+  void end_update_recursive() override {}
+
+  int begins = 0;
+  int ends = 0;
+  int caption_reads = 0;
+
+ private:
+  struct Tchannel_release {
+    void operator()(Tzv_event_channel* c) const { zv_event_channel_del_client(c, nullptr, nullptr); }
+  };
+  std::wstring caption_;
+  Tzv_uuid_t uuid_{};
+  std::unique_ptr<Tzv_event_channel, Tchannel_release> channel_{zv_event_channel_create()};
+};
+
+using Tzv_fake_leaf = Tzv_fake_entity<Izv_entity>;
+
+// A collection of leaves; members are reached through get_count/get_entity.
+template <class I>
+class Tzv_fake_collection : public Tzv_fake_entity<I> {
+ public:
+  using Tzv_fake_entity<I>::Tzv_fake_entity;
+
+  Tzv_fake_leaf* add(std::wstring caption) {
+    members_.push_back(std::make_unique<Tzv_fake_leaf>(std::move(caption)));
+    return members_.back().get();
+  }
+  int total_caption_reads() const {
+    int n = 0;
+    for (auto const& m : members_) n += m->caption_reads;
+    return n;
+  }
+
+  void create() override {}
+  void clear() override { members_.clear(); }
+  uint32_t get_count() override { return static_cast<uint32_t>(members_.size()); }
+  Izv_entity* get_entity(uint32_t i) override { return i < members_.size() ? members_[i].get() : nullptr; }
+  Izv_entity* add_entity() override { return add(L""); }
+  void remove_entity(Izv_entity*) override {}
+  void remove_entity(uint32_t) override {}
+  void remove_entity_range(uint32_t, uint32_t*) override {}
+  void remove_marked() override {}
+  void set_marked_entity(Izv_entity*) override {}
+  void set_marked_entity_index(uint32_t) override {}
+  // Delegates to the library, as a collection of the framework may.
+  uint32_t get_entity_index(Izv_entity* e) override { return zv_entities_get_entity_index(this, e); }
+  void move(uint32_t, uint32_t) override {}
+  void move_marked(uint32_t) override {}
+  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
+
+ private:
+  std::vector<std::unique_ptr<Tzv_fake_leaf>> members_;
+};
+
+using Tzv_fake_entities = Tzv_fake_collection<Izv_entities>;
+
+class Tzv_fake_scene : public Tzv_fake_collection<Izv_scene> {
+ public:
+  Izv_layer* add_layer(char const*) override { return nullptr; }
+  void calc_box() override {}
+  Tzv_lr_group* get_lr_group_ptr() override { return nullptr; }
+  void move_layer_to_active_group(Izv_layer*) override {}
+  void get_prj4(Izv_string_adp*) const override {}
+  void set_prj4(wchar_t const*) override {}
+  void init_layer_list(Izv_layer_list*) override {}
+};
+
+struct Tzv_caption_sink {
+  Tzv_caption_sink() : adp(zv_string_adp_create(nullptr, &on_wide, this)) {}
+  ~Tzv_caption_sink() { zv_string_adp_destroy(adp); }
+  static void on_wide(wchar_t const* s, void* d) { static_cast<Tzv_caption_sink*>(d)->text = s; }
+  Izv_string_adp* adp;
+  std::wstring text = L"(nothing fed)";
+};
+
+std::wstring zv_unique(Izv_entities* c, wchar_t const* base, wchar_t const* format, int32_t first,
+                       Izv_entity* self = nullptr) {
+  Tzv_caption_sink out;
+  zv_entities_unique_wcaption_ex(c, base, format, first, out.adp, self);
+  return out.text;
+}
+
+std::wstring zv_create_unique(Izv_entities* c, wchar_t const* base) {
+  Tzv_caption_sink out;
+  zv_entities_create_unique_wcaption(c, base, out.adp);
+  return out.text;
+}
+
+}  // namespace
+
+// --- Storage -------------------------------------------------------------------
+
+TEST(EntityStorage, AddFindRemove) {
+  int32_t const base = zv_entity_storage_get_count();
+  Tzv_fake_leaf a, b;
+  zv_entity_storage_add(&a);
+  zv_entity_storage_add(&b);
+  zv_entity_storage_add(&a);  // already there
+  EXPECT_EQ(zv_entity_storage_get_count(), base + 2);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(a.get_uuid()), &a);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(b.get_uuid()), &b);
+  zv_entity_storage_remove(&a);
+  zv_entity_storage_remove(&a);  // no longer there
+  EXPECT_EQ(zv_entity_storage_find_by_uid(a.get_uuid()), nullptr);
+  EXPECT_EQ(zv_entity_storage_get_count(), base + 1);
+  zv_entity_storage_remove(&b);
+  EXPECT_EQ(zv_entity_storage_get_count(), base);
+}
+
+TEST(EntityStorage, SharedUuidAndChangedUuid) {
+  int32_t const base = zv_entity_storage_get_count();
+  Tzv_fake_leaf a, b;
+  b.set_uuid(a.get_uuid());
+  zv_entity_storage_add(&a);
+  zv_entity_storage_add(&b);
+  Izv_entity* found = zv_entity_storage_find_by_uid(a.get_uuid());
+  EXPECT_TRUE(found == &a || found == &b);
+  zv_entity_storage_remove(&a);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(a.get_uuid()), &b);  // exactly a went
+
+  // b's uuid changes behind the storage's back: removal still finds it.
+  Tzv_uuid_t old = *b.get_uuid();
+  Tzv_uuid_t fresh;
+  zv_uuid_generate(&fresh, 0);
+  b.set_uuid(&fresh);
+  zv_entity_storage_remove(&b);
+  EXPECT_EQ(zv_entity_storage_get_count(), base);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(&old), nullptr);
+
+  // Added again after a change, an entity is filed under its new uuid only.
+  zv_entity_storage_add(&b);
+  b.set_uuid(&old);
+  zv_entity_storage_add(&b);
+  EXPECT_EQ(zv_entity_storage_get_count(), base + 1);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(&old), &b);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(&fresh), nullptr);
+  zv_entity_storage_remove(&b);
+  EXPECT_EQ(zv_entity_storage_get_count(), base);
+}
+
+TEST(EntityStorage, NullArgumentsAreIgnored) {
+  int32_t const base = zv_entity_storage_get_count();
+  zv_entity_storage_add(nullptr);
+  zv_entity_storage_remove(nullptr);
+  EXPECT_EQ(zv_entity_storage_find_by_uid(nullptr), nullptr);
+  EXPECT_EQ(zv_entity_storage_get_count(), base);
+}
+
+// --- Collection helpers ----------------------------------------------------------
+
+TEST(EntityCollection, DowncastIndexUniqueness) {
+  Tzv_fake_entities c;
+  Tzv_fake_leaf* a = c.add(L"Alpha");
+  Tzv_fake_leaf* b = c.add(L"");
+  Tzv_fake_leaf outsider;
+  Izv_entity* as_entity = &c;
+  EXPECT_EQ(zv_entities_safe_downcast(as_entity), static_cast<Izv_entities*>(&c));
+  EXPECT_EQ(zv_entities_safe_downcast(a), nullptr);
+  EXPECT_EQ(zv_entities_safe_downcast(nullptr), nullptr);
+
+  EXPECT_EQ(zv_entities_get_entity_index(&c, b), 1u);
+  EXPECT_EQ(c.get_entity_index(a), 0u);
+  EXPECT_EQ(zv_entities_get_entity_index(&c, &outsider), zv_no_index);
+  EXPECT_EQ(zv_entities_get_entity_index(&c, nullptr), zv_no_index);
+  EXPECT_EQ(zv_entities_get_entity_index(nullptr, a), zv_no_index);
+
+  EXPECT_FALSE(zv_entities_is_unique_wcaption(&c, L"Alpha"));
+  EXPECT_TRUE(zv_entities_is_unique_wcaption(&c, L"alpha"));
+  EXPECT_FALSE(zv_entities_is_unique_wcaption(&c, nullptr));  // b bears the empty caption
+  EXPECT_TRUE(zv_entities_is_unique_wcaption(nullptr, L"Alpha"));
+
+  EXPECT_EQ(zv_entities_get_update_event_channel(&c), c.get_update_event_channel());
+  EXPECT_EQ(zv_entities_get_update_event_channel(nullptr), nullptr);
+}
+
+TEST(EntityCollection, UniqueCaptionCountsFromFirst) {
+  Tzv_fake_entities c;
+  c.add(L"Map 1");
+  c.add(L"Map 2");
+  Tzv_fake_leaf* self = c.add(L"Map(0)");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 1), L"Map 3");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 2), L"Map 3");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 5), L"Map 5");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%s %d", 1), L"Map 3");
+  EXPECT_EQ(zv_unique(&c, L"Map", nullptr, 1), L"Map 3");  // the library's own format
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls(%d)", 0), L"Map(1)");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls(%d)", 0, self), L"Map(0)");  // its own caption is no clash
+  EXPECT_EQ(zv_unique(&c, nullptr, L"%ls%d", -1), L"-1");
+  EXPECT_EQ(zv_unique(nullptr, L"Map", L"%ls %d", 1), L"Map 1");
+
+  Tzv_caption_sink plain;
+  zv_entities_unique_wcaption(&c, L"Map", L"%ls %d", 1, plain.adp);
+  EXPECT_EQ(plain.text, L"Map 3");
+  zv_entities_unique_wcaption(&c, L"Map", L"%ls %d", 1, nullptr);  // no adapter, nothing to do
+}
+
+TEST(EntityCollection, CaptionTextNeverActsAsFormat) {
+  Tzv_fake_entities c;
+  c.add(L"%n%s%d");
+  EXPECT_EQ(zv_unique(&c, L"%n%s%d", L"%ls %d", 1), L"%n%s%d 1");
+  EXPECT_EQ(zv_create_unique(&c, L"%n%s%d"), L"%n%s%d 1");
+  // Unknown directives, a lone percent and %% are copied as text.
+  EXPECT_EQ(zv_unique(&c, L"B", L"%n%x %ls%%%d %l %", 7), L"%n%x B%7 %l %");
+  // A format without a number still yields distinct captions.
+  c.add(L"B");
+  EXPECT_EQ(zv_unique(&c, L"B", L"%ls", 1), L"B 1");
+  // Two number placeholders both take the number.
+  EXPECT_EQ(zv_unique(&c, L"B", L"%d-%ls-%d", 4), L"4-B-4");
+}
+
+TEST(EntityCollection, CreateUniqueKeepsAFreeBase) {
+  Tzv_fake_entities c;
+  EXPECT_EQ(zv_create_unique(&c, L"Scene"), L"Scene");
+  c.add(L"Scene");
+  c.add(L"Scene 1");
+  EXPECT_EQ(zv_create_unique(&c, L"Scene"), L"Scene 2");
+  EXPECT_EQ(zv_create_unique(&c, nullptr), L"");
+  zv_entities_create_unique_wcaption(&c, L"Scene", nullptr);
+}
+
+TEST(EntityCollection, UniqueCaptionReadsEachMemberOnce) {
+  Tzv_fake_entities c;
+  int const n = 2000;
+  for (int i = 1; i <= n; ++i) c.add(L"Map " + std::to_wstring(i));
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 1), L"Map 2001");
+  EXPECT_EQ(c.total_caption_reads(), n);
+}
+
+TEST(EntityCollection, BracketsByInterface) {
+  Tzv_fake_entities e;
+  zv_entity_begin_update(&e);
+  zv_entity_end_update(&e);
+  zv_entity_begin_update(nullptr);
+  zv_entity_end_update(nullptr);
+  EXPECT_EQ(e.begins, 1);
+  EXPECT_EQ(e.ends, 1);
+
+  Tzv_fake_scene s;
+  zv_scn_begin_update(&s);
+  zv_scn_begin_update(&s);
+  zv_scn_end_update(&s);
+  zv_scn_begin_update(nullptr);
+  zv_scn_end_update(nullptr);
+  EXPECT_EQ(s.begins, 2);
+  EXPECT_EQ(s.ends, 1);
+}
+
+// --- Meta data -------------------------------------------------------------------
+
+TEST(EntityMetaData, CopyAndCompare) {
+  Tzv_meta_data_obj* a = zv_meta_data_create();
+  Tzv_meta_data_obj* b = zv_meta_data_create();
+  Tzv_table* t = zv_meta_data_get_table(a);
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->count, 0);
+  EXPECT_TRUE(zv_meta_data_equal(a, b));
+
+  table_resize(t, 1);
+  Tzv_tuple* rows = t->rows;
+  tuple_resize(&rows[0], 2);
+  Tzv_any* items = rows[0].items;
+  any_assign_string(&items[0], "author");
+  any_assign_string(&items[1], "me");
+  EXPECT_FALSE(zv_meta_data_equal(a, b));
+  zv_meta_data_assign(b, a);
+  EXPECT_TRUE(zv_meta_data_equal(a, b));
+  any_assign_string(&items[1], "you");  // b holds its own copy
+  EXPECT_FALSE(zv_meta_data_equal(a, b));
+
+  zv_meta_data_assign(nullptr, a);
+  zv_meta_data_assign(a, nullptr);
+  EXPECT_FALSE(zv_meta_data_equal(a, nullptr));
+  EXPECT_EQ(zv_meta_data_get_table(nullptr), nullptr);
+  zv_meta_data_destroy(a);
+  zv_meta_data_destroy(b);
+  zv_meta_data_destroy(nullptr);
+}
