@@ -1,0 +1,371 @@
+#include "lr_group.h"
+
+#include <algorithm>
+
+namespace {
+
+std::wstring group_id_of(Izv_layer* layer) {
+  return zv_lr_text::read([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
+}
+
+std::wstring fresh_group_id() { return zv_lr_text::read([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); }); }
+
+}  // namespace
+
+Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
+  root_.tree = this;
+  root_.is_group = true;
+}
+
+Tzv_lr_tree::~Tzv_lr_tree() { clear_silent(&root_); }
+
+// ---------------------------------------------------------------------------
+// Nodes and links.
+
+void Tzv_lr_tree::insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node) {
+  node->parent = parent;
+  node->next = before;
+  node->prev = before ? before->prev : parent->last;
+  (node->prev ? node->prev->next : parent->first) = node;
+  (before ? before->prev : parent->last) = node;
+}
+
+void Tzv_lr_tree::detach(Tzv_lr_group* node) {
+  Tzv_lr_group* p = node->parent;
+  (node->prev ? node->prev->next : p->first) = node->next;
+  (node->next ? node->next->prev : p->last) = node->prev;
+  node->prev = node->next = node->parent = nullptr;
+}
+
+Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group) {
+  auto* node = new Tzv_lr_group;
+  node->tree = this;
+  node->is_group = group;
+  insert(parent, before, node);
+  return node;
+}
+
+void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
+  std::vector<Tzv_lr_group*> doomed{node};
+  for (Tzv_lr_group* n = next(node, false, false, true); n; n = next(n, false, false, true)) doomed.push_back(n);
+  detach(node);
+  for (Tzv_lr_group* n : doomed) {
+    forget(n);
+    if (n == active_) active_ = nullptr;
+    delete n;
+  }
+}
+
+bool Tzv_lr_tree::clear_silent(Tzv_lr_group* group) {
+  bool any = group->first != nullptr;
+  while (group->first) destroy_subtree(group->first);
+  return any;
+}
+
+void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
+  if (slot->layer) by_layer_.erase(slot->layer);
+  slot->layer = layer;
+  by_layer_[layer] = slot;
+}
+
+void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
+  if (!slot->is_group && !slot->group_id.empty()) by_id_[slot->group_id] = slot;
+}
+
+void Tzv_lr_tree::forget(Tzv_lr_group* node) {
+  auto by_layer = node->layer ? by_layer_.find(node->layer) : by_layer_.end();
+  if (by_layer != by_layer_.end() && by_layer->second == node) by_layer_.erase(by_layer);
+  auto by_id = node->group_id.empty() ? by_id_.end() : by_id_.find(node->group_id);
+  if (by_id != by_id_.end() && by_id->second == node) by_id_.erase(by_id);
+}
+
+void Tzv_lr_tree::changed() {
+  order_valid_ = false;
+  announce(zv_prop_layer_group);
+}
+
+std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
+  if (order_valid_) return order_;
+  order_.clear();
+  for (Tzv_lr_group* n = next(&root_, false, true, false); n; n = next(n, false, true, false))
+    if (n->layer) order_.push_back(n->layer);
+  order_valid_ = true;
+  return order_;
+}
+
+// ---------------------------------------------------------------------------
+// Walk and queries.
+
+Tzv_lr_group* Tzv_lr_tree::next(Tzv_lr_group* slot, bool skip_children, bool layers_only, bool within) {
+  Tzv_lr_group* limit = within ? slot : nullptr;
+  auto step = [limit](Tzv_lr_group* n, bool descend) -> Tzv_lr_group* {
+    if (descend && n->first) return n->first;
+    for (; n != limit && !n->next; n = n->parent)
+      if (!n->parent) return nullptr;
+    return n == limit ? nullptr : n->next;
+  };
+  Tzv_lr_group* n = step(slot, !skip_children);
+  while (n && layers_only && n->is_group) n = step(n, true);
+  return n;
+}
+
+bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
+  for (Tzv_lr_group* p = slot->parent; p; p = p->parent)
+    if (p == ancestor) return true;
+  return false;
+}
+
+Tzv_lr_group* Tzv_lr_tree::slot_of(Izv_layer* layer) const {
+  auto it = layer ? by_layer_.find(layer) : by_layer_.end();
+  return it == by_layer_.end() ? nullptr : it->second;
+}
+
+bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) {
+  if (slot == &root_) return get_marked();
+  return slot->is_group ? slot->marked : slot->layer && slot->layer->get_marked();
+}
+
+// Marked slots that lie under no marked group, in tree order.
+std::vector<Tzv_lr_group*> Tzv_lr_tree::marked_tops() {
+  std::vector<Tzv_lr_group*> tops;
+  Tzv_lr_group* n = next(&root_, false, false, false);
+  while (n) {
+    bool marked = slot_marked(n);
+    if (marked) tops.push_back(n);
+    n = next(n, marked, false, false);
+  }
+  return tops;
+}
+
+Tzv_lr_group* Tzv_lr_tree::top_marked(Tzv_lr_group* node) {
+  Tzv_lr_group* top = nullptr;
+  for (Tzv_lr_group* n = node; n && n != &root_; n = n->parent)
+    if (slot_marked(n)) top = n;
+  return top;
+}
+
+// ---------------------------------------------------------------------------
+// Structure.
+
+Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group) {
+  if (!parent->is_group) return nullptr;
+  Tzv_lr_group* node = new_node(parent, nullptr, group);
+  changed();
+  return node;
+}
+
+void Tzv_lr_tree::remove(Tzv_lr_group* slot) {
+  if (slot == &root_) return;
+  destroy_subtree(slot);
+  changed();
+}
+
+void Tzv_lr_tree::clear(Tzv_lr_group* group) {
+  if (group->is_group && clear_silent(group)) changed();
+}
+
+void Tzv_lr_tree::set_group_id(Tzv_lr_group* slot, std::wstring const& id) {
+  forget(slot);
+  slot->group_id = id;
+  if (slot->layer) by_layer_[slot->layer] = slot;
+  index_id(slot);
+}
+
+std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
+  std::vector<Izv_layer*> layers;
+  uint32_t n = scene_ ? scene_->get_bind_count() : 0;
+  layers.reserve(n);
+  for (uint32_t i = 0; i < n; ++i)
+    if (auto* layer = dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i))) layers.push_back(layer);
+  return layers;
+}
+
+bool Tzv_lr_tree::verify_silent() {
+  uint64_t const stamp = ++stamp_;
+  std::vector<Izv_layer*> fresh;
+  for (Izv_layer* layer : scene_layers()) {
+    Tzv_lr_group* slot = slot_of(layer);
+    if (slot) slot->stamp = stamp;
+    else fresh.push_back(layer);
+  }
+  for (Izv_layer* layer : fresh) {
+    if (slot_of(layer)) continue;  // the scene lists it twice
+    std::wstring id = group_id_of(layer);
+    auto it = id.empty() ? by_id_.end() : by_id_.find(id);
+    Tzv_lr_group* slot = it != by_id_.end() && !it->second->layer ? it->second : nullptr;
+    if (!slot) {
+      if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
+      slot = new_node(&root_, nullptr, false);
+      slot->group_id = id;
+      index_id(slot);
+    }
+    tie(slot, layer);
+    slot->stamp = stamp;
+  }
+  std::vector<Tzv_lr_group*> stale;
+  for (Tzv_lr_group* n = next(&root_, false, true, false); n; n = next(n, false, true, false))
+    if (n->stamp != stamp) stale.push_back(n);
+  for (Tzv_lr_group* n : stale) destroy_subtree(n);
+  return !fresh.empty() || !stale.empty();
+}
+
+void Tzv_lr_tree::verify() {
+  if (verify_silent()) changed();
+}
+
+void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
+  if (&src == this) return;
+  clear_silent(&root_);
+  // Groups and the tied layer slots of src, in tree order; unbound slots
+  // would only go again in verification.
+  std::unordered_map<Tzv_lr_group*, Tzv_lr_group*> copy_of{{&src.root_, &root_}};
+  std::vector<Tzv_lr_group*> slots;
+  for (Tzv_lr_group* n = next(&src.root_, false, false, false); n; n = next(n, false, false, false)) {
+    if (!n->is_group && !n->layer) continue;
+    Tzv_lr_group* c = new_node(copy_of[n->parent], nullptr, n->is_group);
+    c->marked = n->marked;
+    c->caption = n->caption;
+    c->group_id = n->group_id;
+    copy_of[n] = c;
+    if (!c->is_group) slots.push_back(c);
+  }
+  auto active = src.active_ ? copy_of.find(src.active_) : copy_of.end();
+  active_ = active != copy_of.end() ? active->second : nullptr;
+  std::vector<Izv_layer*> layers = scene_layers();
+  for (size_t k = 0; layers.size() == slots.size() && k < slots.size(); ++k) {
+    std::wstring id = group_id_of(layers[k]);
+    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.c_str());
+    else slots[k]->group_id = id;
+    tie(slots[k], layers[k]);
+  }
+  for (Tzv_lr_group* slot : slots) index_id(slot);
+  verify_silent();
+  changed();
+}
+
+void Tzv_lr_tree::move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir) {
+  if (target == &root_) target = nullptr;
+  if (moved == &root_ || moved == target) return;
+  if (target && (target->tree != this || is_below(target, moved))) return;
+  detach(moved);
+  if (!target) insert(&root_, nullptr, moved);
+  else insert(target->parent, dir < 0 ? target : target->next, moved);
+  changed();
+}
+
+void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
+  if (!anchor) return;
+  std::vector<Tzv_lr_group*> tops = marked_tops();
+  if (tops.empty()) return;
+  uint64_t const stamp = ++stamp_;
+  for (Tzv_lr_group* t : tops) t->stamp = stamp;
+  auto moving = [stamp](Tzv_lr_group* n) { return n && n->stamp == stamp; };
+  // The place: next to the anchor (or the marked group holding it), passing
+  // over marked siblings, so that it survives taking the marked slots out.
+  Tzv_lr_group* base = top_marked(anchor);
+  if (!base) base = anchor;
+  Tzv_lr_group* parent = base == &root_ ? &root_ : base->parent;
+  Tzv_lr_group* before = nullptr;
+  if (base == &root_) {
+    before = dir < 0 ? root_.first : nullptr;
+  } else if (dir < 0) {
+    before = base;
+  } else {
+    Tzv_lr_group* after = base;
+    while (moving(after)) after = after->prev;
+    before = after ? after->next : parent->first;
+  }
+  while (moving(before)) before = before->next;
+  for (Tzv_lr_group* t : tops) detach(t);
+  for (Tzv_lr_group* t : tops) insert(parent, before, t);
+  changed();
+}
+
+void Tzv_lr_tree::move_to_active(Tzv_lr_group* slot) {
+  if (slot == &root_) return;
+  Tzv_lr_group* dest = !active_ ? &root_ : active_->is_group ? active_ : active_->parent;
+  if (dest == slot || is_below(dest, slot)) return;
+  if (slot->parent == dest && dest->last == slot) return;
+  detach(slot);
+  insert(dest, nullptr, slot);
+  changed();
+}
+
+void Tzv_lr_tree::set_active_slot(Tzv_lr_group* slot) {
+  if (slot == active_) return;
+  Tzv_lr_update_guard guard(this);
+  active_ = slot;
+  announce(zv_prop_active);
+}
+
+// ---------------------------------------------------------------------------
+// The entity collection facade.
+
+Izv_entity* Tzv_lr_tree::get_active() { return active_ ? active_->layer : nullptr; }
+
+void Tzv_lr_tree::set_active(Izv_entity* e) { set_active_slot(slot_of(dynamic_cast<Izv_layer*>(e))); }
+
+uint32_t Tzv_lr_tree::get_active_index() { return get_entity_index(get_active()); }
+
+void Tzv_lr_tree::set_active_index(uint32_t i) { set_active(get_entity(i)); }
+
+Izv_entity* Tzv_lr_tree::get_entity(uint32_t i) {
+  std::vector<Izv_layer*> const& layers = order();
+  return i < layers.size() ? layers[i] : nullptr;
+}
+
+Izv_entity* Tzv_lr_tree::add_entity() { throw "Not Supported Exception"; }
+
+void Tzv_lr_tree::remove_entity(Izv_entity* e) {
+  if (Tzv_lr_group* slot = slot_of(dynamic_cast<Izv_layer*>(e))) remove(slot);
+}
+
+void Tzv_lr_tree::remove_entity_range(uint32_t n, uint32_t* indices) {
+  if (!indices) return;
+  std::vector<Tzv_lr_group*> doomed;
+  for (uint32_t k = 0; k < n; ++k)
+    if (Tzv_lr_group* slot = slot_of(static_cast<Izv_layer*>(get_entity(indices[k])))) doomed.push_back(slot);
+  std::sort(doomed.begin(), doomed.end());
+  doomed.erase(std::unique(doomed.begin(), doomed.end()), doomed.end());
+  for (Tzv_lr_group* slot : doomed) destroy_subtree(slot);
+  if (!doomed.empty()) changed();
+}
+
+void Tzv_lr_tree::remove_marked() {
+  std::vector<Tzv_lr_group*> tops = marked_tops();
+  for (Tzv_lr_group* slot : tops) destroy_subtree(slot);
+  if (!tops.empty()) changed();
+}
+
+void Tzv_lr_tree::set_marked_entity(Izv_entity* e) {
+  Tzv_lr_update_guard guard(this);
+  std::vector<Izv_layer*> layers = order();  // a listener may change the tree
+  for (Izv_layer* layer : layers) layer->set_marked(layer == e);
+}
+
+uint32_t Tzv_lr_tree::get_entity_index(Izv_entity* e) {
+  std::vector<Izv_layer*> const& layers = order();
+  auto it = std::find(layers.begin(), layers.end(), e);
+  return it == layers.end() ? zv_no_index : static_cast<uint32_t>(it - layers.begin());
+}
+
+void Tzv_lr_tree::move(uint32_t from, uint32_t to) {
+  std::vector<Izv_layer*> const& layers = order();
+  if (from >= layers.size() || from == to) return;
+  Tzv_lr_group* target = to < layers.size() ? slot_of(layers[to]) : nullptr;
+  move(target, slot_of(layers[from]), to > from ? 1 : -1);
+}
+
+void Tzv_lr_tree::move_marked(uint32_t pos) {
+  std::vector<Izv_layer*> const& layers = order();
+  if (layers.empty()) return;
+  if (pos == 0) move_marked(slot_of(layers[0]), -1);
+  else move_marked(slot_of(layers[std::min<size_t>(pos, layers.size()) - 1]), 0);
+}
+
+Izv_entity* Tzv_lr_tree::find_entity(wchar_t const* caption) {
+  std::wstring const wanted = zv_lr_text::or_empty(caption);
+  for (Izv_layer* layer : order())
+    if (zv_lr_text::read([layer](Izv_string_adp* adp) { layer->get_wcaption(adp); }) == wanted) return layer;
+  return nullptr;
+}

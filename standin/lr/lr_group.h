@@ -1,0 +1,110 @@
+// The layer group tree: nodes in intrusive child lists, hash maps from layer
+// and group id to slot, and the root's entity collection facade whose
+// members are the layers in tree order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "lr_entity_base.h"
+#include "zv/izv_scene.h"
+
+class Tzv_lr_tree;
+
+// A node: the root, a group slot or a layer slot.
+struct Tzv_lr_group {
+  Tzv_lr_tree* tree = nullptr;
+  Tzv_lr_group* parent = nullptr;
+  Tzv_lr_group* first = nullptr;
+  Tzv_lr_group* last = nullptr;
+  Tzv_lr_group* prev = nullptr;
+  Tzv_lr_group* next = nullptr;
+  bool is_group = false;
+  bool marked = false;         // group slots; a layer slot asks its layer
+  Izv_layer* layer = nullptr;  // layer slots, once tied
+  std::wstring group_id;
+  std::wstring caption;        // group slots; the root's is the entity's
+  uint64_t stamp = 0;          // scratch mark of the running operation
+};
+
+class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
+ public:
+  explicit Tzv_lr_tree(Izv_scene* scene);
+  ~Tzv_lr_tree() override;
+
+  Tzv_lr_group* root() { return &root_; }
+  static Tzv_lr_tree* of(Tzv_lr_group* node) { return node ? node->tree : nullptr; }
+  static bool is_root(Tzv_lr_group* node) { return node && node == &node->tree->root_; }
+
+  // Structure. Each public operation announces property 9 once when it
+  // changed the tree.
+  Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group);
+  void remove(Tzv_lr_group* slot);
+  void clear(Tzv_lr_group* group);
+  void set_group_id(Tzv_lr_group* slot, std::wstring const& id);
+  void verify();
+  void assign(Tzv_lr_tree& src);
+  void move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir);
+  void move_marked(Tzv_lr_group* anchor, int32_t dir);
+  void move_to_active(Tzv_lr_group* slot);
+
+  void set_active_slot(Tzv_lr_group* slot);
+  Tzv_lr_group* active_slot() const { return active_; }
+  Tzv_lr_group* slot_of(Izv_layer* layer) const;
+  bool slot_marked(Tzv_lr_group* slot);
+
+  // The walk: see zv_lr_group_get_next.
+  static Tzv_lr_group* next(Tzv_lr_group* slot, bool skip_children, bool layers_only, bool within);
+  static bool is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor);
+
+  // Izv_entity / Izv_entities: the layers in tree order.
+  char const* get_meta_id() override { return "LayerGroupMetaID"; }
+  Izv_entity* get_bind_entity(uint32_t i) override { return get_entity(i); }
+  uint32_t get_bind_count() override { return get_count(); }
+  Izv_entity* get_active() override;
+  void set_active(Izv_entity* e) override;
+  uint32_t get_active_index() override;
+  void set_active_index(uint32_t i) override;
+  void create() override {}
+  void clear() override { clear(&root_); }
+  uint32_t get_count() override { return static_cast<uint32_t>(order().size()); }
+  Izv_entity* get_entity(uint32_t i) override;
+  Izv_entity* add_entity() override;
+  void remove_entity(Izv_entity* e) override;
+  void remove_entity(uint32_t i) override { remove_entity(get_entity(i)); }
+  void remove_entity_range(uint32_t n, uint32_t* indices) override;
+  void remove_marked() override;
+  void set_marked_entity(Izv_entity* e) override;
+  void set_marked_entity_index(uint32_t i) override { set_marked_entity(get_entity(i)); }
+  uint32_t get_entity_index(Izv_entity* e) override;
+  void move(uint32_t from, uint32_t to) override;
+  void move_marked(uint32_t pos) override;
+  Izv_entity* find_entity(wchar_t const* caption) override;
+
+ private:
+  std::vector<Izv_layer*> const& order();
+  void changed();
+  Tzv_lr_group* new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group);
+  void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
+  static void detach(Tzv_lr_group* node);
+  void destroy_subtree(Tzv_lr_group* node);
+  bool clear_silent(Tzv_lr_group* group);
+  void tie(Tzv_lr_group* slot, Izv_layer* layer);
+  void index_id(Tzv_lr_group* slot);
+  void forget(Tzv_lr_group* node);
+  bool verify_silent();
+  std::vector<Izv_layer*> scene_layers() const;
+  std::vector<Tzv_lr_group*> marked_tops();
+  Tzv_lr_group* top_marked(Tzv_lr_group* node);
+
+  Izv_scene* scene_;
+  Tzv_lr_group root_;
+  Tzv_lr_group* active_ = nullptr;
+  std::unordered_map<Izv_layer*, Tzv_lr_group*> by_layer_;
+  std::unordered_map<std::wstring, Tzv_lr_group*> by_id_;
+  uint64_t stamp_ = 0;
+  std::vector<Izv_layer*> order_;
+  bool order_valid_ = false;
+};

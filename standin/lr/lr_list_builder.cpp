@@ -1,0 +1,87 @@
+// Layer lists and the layer builder.
+#include <string>
+#include <vector>
+
+#include "lr_entity_base.h"
+#include "zv/sibling/lr.h"
+
+struct Izv_layer_list {
+  std::vector<Izv_layer*> layers;
+};
+
+// Adds layers to its scene on behalf of filters and collects their errors.
+// One building runs until make_active; the next add or error starts anew.
+struct Tzv_layer_builder {
+  Izv_scene* scene;
+  std::vector<Izv_layer*> built;
+  std::wstring errors;
+  bool finished = false;
+
+  void start() {
+    if (!finished) return;
+    built.clear();
+    errors.clear();
+    finished = false;
+  }
+  void add_error(std::wstring const& text) {
+    start();
+    if (!errors.empty()) errors += L'\n';
+    errors += text;
+  }
+};
+
+extern "C" {
+
+ZV_LR_API Izv_layer_list* zv_lr_list_create() { return new Izv_layer_list; }
+
+ZV_LR_API void zv_lr_list_destroy(Izv_layer_list* list) { delete list; }
+
+ZV_LR_API void zv_lr_list_clear(Izv_layer_list* list) {
+  if (list) list->layers.clear();
+}
+
+ZV_LR_API void zv_lr_list_add_layer_ptr(Izv_layer_list* list, Izv_layer* layer) {
+  if (list) list->layers.push_back(layer);
+}
+
+ZV_LR_API uint32_t zv_lr_list_get_count(Izv_layer_list* list) {
+  return list ? static_cast<uint32_t>(list->layers.size()) : 0;
+}
+
+ZV_LR_API Izv_layer* zv_lr_list_get_layer_ptr(Izv_layer_list* list, uint32_t i) {
+  return list && i < list->layers.size() ? list->layers[i] : nullptr;
+}
+
+ZV_LR_API Tzv_layer_builder* zv_lr_builder_create(Izv_scene* scene) { return new Tzv_layer_builder{scene, {}, {}}; }
+
+ZV_LR_API void zv_lr_builder_destroy(Tzv_layer_builder* builder) { delete builder; }
+
+ZV_LR_API Izv_layer* zv_lr_builder_add_layer(Tzv_layer_builder* builder, char const* type, wchar_t const* source) {
+  if (!builder) return nullptr;
+  builder->start();
+  Izv_layer* layer = builder->scene && type ? builder->scene->add_layer(type) : nullptr;
+  if (layer) builder->built.push_back(layer);
+  else
+    builder->add_error(zv_lr_text::or_empty(source) + L": no layer of type \"" + zv_lr_text::to_wide(type) + L"\"");
+  return layer;
+}
+
+ZV_LR_API void zv_lr_builder_add_error(Tzv_layer_builder* builder, wchar_t const* text) {
+  if (builder) builder->add_error(zv_lr_text::or_empty(text));
+}
+
+ZV_LR_API uint32_t zv_lr_builder_get_layer_count(Tzv_layer_builder* builder) {
+  return builder ? static_cast<uint32_t>(builder->built.size()) : 0;
+}
+
+ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder) {
+  if (!builder) return;
+  if (builder->scene && !builder->built.empty()) builder->scene->set_active(builder->built.back());
+  builder->finished = true;
+}
+
+ZV_LR_API void zv_lr_builder_get_errors(Tzv_layer_builder* builder, Izv_string_adp* adp) {
+  if (builder) zv_lr_text::feed(adp, builder->errors);
+}
+
+}  // extern "C"
