@@ -122,7 +122,7 @@ class polymorphic_impl : public I, public polymorphic_next, public virtual polym
 
  protected:
   polymorphic_impl() { push_link(this); }
-  polymorphic_impl(polymorphic_impl const& other) : I(other), polymorphic_next(other), polymorphic_base(other) {
+  polymorphic_impl(polymorphic_impl const& other) : polymorphic_base(other), I(other), polymorphic_next(other) {
     push_link(this);
   }
   polymorphic_impl& operator=(polymorphic_impl const& other) {
