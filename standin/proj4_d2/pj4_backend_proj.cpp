@@ -36,7 +36,7 @@ std::string as_crs_text(std::string const& def) {
 
 // The coordinate system of the text, or null.
 Tpj make_crs(PJ_CONTEXT* ctx, std::string const& def) {
-  if (def.empty()) return nullptr;
+  if (!is_definition(def)) return nullptr;
   Tpj p(proj_create(ctx, as_crs_text(def).c_str()));
   if (p && !proj_is_crs(p.get())) p.reset();
   return p;

@@ -79,6 +79,12 @@ std::string normalise(std::string const& def) {
   return out;
 }
 
+bool is_definition(std::string const& def) {
+  auto const t = trim(def);
+  if (t.empty()) return false;
+  return t.front() == '+' || t.front() == '{' || is_authority_code(t) || t.find('[') != std::string_view::npos;
+}
+
 std::string text_short_name(std::string const& def) {
   auto const t = trim(def);
   if (is_authority_code(t)) return std::string(t);

@@ -13,6 +13,10 @@ std::string to_narrow(wchar_t const* s);
 std::string normalise(std::string const& def);
 // True for a "+" parameter list.
 bool is_param_list(std::string const& def);
+// True for a definition that PROJ reads without searching its database by
+// object name: a "+" list, "AUTHORITY:code", WKT or PROJJSON. Free names are
+// refused; their search is slow and guesses.
+bool is_definition(std::string const& def);
 // Short name from the parameters, e.g. "utm 33N WGS84", "longlat WGS84",
 // an "AUTHORITY:code" text as it is; empty when there is none.
 std::string text_short_name(std::string const& def);

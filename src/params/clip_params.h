@@ -1,0 +1,49 @@
+// Clipping of a 2D scene: the switch, the outline with the coordinate system
+// it is given in, whether the outline is drawn and the style it is drawn in.
+// The outline can be produced, or boxed, in any other coordinate system.
+#pragma once
+
+#include <string>
+
+#include "core/scope.h"
+#include "zv/sibling/prg.h"
+#include "zv/sibling/styles.h"
+
+// Style-layer type name of the plain line stripes of the default border.
+inline constexpr char const* c_pln_line_style_lr = ZV_PLN_LINE_STYLE_LR;
+
+class Tzv_clip2d_params {
+ public:
+  Tzv_clip2d_params();
+
+  bool get_enabled() const { return enabled_; }
+  void set_enabled(bool v) { enabled_ = v; }
+  bool get_draw() const { return draw_; }
+  void set_draw(bool v) { draw_ = v; }
+
+  Tzv_op2d* get_ov() const { return ov_.get(); }
+  void set_ov(Tzv_op2d const* src);
+  std::wstring get_prj() const { return prj_; }
+  void set_prj(wchar_t const* prj) { prj_ = prj; }
+  Tzv_pgn_style* get_draw_style() const { return draw_style_.get(); }
+
+  // The default border: fill off, a red base line drawn as three grey
+  // stripes of falling width.
+  static void init_def_style(Tzv_pgn_style* style);
+
+  // The outline in the coordinate system `dst`; false when it cannot be
+  // reprojected. `enabled` is not consulted.
+  bool eval_ov(wchar_t const* dst, Tzv_op2d* out) const;
+  // The box of that outline; `out` is left untouched on failure.
+  bool eval_box(wchar_t const* dst, Tzv_box_d2* out) const;
+
+  void assign(Tzv_clip2d_params const& src);
+  bool equal(Tzv_clip2d_params const& other) const;
+
+ private:
+  bool enabled_ = false;
+  zv::scope<Tzv_op2d*, &zv_ov_d2_destroy> ov_;
+  std::wstring prj_;
+  bool draw_ = false;
+  zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> draw_style_;
+};
