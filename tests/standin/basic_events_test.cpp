@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <functional>
 #include <string>
 
 #include "zv/sibling/basic.h"
@@ -155,37 +157,31 @@ TEST(BasicPropList, NullArgumentsAreIgnored) {
 
 namespace {
 
-struct Tzv_channel_fixture;
+struct BasicChannelClients;
 
-// A client that writes its name into the fixture's trace and may then run an
-// action of the test.
+// A client writes its name (and * for a generic event) into the trace, then
+// runs the test's action.
 struct Tzv_test_client {
-  Tzv_channel_fixture* fx = nullptr;
-  char name = '?';
-  void (*action)(Tzv_test_client&, Tzv_table*) = nullptr;
-  Tzv_test_client* other = nullptr;
+  BasicChannelClients* t;
+  char name;
+  std::function<void(Tzv_table*)> action;
 };
 
-struct Tzv_channel_fixture : ::testing::Test {
-  void TearDown() override { zv_event_channel_del_client(channel, nullptr, nullptr); }
+struct BasicChannelClients : ::testing::Test {
+  ~BasicChannelClients() override { zv_event_channel_del_client(channel, nullptr, nullptr); }
 
-  static void proc(Tzv_table* q, void* data) {
-    auto& cl = *static_cast<Tzv_test_client*>(data);
-    cl.fx->trace += cl.name;
-    if (zv_event_queue_get_generic_event(q, 0)) cl.fx->trace += '*';
-    if (cl.action) cl.action(cl, q);
+  static void proc(Tzv_table* q, void* data);
+  Tzv_test_client* add(char name, std::function<void(Tzv_table*)> action = {}) {
+    clients.push_back({this, name, std::move(action)});  // a deque: clients stay in place
+    zv_event_channel_add_client(channel, &proc, &clients.back());
+    return &clients.back();
   }
-  Tzv_test_client& client(char name, void (*action)(Tzv_test_client&, Tzv_table*) = nullptr) {
-    Tzv_test_client& cl = clients[name - 'a'];
-    cl = Tzv_test_client{this, name, action, nullptr};
-    return cl;
-  }
-  void add(Tzv_test_client& cl) { zv_event_channel_add_client(channel, &proc, &cl); }
+  void del(Tzv_test_client* c) { zv_event_channel_del_client(channel, &proc, c); }
+  void release() { zv_event_channel_del_client(channel, nullptr, nullptr); }
   void broadcast_begin() {
     Tzv_begin_update_event b;
     zv_begin_update_event_init(&b);
     zv_event_channel_broadcast(channel, &b);
-    zv_begin_update_event_clear(&b);
   }
   void broadcast_generic() {
     Tzv_tuple t;
@@ -194,116 +190,91 @@ struct Tzv_channel_fixture : ::testing::Test {
   }
 
   Tzv_event_channel* channel = zv_event_channel_create();
-  Tzv_test_client clients[8];
+  std::deque<Tzv_test_client> clients;
   std::string trace;
 };
 
+void BasicChannelClients::proc(Tzv_table* q, void* data) {
+  auto* c = static_cast<Tzv_test_client*>(data);
+  c->t->trace += c->name;
+  if (zv_event_queue_get_generic_event(q, 0)) c->t->trace += '*';
+  if (c->action) c->action(q);
+}
+
+bool zv_is_generic(Tzv_table* q) { return zv_event_queue_get_generic_event(q, 0) != nullptr; }
+
 }  // namespace
 
-TEST_F(Tzv_channel_fixture, ClientsRunInOrderWithTheirData) {
-  add(client('a'));
-  add(client('b'));
-  add(client('c'));
+TEST_F(BasicChannelClients, ClientsChangedDuringBroadcast) {
+  // b removes c and adds d: c is skipped at once, d waits for the next event.
+  add('a');
+  Tzv_test_client* b = add('b');
+  Tzv_test_client* c = add('c');
+  int round = 0;
+  b->action = [&, this](Tzv_table*) {
+    if (round++ > 0) return del(b);
+    del(c);
+    add('d');
+  };
+  broadcast_begin();
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 3);
   broadcast_begin();
-  EXPECT_EQ(trace, "abc");
-  zv_event_channel_del_client(channel, &proc, &clients[1]);
-  zv_event_channel_del_client(channel, &proc, &clients[7]);  // not a client
   broadcast_begin();
-  EXPECT_EQ(trace, "abcac");
+  EXPECT_EQ(trace, "ab" "abd" "ad");
+  del(c);  // no longer a client
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 2);
 }
 
-TEST_F(Tzv_channel_fixture, ClientRemovedDuringBroadcastIsNotCalled) {
-  auto remove_other = [](Tzv_test_client& cl, Tzv_table*) {
-    zv_event_channel_del_client(cl.fx->channel, &proc, cl.other);
-  };
-  Tzv_test_client& a = client('a', remove_other);
-  add(a);
-  add(client('b'));
-  add(client('c'));
-  a.other = &clients[1];
-  broadcast_begin();
-  EXPECT_EQ(trace, "ac");
-  EXPECT_EQ(zv_event_channel_get_client_count(channel), 2);
-  a.other = &a;  // a removes itself
-  broadcast_begin();
-  broadcast_begin();
-  EXPECT_EQ(trace, "acacc");
-}
-
-TEST_F(Tzv_channel_fixture, ClientAddedDuringBroadcastWaitsForTheNextEvent) {
-  auto add_other = [](Tzv_test_client& cl, Tzv_table*) {
-    zv_event_channel_add_client(cl.fx->channel, &proc, cl.other);
-    cl.action = nullptr;
-  };
-  Tzv_test_client& a = client('a', add_other);
-  a.other = &client('b');
-  add(a);
-  broadcast_begin();
-  EXPECT_EQ(trace, "a");
-  broadcast_begin();
-  EXPECT_EQ(trace, "aab");
-}
-
-TEST_F(Tzv_channel_fixture, NestedBroadcastsDeliverDepthFirst) {
-  // a answers the first (begin) event with a generic event; b removes c
-  // during the nested broadcast, so the outer one skips c as well.
-  auto rebroadcast = [](Tzv_test_client& cl, Tzv_table* q) {
-    if (zv_event_queue_get_begin_update_event(q, 0)) cl.fx->broadcast_generic();
-  };
-  auto remove_on_generic = [](Tzv_test_client& cl, Tzv_table* q) {
-    if (zv_event_queue_get_generic_event(q, 0)) zv_event_channel_del_client(cl.fx->channel, &proc, cl.other);
-  };
-  add(client('a', rebroadcast));
-  Tzv_test_client& b = client('b', remove_on_generic);
-  add(b);
-  add(client('c'));
-  b.other = &clients[2];
+TEST_F(BasicChannelClients, NestedBroadcastsDeliverDepthFirst) {
+  // a answers the begin event with a generic one; b removes c in the nested
+  // broadcast, so the outer one skips c as well.
+  add('a', [this](Tzv_table* q) {
+    if (!zv_is_generic(q)) broadcast_generic();
+  });
+  Tzv_test_client* c = nullptr;
+  add('b', [this, &c](Tzv_table* q) {
+    if (zv_is_generic(q)) del(c);
+  });
+  c = add('c');
   broadcast_begin();
   EXPECT_EQ(trace, "aa*b*b");
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 2);
 }
 
-TEST_F(Tzv_channel_fixture, ReleaseDuringBroadcastFreesAfterwards) {
-  auto release = [](Tzv_test_client& cl, Tzv_table*) {
-    zv_event_channel_del_client(cl.fx->channel, nullptr, nullptr);
-    EXPECT_EQ(zv_event_channel_get_client_count(cl.fx->channel), 0);
-    zv_event_channel_add_client(cl.fx->channel, &proc, &cl);  // ignored once released
-    zv_event_channel_del_client(cl.fx->channel, nullptr, nullptr);
-  };
-  add(client('a'));
-  add(client('b', release));
-  add(client('c'));
+TEST_F(BasicChannelClients, ReleaseDuringBroadcastFreesAfterwards) {
+  add('a');
+  add('b', [this](Tzv_table*) {
+    release();
+    EXPECT_EQ(zv_event_channel_get_client_count(channel), 0);
+    add('x');   // ignored once released
+    release();  // ditto
+  });
+  add('c');
   broadcast_begin();
   EXPECT_EQ(trace, "ab");
   channel = nullptr;  // freed by the broadcast; the sanitizers check it
 }
 
-TEST_F(Tzv_channel_fixture, ReleaseDuringNestedBroadcast) {
-  auto rebroadcast = [](Tzv_test_client& cl, Tzv_table* q) {
-    if (zv_event_queue_get_begin_update_event(q, 0)) cl.fx->broadcast_generic();
-  };
-  auto release_on_generic = [](Tzv_test_client& cl, Tzv_table* q) {
-    if (zv_event_queue_get_generic_event(q, 0)) zv_event_channel_del_client(cl.fx->channel, nullptr, nullptr);
-  };
-  add(client('a', rebroadcast));
-  add(client('b', release_on_generic));
-  add(client('c'));
+TEST_F(BasicChannelClients, ReleaseDuringNestedBroadcast) {
+  add('a', [this](Tzv_table* q) {
+    if (!zv_is_generic(q)) broadcast_generic();
+  });
+  add('b', [this](Tzv_table* q) {
+    if (zv_is_generic(q)) release();
+  });
+  add('c');
   broadcast_begin();
   EXPECT_EQ(trace, "aa*b*");
   channel = nullptr;
 }
 
-TEST_F(Tzv_channel_fixture, ThrowingClientLeavesTheChannelUsable) {
-  auto remove_and_throw = [](Tzv_test_client& cl, Tzv_table*) {
-    zv_event_channel_del_client(cl.fx->channel, &proc, cl.other);
+TEST_F(BasicChannelClients, ThrowingClientLeavesTheChannelUsable) {
+  Tzv_test_client* a = add('a');
+  a->action = [this, a](Tzv_table*) {
+    del(a);
     throw "client failed";
   };
-  Tzv_test_client& a = client('a', remove_and_throw);
-  add(a);
-  add(client('b'));
-  a.other = &a;
+  add('b');
   EXPECT_THROW(broadcast_begin(), char const*);
   broadcast_begin();
   EXPECT_EQ(trace, "ab");
@@ -327,45 +298,40 @@ TEST(BasicChannel, QueueHoldsTheBroadcastEvent) {
   };
   Tzv_event_channel* c = zv_event_channel_create();
   zv_event_channel_add_client(c, proc, &seen);
-  Tzv_update_event e;
-  zv_update_event_init(&e);
-  zv_update_event_add_prop_integer(&e, 2);
-  zv_event_channel_broadcast(c, &e);
+  Tzv_test_update e({2});
+  zv_event_channel_broadcast(c, &e.e);
   EXPECT_EQ(seen.size, 1);
   EXPECT_EQ(seen.updates, 1);
-  EXPECT_EQ(seen.update, &e);
+  EXPECT_EQ(seen.update, &e.e);
   EXPECT_TRUE(seen.others_null);
-  zv_update_event_clear(&e);
   zv_event_channel_del_client(c, nullptr, nullptr);
 }
 
 TEST(BasicChannel, HandBuiltQueue) {
   Tzv_begin_update_event b;
-  Tzv_update_event u;
+  Tzv_test_update u({});
   Tzv_end_update_event e;
   Tzv_tuple t;
   zv_begin_update_event_init(&b);
-  zv_update_event_init(&u);
   zv_end_update_event_init(&e);
   tuple_init(&t);
   Tzv_table* q = zv_event_queue_create();
   zv_event_queue_push(q, &b.header);
-  zv_event_queue_push(q, &u.header);
+  zv_event_queue_push(q, &u.e.header);
   zv_event_queue_push_tuple(q, &t);
-  zv_event_queue_push(q, &u.header);
+  zv_event_queue_push(q, &u.e.header);
   zv_event_queue_push(q, &e.header);
   zv_event_queue_push(q, nullptr);
   zv_event_queue_push_tuple(q, nullptr);
   ASSERT_EQ(zv_event_queue_get_size(q), 5);
   EXPECT_EQ(zv_event_queue_count_update_events(q), 2);
   EXPECT_EQ(zv_event_queue_get_begin_update_event(q, 0), &b);
-  EXPECT_EQ(zv_event_queue_get_update_event(q, 1), &u);
+  EXPECT_EQ(zv_event_queue_get_update_event(q, 1), &u.e);
   EXPECT_EQ(zv_event_queue_get_generic_event(q, 2), &t);
   EXPECT_EQ(zv_event_queue_get_update_event(q, 2), nullptr);
   EXPECT_EQ(zv_event_queue_get_end_update_event(q, 4), &e);
   EXPECT_EQ(zv_event_queue_get_end_update_event(q, 5), nullptr);
   zv_event_queue_destroy(q);
-  zv_update_event_clear(&u);
 }
 
 TEST(BasicChannel, NullArgumentsAreIgnored) {
@@ -377,7 +343,6 @@ TEST(BasicChannel, NullArgumentsAreIgnored) {
   zv_event_channel_del_client(nullptr, proc, &calls);
   zv_event_channel_del_client(nullptr, nullptr, nullptr);
   zv_event_channel_broadcast(nullptr, &b);
-  zv_event_channel_broadcast_tuple(nullptr, nullptr);
   EXPECT_EQ(zv_event_channel_get_client_count(nullptr), 0);
 
   Tzv_event_channel* c = zv_event_channel_create();
@@ -395,8 +360,6 @@ TEST(BasicChannel, NullArgumentsAreIgnored) {
   EXPECT_EQ(zv_event_queue_get_size(nullptr), 0);
   EXPECT_EQ(zv_event_queue_count_update_events(nullptr), 0);
   EXPECT_EQ(zv_event_queue_get_update_event(nullptr, 0), nullptr);
-  EXPECT_EQ(zv_event_queue_get_generic_event(nullptr, 0), nullptr);
   zv_event_queue_push(nullptr, &b.header);
-  zv_event_queue_push_tuple(nullptr, nullptr);
   zv_event_queue_destroy(nullptr);
 }
