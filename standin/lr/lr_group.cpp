@@ -47,7 +47,7 @@ Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, 
 
 void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   std::vector<Tzv_lr_group*> doomed{node};
-  for (Tzv_lr_group* n = next(node, false, false, true); n; n = next(n, false, false, true)) doomed.push_back(n);
+  for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
   detach(node);
   for (Tzv_lr_group* n : doomed) {
     forget(n);
@@ -87,7 +87,7 @@ void Tzv_lr_tree::changed() {
 std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
   if (order_valid_) return order_;
   order_.clear();
-  for (Tzv_lr_group* n = next(&root_, false, true, false); n; n = next(n, false, true, false))
+  for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
     if (n->layer) order_.push_back(n->layer);
   order_valid_ = true;
   return order_;
@@ -96,8 +96,7 @@ std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
 // ---------------------------------------------------------------------------
 // Walk and queries.
 
-Tzv_lr_group* Tzv_lr_tree::next(Tzv_lr_group* slot, bool skip_children, bool layers_only, bool within) {
-  Tzv_lr_group* limit = within ? slot : nullptr;
+Tzv_lr_group* Tzv_lr_tree::next(Tzv_lr_group* slot, bool skip_children, bool layers_only, Tzv_lr_group* limit) {
   auto step = [limit](Tzv_lr_group* n, bool descend) -> Tzv_lr_group* {
     if (descend && n->first) return n->first;
     for (; n != limit && !n->next; n = n->parent)
@@ -128,11 +127,11 @@ bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) {
 // Marked slots that lie under no marked group, in tree order.
 std::vector<Tzv_lr_group*> Tzv_lr_tree::marked_tops() {
   std::vector<Tzv_lr_group*> tops;
-  Tzv_lr_group* n = next(&root_, false, false, false);
+  Tzv_lr_group* n = next(&root_, false, false);
   while (n) {
     bool marked = slot_marked(n);
     if (marked) tops.push_back(n);
-    n = next(n, marked, false, false);
+    n = next(n, marked, false);
   }
   return tops;
 }
@@ -203,7 +202,7 @@ bool Tzv_lr_tree::verify_silent() {
     slot->stamp = stamp;
   }
   std::vector<Tzv_lr_group*> stale;
-  for (Tzv_lr_group* n = next(&root_, false, true, false); n; n = next(n, false, true, false))
+  for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
     if (n->stamp != stamp) stale.push_back(n);
   for (Tzv_lr_group* n : stale) destroy_subtree(n);
   return !fresh.empty() || !stale.empty();
@@ -220,7 +219,7 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
   // would only go again in verification.
   std::unordered_map<Tzv_lr_group*, Tzv_lr_group*> copy_of{{&src.root_, &root_}};
   std::vector<Tzv_lr_group*> slots;
-  for (Tzv_lr_group* n = next(&src.root_, false, false, false); n; n = next(n, false, false, false)) {
+  for (Tzv_lr_group* n = next(&src.root_, false, false); n; n = next(n, false, false)) {
     if (!n->is_group && !n->layer) continue;
     Tzv_lr_group* c = new_node(copy_of[n->parent], nullptr, n->is_group);
     c->marked = n->marked;

@@ -83,8 +83,8 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group) {
 }
 
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_next(Tzv_lr_group* slot, int32_t skip_children, int32_t layers_only,
-                                             int32_t within) {
-  return slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0, within != 0) : nullptr;
+                                             int32_t /*reserved*/) {
+  return slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
 }
 
 ZV_LR_API bool zv_lr_group_is_group(Tzv_lr_group* slot) { return slot && slot->is_group; }

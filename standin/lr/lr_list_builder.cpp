@@ -76,6 +76,7 @@ ZV_LR_API uint32_t zv_lr_builder_get_layer_count(Tzv_layer_builder* builder) {
 
 ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder) {
   if (!builder) return;
+  builder->start();  // after a finished building: a new, empty one
   if (builder->scene && !builder->built.empty()) builder->scene->set_active(builder->built.back());
   builder->finished = true;
 }

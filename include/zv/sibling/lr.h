@@ -74,11 +74,13 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group);
 
 // The slot after `slot` in a depth-first walk that yields a group slot before
 // its descendants; null at the end. skip_children: do not descend below
-// `slot`; layers_only: yield layer slots only; within: end the walk on
-// leaving the subtree of `slot`. Started at the root with (0, 1, 0) the walk
-// yields the layer slots in tree order, one per slot.
+// `slot`; layers_only: yield layer slots only; the last flag is reserved
+// (pass 0). Started at the root with (0, 1, 0) the walk yields the layer
+// slots in tree order, one per slot; with (0, 0, 0) every slot. To stay
+// inside a group, stop at the first slot that is not under it
+// (zv_lr_group_is_parent).
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_next(Tzv_lr_group* slot, int32_t skip_children, int32_t layers_only,
-                                             int32_t within);
+                                             int32_t reserved);
 ZV_LR_API bool zv_lr_group_is_group(Tzv_lr_group* slot);  // root and group slots
 // True when `ancestor` lies above `slot` (not the slot itself).
 ZV_LR_API bool zv_lr_group_is_parent(Tzv_lr_group* slot, Tzv_lr_group* ancestor);

@@ -1,0 +1,308 @@
+// 2D layer stand-in: factory, layer events, boxes, composites, occupancy and
+// the null-handle guards of its exports.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "event_recorder.h"
+#include "zv/sibling/entity.h"
+#include "zv/sibling/lr2d.h"
+#include "zv/sibling/lr2d_test_hooks.h"
+
+namespace {
+
+// A layer made by the factory and freed at scope end.
+struct Tzv_lr2d_holder {
+  explicit Tzv_lr2d_holder(char const* type = zv_lr2d_type_vector) : layer(zv_lr2d_factory_create_lr(type)) {}
+  ~Tzv_lr2d_holder() { zv_lr2d_destroy(layer); }
+  Tzv_lr2d_holder(Tzv_lr2d_holder const&) = delete;
+  Tzv_lr2d_holder& operator=(Tzv_lr2d_holder const&) = delete;
+  Izv_layer* layer;
+};
+
+void zv_feed_into(wchar_t const* s, void* data) { *static_cast<std::wstring*>(data) = s ? s : L""; }
+
+template <class F>
+std::wstring zv_read_text(F&& produce) {
+  std::wstring out;
+  Izv_string_adp* adp = zv_string_adp_create(nullptr, zv_feed_into, &out);
+  produce(adp);
+  zv_string_adp_destroy(adp);
+  return out;
+}
+
+std::wstring zv_caption_of(Izv_layer* l) {
+  return zv_read_text([l](Izv_string_adp* a) { zv_lr2d_get_wcaption(l, a); });
+}
+
+void zv_expect_box(Izv_layer* layer, double x1, double y1, double x2, double y2) {
+  Tzv_box_d2 b{};
+  ASSERT_TRUE(zv_lr2d_get_box(layer, &b));
+  EXPECT_EQ(b.xmin, x1);
+  EXPECT_EQ(b.ymin, y1);
+  EXPECT_EQ(b.xmax, x2);
+  EXPECT_EQ(b.ymax, y2);
+}
+
+class Lr2dTest : public ::testing::Test {
+ protected:
+  void SetUp() override { live_ = zv_lr2d_test_get_live_count(); }
+  void TearDown() override {
+    zv_lr2d_test_fail_factory_after(-1);
+    EXPECT_EQ(zv_lr2d_test_get_live_count(), live_) << "a layer leaked or was freed twice";
+  }
+  int32_t live_ = 0;
+};
+
+TEST_F(Lr2dTest, FactoryKnowsItsTypesAndAnswersNullOtherwise) {
+  for (char const* type : {zv_lr2d_type_vector, zv_lr2d_type_raster, zv_lr2d_type_layout_page, zv_lr2d_type_group}) {
+    Tzv_lr2d_holder h(type);
+    ASSERT_NE(h.layer, nullptr) << type;
+    Tzv_lr2d_holder again(zv_lr2d_get_lr_type(h.layer));
+    ASSERT_NE(again.layer, nullptr);
+    EXPECT_STREQ(zv_lr2d_get_lr_type(again.layer), type);
+  }
+  EXPECT_EQ(zv_lr2d_factory_create_lr("no such type"), nullptr);
+  EXPECT_EQ(zv_lr2d_factory_create_lr(nullptr), nullptr);
+}
+
+TEST_F(Lr2dTest, FailingFactoryHookLetsTheGivenNumberThrough) {
+  zv_lr2d_test_fail_factory_after(1);
+  Tzv_lr2d_holder first;
+  Tzv_lr2d_holder second;
+  EXPECT_NE(first.layer, nullptr);
+  EXPECT_EQ(second.layer, nullptr);
+  EXPECT_EQ(zv_lr2d_group_create(), nullptr);
+  zv_lr2d_test_fail_factory_after(-1);
+  Tzv_lr2d_holder third;
+  EXPECT_NE(third.layer, nullptr);
+}
+
+TEST_F(Lr2dTest, LayerIsAnEntityRegisteredByUuid) {
+  Tzv_lr2d_holder h;
+  EXPECT_EQ(zv_entity_storage_find_by_uid(h.layer->get_uuid()), h.layer);
+  h.layer->set_caption("K\xC3\xA4rte \xF0\x9F\x97\xBA");  // UTF-8 with a character beyond 16 bits
+  EXPECT_STREQ(h.layer->get_caption(), "K\xC3\xA4rte \xF0\x9F\x97\xBA");
+  EXPECT_EQ(zv_caption_of(h.layer).substr(0, 5), L"K\u00e4rte");
+  Tzv_uuid_t uid = *h.layer->get_uuid();
+  zv_lr2d_destroy(h.layer);
+  h.layer = nullptr;
+  EXPECT_EQ(zv_entity_storage_find_by_uid(&uid), nullptr);
+}
+
+TEST_F(Lr2dTest, ChangesAreAnnouncedOnTheLayerChannel) {
+  Tzv_lr2d_holder h;
+  Tzv_event_recorder rec(h.layer->get_update_event_channel());
+  zv_lr2d_set_wcaption(h.layer, L"Roads");
+  EXPECT_EQ(rec.take(), "B U[2] E");
+  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=longlat");
+  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=longlat");  // unchanged: silent
+  EXPECT_EQ(rec.take(), "B U[20] E");
+  zv_lr2d_set_marked(h.layer, true);
+  zv_lr2d_set_selected_all(h.layer, true);
+  zv_lr2d_selected_invert(h.layer);
+  EXPECT_EQ(rec.take(), "B U[5] E B U[22] E B U[22] E");
+  Tzv_box_d2 box{0, 0, 1, 1};
+  zv_lr2d_test_set_box(h.layer, &box);
+  zv_lr2d_set_mode(h.layer, 0, 0, 0);
+  zv_lr2d_set_scn_2d(h.layer, nullptr);
+  EXPECT_EQ(rec.take(), "B U[21] E");
+
+  h.layer->begin_update();
+  zv_lr2d_set_wcaption(h.layer, L"A");
+  zv_lr2d_set_marked(h.layer, false);
+  EXPECT_EQ(rec.trace(), "B");
+  h.layer->end_update();
+  EXPECT_EQ(rec.take(), "B U[2,5] E");
+  rec.detach();
+}
+
+TEST_F(Lr2dTest, StateReadsBackThroughGetters) {
+  Tzv_lr2d_holder h;
+  auto* scene = reinterpret_cast<Izv_scene*>(&h);  // only stored, never called
+  zv_lr2d_set_scn_2d(h.layer, scene);
+  EXPECT_EQ(zv_lr2d_get_scn_2d(h.layer), scene);
+  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=merc");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(h.layer, a); }), L"+proj=merc");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(h.layer, a); }), L"");
+  zv_lr2d_test_set_pj4wstr(h.layer, L"+proj=utm +zone=33");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(h.layer, a); }), L"+proj=utm +zone=33");
+  zv_lr2d_set_mode(h.layer, 3, 4, 5);
+  int32_t a = 0, b = 0, c = 0;
+  zv_lr2d_get_mode(h.layer, &a, &b, &c);
+  EXPECT_EQ(a * 100 + b * 10 + c, 345);
+}
+
+TEST_F(Lr2dTest, BoxComesFromTheHookOrThePage) {
+  Tzv_lr2d_holder plain;
+  Tzv_box_d2 out{7, 7, 7, 7};
+  EXPECT_FALSE(zv_lr2d_get_box(plain.layer, &out));
+  EXPECT_EQ(out.xmin, 7) << "a layer without box leaves the output alone";
+  Tzv_box_d2 box{1, 2, 3, 4};
+  zv_lr2d_test_set_box(plain.layer, &box);
+  zv_lr2d_calc_box(plain.layer);
+  zv_expect_box(plain.layer, 1, 2, 3, 4);
+  zv_lr2d_test_set_box(plain.layer, nullptr);
+  EXPECT_FALSE(zv_lr2d_get_box(plain.layer, nullptr));
+
+  Tzv_lr2d_holder page(zv_lr2d_type_layout_page);
+  zv_expect_box(page.layer, 0, 0, 210, 297);
+  Tzv_box_d2 sheet{0, 0, 100, 200};
+  zv_lr2d_page_set_box(page.layer, &sheet);
+  zv_expect_box(page.layer, 0, 0, 100, 200);
+  zv_lr2d_test_set_box(page.layer, nullptr);
+  EXPECT_FALSE(zv_lr2d_get_box(page.layer, nullptr));
+  zv_lr2d_calc_box(page.layer);
+  zv_expect_box(page.layer, 0, 0, 100, 200);
+  zv_lr2d_page_set_box(page.layer, nullptr);
+  zv_lr2d_calc_box(page.layer);
+  EXPECT_FALSE(zv_lr2d_get_box(page.layer, nullptr));
+  EXPECT_FALSE(zv_lr2d_page_get_box(page.layer, nullptr));
+  EXPECT_FALSE(zv_lr2d_page_get_box(plain.layer, &out));
+}
+
+TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
+  Tzv_composite_layer_2d* group = zv_lr2d_group_create();
+  Izv_layer* as_layer = zv_lr2d_group_safe_upcast(group);
+  EXPECT_EQ(zv_lr2d_group_safe_downcast(as_layer), group);
+  EXPECT_FALSE(zv_lr2d_get_box(as_layer, nullptr));
+  Izv_layer* a = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+  Izv_layer* b = zv_lr2d_factory_create_lr(zv_lr2d_type_raster);
+  Tzv_box_d2 ba{0, 0, 10, 10}, bb{5, -5, 20, 5};
+  zv_lr2d_test_set_box(a, &ba);
+  zv_lr2d_test_set_box(b, &bb);
+  zv_lr2d_group_add_sublr(group, a);
+  zv_lr2d_group_add_sublr(group, b);
+  zv_lr2d_group_add_sublr(group, a);          // already inside: refused
+  zv_lr2d_group_add_sublr(group, as_layer);   // itself: refused
+  EXPECT_EQ(zv_lr2d_group_sublr_count(group), 2u);
+  zv_expect_box(as_layer, 0, -5, 20, 10);
+
+  zv_lr2d_set_selected_all(as_layer, true);
+  EXPECT_TRUE(zv_lr2d_get_selected_all(a) && zv_lr2d_get_selected_all(b));
+  zv_lr2d_selected_invert(as_layer);
+  EXPECT_FALSE(zv_lr2d_get_selected_all(a) || zv_lr2d_get_selected_all(b));
+
+  // Extracting keeps the other indexes: the scene extracts 0..count-1 in turn.
+  Izv_layer* first = zv_lr2d_group_extract_sublr(group, 0);
+  EXPECT_EQ(first, a);
+  EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 1), b);
+  EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 1), nullptr);
+  EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 9), nullptr);
+  EXPECT_EQ(a->get_parent(), nullptr);
+  zv_lr2d_group_add_sublr(group, a);  // taken back; freed with the composite
+  zv_lr2d_factory_destroy_lr(as_layer);
+  zv_lr2d_destroy(b);
+}
+
+TEST_F(Lr2dTest, CompositeRefusesALayerThatHoldsIt) {
+  Tzv_composite_layer_2d* outer = zv_lr2d_group_create();
+  Tzv_composite_layer_2d* inner = zv_lr2d_group_create();
+  zv_lr2d_group_add_sublr(outer, zv_lr2d_group_safe_upcast(inner));
+  zv_lr2d_group_add_sublr(inner, zv_lr2d_group_safe_upcast(outer));
+  EXPECT_EQ(zv_lr2d_group_sublr_count(inner), 0u);
+  zv_lr2d_destroy(zv_lr2d_group_safe_upcast(outer));  // frees inner too
+}
+
+TEST_F(Lr2dTest, AssignCopiesContentDeeply) {
+  Tzv_lr2d_holder src(zv_lr2d_type_group);
+  Izv_layer* sub = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+  Tzv_box_d2 box{1, 1, 2, 2};
+  zv_lr2d_test_set_box(sub, &box);
+  zv_lr2d_group_add_sublr(zv_lr2d_group_safe_downcast(src.layer), sub);
+  zv_lr2d_set_wcaption(src.layer, L"Group");
+  zv_lr2d_test_set_pj4wstr(src.layer, L"+proj=longlat");
+  zv_lr2d_set_selected_all(src.layer, true);
+
+  Tzv_lr2d_holder dst(zv_lr2d_type_group);
+  Tzv_event_recorder rec(dst.layer->get_update_event_channel());
+  zv_lr2d_assign(dst.layer, src.layer);
+  EXPECT_EQ(rec.take(), "B U[2,24] E");
+  EXPECT_EQ(zv_caption_of(dst.layer), L"Group");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(dst.layer, a); }), L"+proj=longlat");
+  EXPECT_TRUE(zv_lr2d_get_selected_all(dst.layer));
+  Tzv_composite_layer_2d* copy = zv_lr2d_group_safe_downcast(dst.layer);
+  ASSERT_EQ(zv_lr2d_group_sublr_count(copy), 1u);
+  EXPECT_NE(zv_lr2d_group_get_sublr(copy, 0), sub);
+  zv_expect_box(dst.layer, 1, 1, 2, 2);
+  zv_lr2d_assign(dst.layer, dst.layer);  // self: nothing
+  EXPECT_EQ(rec.take(), "");
+  rec.detach();
+
+  Tzv_lr2d_holder page(zv_lr2d_type_layout_page), page2(zv_lr2d_type_layout_page);
+  Tzv_box_d2 sheet{0, 0, 50, 60};
+  zv_lr2d_page_set_box(page.layer, &sheet);
+  zv_lr2d_assign(page2.layer, page.layer);
+  zv_lr2d_calc_box(page2.layer);
+  zv_expect_box(page2.layer, 0, 0, 50, 60);
+}
+
+TEST_F(Lr2dTest, OccupancyFollowsTheHooks) {
+  Tzv_lr2d_holder h;
+  zv_lr2d_set_wcaption(h.layer, L"Parcels");
+  EXPECT_FALSE(h.layer->is_occupied(nullptr));
+  EXPECT_TRUE(zv_read_text([&](Izv_string_adp* a) { EXPECT_TRUE(h.layer->deoccupy(a)); }).empty());
+
+  zv_lr2d_test_set_occupied(h.layer, 2, L"file is locked");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { EXPECT_TRUE(h.layer->is_occupied(a)); }), L"Parcels");
+  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { EXPECT_FALSE(h.layer->deoccupy(a)); }), L"file is locked");
+  EXPECT_EQ(zv_lr2d_get_occupied_level(h.layer), 2);
+
+  zv_lr2d_test_set_occupied(h.layer, -1, nullptr);  // negative levels are occupied too
+  EXPECT_TRUE(h.layer->is_occupied(nullptr));
+  Tzv_event_recorder rec(h.layer->get_update_event_channel());
+  EXPECT_TRUE(h.layer->deoccupy(nullptr));
+  EXPECT_EQ(rec.take(), "B U[23] E");
+  EXPECT_FALSE(h.layer->is_occupied(nullptr));
+  EXPECT_EQ(zv_lr2d_get_occupied_level(h.layer), 0);
+  rec.detach();
+}
+
+TEST_F(Lr2dTest, NullHandlesAndBadIndexesAreHarmless) {
+  Tzv_box_d2 box{1, 2, 3, 4};
+  int32_t mode = 9;
+  zv_lr2d_factory_destroy_lr(nullptr);
+  zv_lr2d_destroy(nullptr);
+  EXPECT_EQ(zv_lr2d_get_lr_type(nullptr), nullptr);
+  zv_lr2d_assign(nullptr, nullptr);
+  zv_lr2d_set_scn_2d(nullptr, nullptr);
+  EXPECT_EQ(zv_lr2d_get_scn_2d(nullptr), nullptr);
+  zv_lr2d_set_wcaption(nullptr, L"x");
+  EXPECT_EQ(zv_caption_of(nullptr), L"");
+  zv_lr2d_set_dst_pj4wstr(nullptr, L"x");
+  zv_lr2d_get_dst_pj4wstr(nullptr, nullptr);
+  zv_lr2d_get_pj4wstr(nullptr, nullptr);
+  EXPECT_FALSE(zv_lr2d_get_box(nullptr, &box));
+  zv_lr2d_calc_box(nullptr);
+  zv_lr2d_page_set_box(nullptr, &box);
+  EXPECT_FALSE(zv_lr2d_page_get_box(nullptr, &box));
+  EXPECT_FALSE(zv_lr2d_get_marked(nullptr));
+  zv_lr2d_set_marked(nullptr, true);
+  zv_lr2d_set_selected_all(nullptr, true);
+  zv_lr2d_selected_invert(nullptr);
+  EXPECT_FALSE(zv_lr2d_get_selected_all(nullptr));
+  zv_lr2d_set_mode(nullptr, 1, 2, 3);
+  zv_lr2d_get_mode(nullptr, &mode, nullptr, nullptr);
+  EXPECT_EQ(mode, 0);
+  EXPECT_EQ(zv_lr2d_get_occupied_level(nullptr), 0);
+  zv_lr2d_group_add_sublr(nullptr, nullptr);
+  EXPECT_EQ(zv_lr2d_group_sublr_count(nullptr), 0u);
+  EXPECT_EQ(zv_lr2d_group_get_sublr(nullptr, 0), nullptr);
+  EXPECT_EQ(zv_lr2d_group_extract_sublr(nullptr, 0), nullptr);
+  EXPECT_EQ(zv_lr2d_group_safe_upcast(nullptr), nullptr);
+  EXPECT_EQ(zv_lr2d_group_safe_downcast(nullptr), nullptr);
+  zv_lr2d_test_set_box(nullptr, &box);
+  zv_lr2d_test_set_pj4wstr(nullptr, L"x");
+  zv_lr2d_test_set_occupied(nullptr, 1, L"x");
+
+  Tzv_lr2d_holder plain;
+  Tzv_composite_layer_2d* group = zv_lr2d_group_create();
+  zv_lr2d_group_add_sublr(group, nullptr);
+  EXPECT_EQ(zv_lr2d_group_get_sublr(group, 0), nullptr);
+  EXPECT_EQ(zv_lr2d_group_safe_downcast(plain.layer), nullptr);
+  zv_lr2d_assign(plain.layer, nullptr);
+  zv_lr2d_destroy(zv_lr2d_group_safe_upcast(group));
+}
+
+}  // namespace

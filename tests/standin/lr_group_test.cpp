@@ -1,0 +1,488 @@
+// Layer stand-in: the layer group tree (walk, verification, moves, events,
+// copy), its entity collection facade, layer lists, the layer builder and
+// the null-handle guards, over a small scene double.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../../standin/lr2d/lr_entity_base.h"
+#include "event_recorder.h"
+#include "zv/sibling/lr.h"
+#include "zv/sibling/lr2d.h"
+
+namespace {
+
+// A scene as far as the layer library sees it: a layer vector and its root
+// group. add_layer does what the scene does: slot, group id, verification.
+class Tzv_test_scene final : public Tzv_lr_entity_base<Izv_scene> {
+ public:
+  Tzv_test_scene() : group(zv_lr_group_create(this)) {}
+  ~Tzv_test_scene() override {
+    zv_lr_group_destroy(group);
+    for (Izv_layer* l : layers) zv_lr2d_destroy(l);
+  }
+
+  Izv_layer* add_layer(char const* type) override {
+    Izv_layer* l = push(type);
+    if (!l) return nullptr;
+    std::wstring id = L"gid-" + std::to_wstring(layers.size());
+    zv_lr_set_group_id(l, id.c_str());
+    zv_lr_group_set_group_id(zv_lr_group_add_slot(group), id.c_str());
+    zv_lr_group_verification_layer(group);
+    return l;
+  }
+  Izv_layer* add_without_slot(char const* caption) {
+    Izv_layer* l = push(zv_lr2d_type_vector);
+    l->set_caption(caption);
+    zv_lr_group_verification_layer(group);
+    return l;
+  }
+  // n layers captioned L0, L1, ...
+  void add_layers(int n) {
+    for (int i = 0; i < n; ++i) add_layer(zv_lr2d_type_vector)->set_caption(("L" + std::to_string(i)).c_str());
+  }
+  void drop(Izv_layer* l) {
+    layers.erase(std::find(layers.begin(), layers.end(), l));
+    zv_lr_group_verification_layer(group);
+    zv_lr2d_destroy(l);
+  }
+  Tzv_lr_group* slot(size_t i) { return zv_lr_group_get_child_by_layer(group, layers[i]); }
+
+  char const* get_meta_id() override { return "TestScene"; }
+  uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
+  Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
+  void set_active(Izv_entity* e) override { active = e; }
+  uint32_t get_count() override { return get_bind_count(); }
+  Izv_entity* get_entity(uint32_t i) override {
+    ++entity_reads;
+    return get_bind_entity(i);
+  }
+  void create() override {}
+  void clear() override {}
+  Izv_entity* add_entity() override { return nullptr; }
+  void remove_entity(Izv_entity*) override {}
+  void remove_entity(uint32_t) override {}
+  void remove_entity_range(uint32_t, uint32_t*) override {}
+  void remove_marked() override {}
+  void set_marked_entity(Izv_entity*) override {}
+  void set_marked_entity_index(uint32_t) override {}
+  uint32_t get_entity_index(Izv_entity*) override { return zv_no_index; }
+  void move(uint32_t, uint32_t) override {}
+  void move_marked(uint32_t) override {}
+  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
+  void calc_box() override {}
+  Tzv_lr_group* get_lr_group_ptr() override { return group; }
+  void move_layer_to_active_group(Izv_layer*) override {}
+  void get_prj4(Izv_string_adp*) const override {}
+  void set_prj4(wchar_t const*) override {}
+  void init_layer_list(Izv_layer_list*) override {}
+
+  Tzv_lr_group* group;
+  std::vector<Izv_layer*> layers;
+  Izv_entity* active = nullptr;
+  int entity_reads = 0;
+
+ private:
+  Izv_layer* push(char const* type) {
+    Izv_layer* l = zv_lr2d_factory_create_lr(type);
+    if (l) layers.push_back(l);
+    return l;
+  }
+};
+
+std::string zv_label(Tzv_lr_group* n) {
+  if (!zv_lr_group_is_group(n))
+    return zv_lr_group_get_lr_ptr(n) ? zv_lr_group_get_lr_ptr(n)->get_caption() : "?";
+  std::wstring w = zv_lr_text::read([n](Izv_string_adp* a) { zv_lr_group_get_wcaption(n, a); });
+  return zv_lr_text::to_narrow(w);
+}
+
+// The tree as text: layers by caption, groups as "caption(...)".
+std::string zv_tree_text(Tzv_lr_group* root) {
+  std::string out;
+  std::vector<Tzv_lr_group*> open{root};
+  for (Tzv_lr_group* n = zv_lr_group_get_next(root, 0, 0, 0); n; n = zv_lr_group_get_next(n, 0, 0, 0)) {
+    for (; zv_lr_group_get_parent(n) != open.back(); open.pop_back()) out += ")";
+    if (!out.empty() && out.back() != '(') out += ' ';
+    out += zv_label(n);
+    if (zv_lr_group_is_group(n)) {
+      out += "(";
+      open.push_back(n);
+    }
+  }
+  return out + std::string(open.size() - 1, ')');
+}
+
+// The labels of every slot (or every layer slot) the walk yields from `start`.
+std::string zv_walk_text(Tzv_lr_group* start, int layers_only) {
+  std::string out;
+  for (Tzv_lr_group* n = zv_lr_group_get_next(start, 0, layers_only, 0); n;
+       n = zv_lr_group_get_next(n, 0, layers_only, 0))
+    out += (out.empty() ? "" : " ") + zv_label(n);
+  return out;
+}
+
+std::vector<Izv_layer*> zv_tree_order(Tzv_lr_group* root) {
+  std::vector<Izv_layer*> order;
+  for (Tzv_lr_group* n = zv_lr_group_get_next(root, 0, 1, 0); n; n = zv_lr_group_get_next(n, 0, 1, 0))
+    order.push_back(zv_lr_group_get_lr_ptr(n));
+  return order;
+}
+
+Tzv_event_channel* zv_group_channel(Tzv_lr_group* root) {
+  return zv_entities_get_update_event_channel(zv_lr_group_safe_upcast(root));
+}
+
+// Builds L0 G1(L1 G2(L2) L3) L4.
+void zv_make_nested(Tzv_test_scene& s) {
+  s.add_layers(5);
+  Tzv_lr_group* g1 = zv_lr_group_add_group(s.group, L"G1");
+  zv_lr_group_move(s.slot(1), g1, -1);
+  zv_lr_group_set_active(s.group, g1);
+  zv_lr_group_move_to_active(s.group, s.slot(1));
+  Tzv_lr_group* g2 = zv_lr_group_add_group(g1, L"G2");
+  zv_lr_group_move_to_active(s.group, s.slot(3));
+  zv_lr_group_set_active(s.group, g2);
+  zv_lr_group_move_to_active(s.group, s.slot(2));
+  zv_lr_group_set_active(s.group, nullptr);
+}
+
+TEST(LrGroupTest, WalkIsDepthFirstAndYieldsEachLayerSlotOnce) {
+  Tzv_test_scene s;
+  zv_make_nested(s);
+  ASSERT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2) L3) L4");
+  EXPECT_EQ(zv_walk_text(s.group, 0), "L0 G1 L1 G2 L2 L3 L4");
+  EXPECT_EQ(zv_walk_text(s.group, 1), "L0 L1 L2 L3 L4");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+
+  Tzv_lr_group* g1 = zv_lr_group_get_parent(s.slot(1));
+  Tzv_lr_group* g2 = zv_lr_group_get_parent(s.slot(2));
+  EXPECT_EQ(zv_label(zv_lr_group_get_next(g1, 1, 0, 0)), "L4") << "skip_children passes the subtree over";
+  EXPECT_EQ(zv_label(zv_lr_group_get_next(g1, 0, 1, 0)), "L1");
+  EXPECT_EQ(zv_label(zv_lr_group_get_next(s.slot(2), 0, 0, 0)), "L3") << "climbs out of G2";
+  EXPECT_EQ(zv_lr_group_get_next(s.slot(4), 0, 0, 0), nullptr);
+
+  EXPECT_TRUE(zv_lr_group_is_group(s.group) && zv_lr_group_is_group(g2));
+  EXPECT_FALSE(zv_lr_group_is_group(s.slot(2)));
+  EXPECT_TRUE(zv_lr_group_is_parent(s.slot(2), g1));
+  EXPECT_TRUE(zv_lr_group_is_parent(s.slot(2), s.group));
+  EXPECT_FALSE(zv_lr_group_is_parent(s.slot(4), g1));
+  EXPECT_FALSE(zv_lr_group_is_parent(g1, g1));
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(g1, s.layers[2]), s.slot(2));
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(g1, s.layers[4]), nullptr);
+  EXPECT_EQ(zv_lr_group_get_root(s.slot(2)), s.group);
+}
+
+TEST(LrGroupTest, VerificationFollowsLayersThatComeAndGo) {
+  Tzv_test_scene s;
+  s.add_layers(3);
+  Tzv_event_recorder rec(zv_group_channel(s.group));
+  Izv_layer* loose = s.add_without_slot("New");
+  EXPECT_EQ(rec.take(), "U[9]");
+  EXPECT_EQ(zv_tree_text(s.group), "L0 L1 L2 New");
+  std::wstring id = zv_lr_text::read([loose](Izv_string_adp* a) { zv_lr_get_group_id(loose, a); });
+  EXPECT_FALSE(id.empty()) << "a layer without group id receives one";
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { zv_lr_group_get_group_id(s.slot(3), a); }), id);
+
+  s.drop(s.layers[1]);
+  EXPECT_EQ(rec.take(), "U[9]");
+  EXPECT_EQ(zv_tree_text(s.group), "L0 L2 New");
+  zv_lr_group_verification_layer(s.group);
+  EXPECT_EQ(rec.take(), "") << "nothing to do, nothing announced";
+
+  Tzv_lr_group* orphan = zv_lr_group_add_slot(s.group);  // an id no layer bears
+  zv_lr_group_set_group_id(orphan, L"nobody");
+  rec.clear();
+  zv_lr_group_verification_layer(s.group);
+  EXPECT_EQ(rec.take(), "U[9]");
+  EXPECT_EQ(zv_tree_text(s.group), "L0 L2 New");
+  EXPECT_EQ(s.entity_reads, 0) << "verification reads the scene through get_bind_entity only";
+  rec.detach();
+}
+
+TEST(LrGroupTest, SlotPlacedBeforeItsLayerIsTiedByGroupId) {
+  Tzv_test_scene s;
+  s.add_layers(2);
+  Tzv_lr_group* g = zv_lr_group_add_group(s.group, L"G");
+  Tzv_lr_group* waiting = zv_lr_group_add_slot(g);
+  zv_lr_group_set_group_id(waiting, L"later");
+  Izv_layer* l = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+  l->set_caption("Late");
+  zv_lr_set_group_id(l, L"later");
+  s.layers.push_back(l);
+  zv_lr_group_verification_layer(s.group);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 L1 G(Late)");
+  EXPECT_EQ(zv_lr_group_get_lr_ptr(waiting), l);
+}
+
+// Every move the scene can make keeps the tree's layer order equal to the
+// vector order the scene's own move produces.
+TEST(LrGroupTest, MoveMirrorsTheScenesVectorMove) {
+  constexpr uint32_t n = 5;
+  for (uint32_t from = 0; from < n; ++from)
+    for (uint32_t to = 0; to <= n; ++to) {
+      Tzv_test_scene s;
+      s.add_layers(n);
+      std::vector<Izv_layer*> expected = s.layers;
+      expected.erase(expected.begin() + from);
+      expected.insert(expected.begin() + std::min<uint32_t>(to, n - 1), s.layers[from]);
+      if (from != to) zv_lr_group_move(to < n ? s.slot(to) : nullptr, s.slot(from), to > from ? 1 : -1);
+      EXPECT_EQ(zv_tree_order(s.group), expected) << "move(" << from << ", " << to << ")";
+    }
+}
+
+TEST(LrGroupTest, MoveMarkedMirrorsTheScenesThreeRuns) {
+  constexpr uint32_t n = 5;
+  for (uint32_t mask = 0; mask < (1u << n); ++mask)
+    for (uint32_t pos = 0; pos <= n; ++pos) {
+      Tzv_test_scene s;
+      s.add_layers(n);
+      std::vector<Izv_layer*> before, marked, after;
+      for (uint32_t i = 0; i < n; ++i) {
+        bool m = (mask >> i) & 1;
+        zv_lr2d_set_marked(s.layers[i], m);
+        (m ? marked : i < pos ? before : after).push_back(s.layers[i]);
+      }
+      before.insert(before.end(), marked.begin(), marked.end());
+      before.insert(before.end(), after.begin(), after.end());
+      zv_lr_group_move_marked(pos == 0 ? s.slot(0) : s.slot(pos - 1), pos == 0 ? -1 : 0);
+      EXPECT_EQ(zv_tree_order(s.group), before) << "mask " << mask << ", pos " << pos;
+    }
+}
+
+TEST(LrGroupTest, MarkedGroupsMoveWithTheirSubtree) {
+  Tzv_test_scene s;
+  zv_make_nested(s);
+  Tzv_lr_group* g1 = zv_lr_group_get_parent(s.slot(1));
+  zv_lr_group_set_marked(g1, true);
+  zv_lr2d_set_marked(s.layers[2], true);  // inside the marked group: moves with it
+  zv_lr2d_set_marked(s.layers[4], true);
+  EXPECT_TRUE(zv_lr_group_get_marked(g1) && zv_lr_group_get_marked(s.slot(4)));
+  zv_lr_group_move_marked(s.slot(0), -1);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2) L3) L4 L0");
+  zv_lr_group_move_marked(s.slot(0), 0);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2) L3) L4");
+}
+
+TEST(LrGroupTest, MovesIntoGroupsAndRefusedCycles) {
+  Tzv_test_scene s;
+  zv_make_nested(s);
+  Tzv_lr_group* g1 = zv_lr_group_get_parent(s.slot(1));
+  Tzv_lr_group* g2 = zv_lr_group_get_parent(s.slot(2));
+  zv_lr_group_move(s.slot(2), g1, 1);  // into its own subtree
+  zv_lr_group_set_active(s.group, g2);
+  zv_lr_group_move_to_active(s.group, g1);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2) L3) L4");
+
+  zv_lr_group_move_to_active(s.group, s.slot(0));
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2 L0) L3) L4");
+  zv_lr_group_set_active(s.group, s.slot(1));  // a layer slot: its group receives
+  zv_lr_group_move_to_active(s.group, s.slot(4));
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2 L0) L3 L4)");
+  zv_lr_group_set_active(s.group, nullptr);  // none: the root receives
+  zv_lr_group_move_to_active(s.group, s.slot(2));
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L0) L3 L4) L2");
+  zv_lr_group_move(nullptr, g2, 1);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 L3 L4) L2 G2(L0)");
+}
+
+TEST(LrGroupTest, StructureAndOrderChangesAnnounceProperty9) {
+  Tzv_test_scene s;
+  s.add_layers(3);
+  Tzv_event_recorder rec(zv_group_channel(s.group));
+  Tzv_lr_group* g = zv_lr_group_add_group(s.group, L"G");
+  zv_lr_group_move(s.slot(0), s.slot(2), -1);
+  zv_lr2d_set_marked(s.layers[1], true);
+  zv_lr_group_move_marked(s.slot(0), -1);
+  zv_lr_group_set_active(s.group, g);
+  zv_lr_group_move_to_active(s.group, s.slot(0));
+  EXPECT_EQ(rec.take(), "U[9] U[9] U[9] B U[3] E U[9]");
+  zv_lr_group_set_group_id(s.slot(0), L"other");
+  zv_lr_group_set_active(s.group, g);
+  zv_lr_group_move(s.slot(0), s.slot(0), 1);
+  EXPECT_EQ(rec.take(), "") << "no change of structure or order";
+  zv_lr_group_set_wcaption(s.group, L"Scene");
+  EXPECT_EQ(rec.take(), "B U[2] E");
+
+  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+  root->begin_update();
+  zv_lr_group_remove(g);
+  zv_lr_group_verification_layer(s.group);  // L0 went with G and comes back
+  root->end_update();
+  EXPECT_EQ(rec.take(), "B U[9] E");
+  zv_lr_group_clear(s.group);
+  EXPECT_EQ(rec.take(), "U[9]");
+  rec.detach();
+}
+
+TEST(LrGroupTest, RootIsACollectionOfTheLayersInTreeOrder) {
+  Tzv_test_scene s;
+  zv_make_nested(s);
+  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+  EXPECT_EQ(zv_lr_group_safe_upcast(s.slot(0)), nullptr);
+  ASSERT_EQ(root->get_count(), 5u);
+  EXPECT_EQ(root->get_entity(2), s.layers[2]);
+  EXPECT_EQ(root->get_entity(5), nullptr);
+  EXPECT_EQ(root->get_entity_index(s.layers[3]), 3u);
+  EXPECT_EQ(root->find_entity(L"L4"), s.layers[4]);
+  EXPECT_EQ(root->find_entity(L"none"), nullptr);
+  EXPECT_STREQ(root->get_meta_id(), "LayerGroupMetaID");
+  EXPECT_THROW(root->add_entity(), char const*);
+
+  root->set_active_index(2);
+  EXPECT_EQ(zv_lr_group_get_active(s.group), s.slot(2));
+  EXPECT_EQ(root->get_active(), s.layers[2]);
+  root->move(0, 4);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2) L3) L4 L0");
+  EXPECT_EQ(root->get_active_index(), 1u) << "the active slot follows its layer";
+  root->set_marked_entity(s.layers[1]);
+  root->move_marked(0);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2) L3) L4 L0");
+  root->move_marked(5);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(G2(L2) L3) L4 L0 L1");
+  root->remove_marked();
+  uint32_t idx[] = {0, 0, 3};
+  root->remove_entity_range(3, idx);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(G2() L3) L4");
+  root->remove_entity(s.layers[4]);
+  EXPECT_EQ(zv_tree_text(s.group), "G1(G2() L3)");
+  EXPECT_EQ(zv_lr_group_get_active(s.group), nullptr) << "the active slot went";
+}
+
+TEST(LrGroupTest, AssignCopiesTheTreeOntoTheTargetScenesLayers) {
+  Tzv_test_scene src;
+  zv_make_nested(src);
+  zv_lr_group_set_active(src.group, zv_lr_group_get_parent(src.slot(2)));
+  Tzv_test_scene dst;
+  dst.add_layers(5);  // what a scene copy adds: one layer per source layer, in order
+  zv_lr_group_assign(dst.group, src.group);
+  EXPECT_EQ(zv_tree_text(dst.group), "L0 G1(L1 G2(L2) L3) L4");
+  EXPECT_EQ(zv_tree_order(dst.group), dst.layers);
+  EXPECT_EQ(zv_label(zv_lr_group_get_active(dst.group)), "G2");
+  std::wstring id = zv_lr_text::read([&](Izv_string_adp* a) { zv_lr_get_group_id(dst.layers[2], a); });
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { zv_lr_group_get_group_id(dst.slot(2), a); }), id);
+
+  Tzv_test_scene fewer;  // counts differ: tied by group id, the rest verified in
+  fewer.add_layers(2);
+  zv_lr_group_assign(fewer.group, src.group);
+  EXPECT_EQ(zv_tree_order(fewer.group), fewer.layers);
+}
+
+TEST(LrGroupTest, NullHandlesAndForeignSlotsAreHarmless) {
+  Tzv_test_scene s, other;
+  s.add_layers(2);
+  other.add_layers(1);
+  zv_lr_group_destroy(nullptr);
+  zv_lr_group_destroy(s.slot(0));  // not a root: ignored
+  zv_lr_group_clear(nullptr);
+  zv_lr_group_assign(nullptr, s.group);
+  zv_lr_group_assign(s.group, nullptr);
+  EXPECT_EQ(zv_lr_group_safe_upcast(nullptr), nullptr);
+  EXPECT_EQ(zv_lr_group_get_root(nullptr), nullptr);
+  EXPECT_EQ(zv_lr_group_add_slot(nullptr), nullptr);
+  EXPECT_EQ(zv_lr_group_add_slot(s.slot(0)), nullptr) << "a layer slot holds no slots";
+  EXPECT_EQ(zv_lr_group_add_group(nullptr, L"x"), nullptr);
+  zv_lr_group_remove(nullptr);
+  zv_lr_group_remove(s.group);  // the root stays
+  zv_lr_group_set_group_id(nullptr, L"x");
+  zv_lr_group_get_group_id(nullptr, nullptr);
+  zv_lr_group_set_wcaption(nullptr, L"x");
+  zv_lr_group_get_wcaption(nullptr, nullptr);
+  zv_lr_group_verification_layer(nullptr);
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(nullptr, s.layers[0]), nullptr);
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, nullptr), nullptr);
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(other.group, s.layers[0]), nullptr);
+  zv_lr_group_set_active(nullptr, s.slot(0));
+  zv_lr_group_set_active(s.group, other.slot(0));  // another tree's slot
+  EXPECT_EQ(zv_lr_group_get_active(s.group), nullptr);
+  EXPECT_EQ(zv_lr_group_get_active(nullptr), nullptr);
+  EXPECT_EQ(zv_lr_group_get_next(nullptr, 0, 1, 0), nullptr);
+  EXPECT_FALSE(zv_lr_group_is_group(nullptr));
+  EXPECT_FALSE(zv_lr_group_is_parent(nullptr, s.group));
+  EXPECT_FALSE(zv_lr_group_is_parent(s.slot(0), nullptr));
+  EXPECT_EQ(zv_lr_group_get_parent(nullptr), nullptr);
+  EXPECT_FALSE(zv_lr_group_get_marked(nullptr));
+  zv_lr_group_set_marked(nullptr, true);
+  EXPECT_EQ(zv_lr_group_get_lr_ptr(nullptr), nullptr);
+  zv_lr_group_move(s.slot(0), nullptr, 1);
+  zv_lr_group_move(other.slot(0), s.slot(0), 1);  // across trees: refused
+  zv_lr_group_move(s.slot(0), s.group, 1);        // the root does not move
+  zv_lr_group_move_marked(nullptr, 0);
+  zv_lr_group_move_to_active(nullptr, s.slot(0));
+  zv_lr_group_move_to_active(s.group, nullptr);
+  zv_lr_group_move_to_active(s.group, other.slot(0));
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+  EXPECT_EQ(zv_tree_order(other.group), other.layers);
+
+  EXPECT_EQ(zv_lr_safe_downcast(nullptr), nullptr);
+  EXPECT_EQ(zv_lr_safe_downcast(&s), nullptr) << "a scene is no layer";
+  zv_lr_set_group_id(nullptr, L"x");
+  zv_lr_get_group_id(nullptr, nullptr);
+  EXPECT_EQ(zv_lr_get_update_event_channel(nullptr), nullptr);
+  EXPECT_NE(zv_lr_get_update_event_channel(s.layers[0]), nullptr);
+}
+
+TEST(LrListTest, KeepsLayerPointersInOrder) {
+  Tzv_test_scene s;
+  s.add_layers(2);
+  Izv_layer_list* list = zv_lr_list_create();
+  zv_lr_list_add_layer_ptr(list, s.layers[1]);
+  zv_lr_list_add_layer_ptr(list, s.layers[0]);
+  ASSERT_EQ(zv_lr_list_get_count(list), 2u);
+  EXPECT_EQ(zv_lr_list_get_layer_ptr(list, 0), s.layers[1]);
+  EXPECT_EQ(zv_lr_list_get_layer_ptr(list, 2), nullptr);
+  zv_lr_list_clear(list);
+  EXPECT_EQ(zv_lr_list_get_count(list), 0u);
+  zv_lr_list_destroy(list);
+
+  zv_lr_list_destroy(nullptr);
+  zv_lr_list_clear(nullptr);
+  zv_lr_list_add_layer_ptr(nullptr, s.layers[0]);
+  EXPECT_EQ(zv_lr_list_get_count(nullptr), 0u);
+  EXPECT_EQ(zv_lr_list_get_layer_ptr(nullptr, 0), nullptr);
+}
+
+std::wstring zv_builder_errors(Tzv_layer_builder* b) {
+  return zv_lr_text::read([b](Izv_string_adp* a) { zv_lr_builder_get_errors(b, a); });
+}
+
+TEST(LrBuilderTest, BuildsIntoTheSceneCollectsErrorsAndActivates) {
+  Tzv_test_scene s;
+  Tzv_layer_builder* b = zv_lr_builder_create(&s);
+  Izv_layer* roads = zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"roads.shp");
+  EXPECT_EQ(zv_lr_builder_add_layer(b, "bogus", L"x.dat"), nullptr);
+  Izv_layer* dem = zv_lr_builder_add_layer(b, zv_lr2d_type_raster, L"dem.tif");
+  zv_lr_builder_add_error(b, L"y.dat: unreadable");
+  EXPECT_EQ(s.layers, (std::vector<Izv_layer*>{roads, dem}));
+  EXPECT_EQ(zv_tree_order(s.group), s.layers) << "the scene gave the new layers their slots";
+  EXPECT_EQ(zv_lr_builder_get_layer_count(b), 2u);
+  zv_lr_builder_make_active(b);
+  EXPECT_EQ(s.active, dem);
+  EXPECT_EQ(zv_builder_errors(b), L"x.dat: no layer of type \"bogus\"\ny.dat: unreadable");
+
+  s.active = nullptr;
+  zv_lr_builder_make_active(b);  // an empty building activates nothing
+  EXPECT_EQ(s.active, nullptr);
+  zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"rivers.shp");
+  EXPECT_EQ(zv_builder_errors(b), L"") << "a new building starts with no errors";
+  EXPECT_EQ(zv_lr_builder_get_layer_count(b), 1u);
+  zv_lr_builder_destroy(b);
+
+  Tzv_layer_builder* unbound = zv_lr_builder_create(nullptr);
+  EXPECT_EQ(zv_lr_builder_add_layer(unbound, zv_lr2d_type_vector, L"a"), nullptr);
+  zv_lr_builder_make_active(unbound);
+  EXPECT_EQ(zv_builder_errors(unbound), L"a: no layer of type \"vector\"");
+  zv_lr_builder_destroy(unbound);
+
+  zv_lr_builder_destroy(nullptr);
+  EXPECT_EQ(zv_lr_builder_add_layer(nullptr, zv_lr2d_type_vector, L"a"), nullptr);
+  zv_lr_builder_add_error(nullptr, L"x");
+  EXPECT_EQ(zv_lr_builder_get_layer_count(nullptr), 0u);
+  zv_lr_builder_make_active(nullptr);
+  EXPECT_EQ(zv_builder_errors(nullptr), L"");
+}
+
+}  // namespace
