@@ -27,7 +27,7 @@ void Tzv_profil_data::set_zscale(double v) {
 }
 
 void Tzv_profil_data::set_pv(Tzv_pp2d const* src) {
-  zv_pv_d2_assign(pv_.get(), src);
+  if (src != pv_.get()) zv_pv_d2_assign(pv_.get(), src);
   calculate_ls();
 }
 
