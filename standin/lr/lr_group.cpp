@@ -163,7 +163,7 @@ void Tzv_lr_tree::clear(Tzv_lr_group* group) {
   if (group->is_group && clear_silent(group)) changed();
 }
 
-void Tzv_lr_tree::set_group_id(Tzv_lr_group* slot, std::wstring const& id) {
+void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id) {
   forget(slot);
   slot->group_id = id;
   if (slot->layer) by_layer_[slot->layer] = slot;

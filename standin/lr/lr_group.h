@@ -43,7 +43,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group);
   void remove(Tzv_lr_group* slot);
   void clear(Tzv_lr_group* group);
-  void set_group_id(Tzv_lr_group* slot, std::wstring const& id);
+  void set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id);
   void verify();
   void assign(Tzv_lr_tree& src);
   void move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir);

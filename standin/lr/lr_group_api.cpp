@@ -48,7 +48,7 @@ ZV_LR_API void zv_lr_group_remove(Tzv_lr_group* slot) {
 }
 
 ZV_LR_API void zv_lr_group_set_group_id(Tzv_lr_group* slot, wchar_t const* id) {
-  if (slot) slot->tree->set_group_id(slot, zv_lr_text::or_empty(id));
+  if (slot) slot->tree->set_slot_group_id(slot, zv_lr_text::or_empty(id));
 }
 
 ZV_LR_API void zv_lr_group_get_group_id(Tzv_lr_group* slot, Izv_string_adp* adp) {

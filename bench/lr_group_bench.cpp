@@ -1,0 +1,122 @@
+// Layer group tree of the layer stand-in: walk, verification and moves at
+// 1k and 16k layers. Per-layer time (items) should stay flat across sizes.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "../standin/lr2d/lr_entity_base.h"
+#include "zv/sibling/lr.h"
+#include "zv/sibling/lr2d.h"
+
+namespace {
+
+// A scene reduced to what the tree reads: its layer vector.
+class Tzv_bench_scene final : public Tzv_lr_entity_base<Izv_scene> {
+ public:
+  // n layers, in groups of 16 under the root.
+  explicit Tzv_bench_scene(int n) : group(zv_lr_group_create(this)) {
+    Tzv_lr_group* g = nullptr;
+    for (int i = 0; i < n; ++i) {
+      if (i % 16 == 0) g = zv_lr_group_add_group(group, L"G");
+      Izv_layer* l = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+      std::wstring id = std::to_wstring(i);
+      zv_lr_set_group_id(l, id.c_str());
+      zv_lr_group_set_group_id(zv_lr_group_add_slot(g), id.c_str());
+      layers.push_back(l);
+    }
+    zv_lr_group_verification_layer(group);
+  }
+  ~Tzv_bench_scene() override {
+    zv_lr_group_destroy(group);
+    for (Izv_layer* l : layers) zv_lr2d_destroy(l);
+  }
+
+  char const* get_meta_id() override { return "BenchScene"; }
+  uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
+  Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
+  uint32_t get_count() override { return get_bind_count(); }
+  Izv_entity* get_entity(uint32_t i) override { return get_bind_entity(i); }
+  void create() override {}
+  void clear() override {}
+  Izv_entity* add_entity() override { return nullptr; }
+  void remove_entity(Izv_entity*) override {}
+  void remove_entity(uint32_t) override {}
+  void remove_entity_range(uint32_t, uint32_t*) override {}
+  void remove_marked() override {}
+  void set_marked_entity(Izv_entity*) override {}
+  void set_marked_entity_index(uint32_t) override {}
+  uint32_t get_entity_index(Izv_entity*) override { return zv_no_index; }
+  void move(uint32_t, uint32_t) override {}
+  void move_marked(uint32_t) override {}
+  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
+  Izv_layer* add_layer(char const*) override { return nullptr; }
+  void calc_box() override {}
+  Tzv_lr_group* get_lr_group_ptr() override { return group; }
+  void move_layer_to_active_group(Izv_layer*) override {}
+  void get_prj4(Izv_string_adp*) const override {}
+  void set_prj4(wchar_t const*) override {}
+  void init_layer_list(Izv_layer_list*) override {}
+
+  Tzv_lr_group* slot(size_t i) { return zv_lr_group_get_child_by_layer(group, layers[i]); }
+
+  Tzv_lr_group* group;
+  std::vector<Izv_layer*> layers;
+};
+
+// One full walk over the layer slots, as the scene re-reads its order.
+void BM_lr_group_walk(benchmark::State& state) {
+  Tzv_bench_scene scene(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    int n = 0;
+    for (Tzv_lr_group* s = zv_lr_group_get_next(scene.group, 0, 1, 0); s; s = zv_lr_group_get_next(s, 0, 1, 0))
+      n += zv_lr_group_get_lr_ptr(s) != nullptr;
+    benchmark::DoNotOptimize(n);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// A layer leaves the scene and a new one without slot arrives: two
+// verifications, each reading every layer once.
+void BM_lr_group_verification(benchmark::State& state) {
+  Tzv_bench_scene scene(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Izv_layer* last = scene.layers.back();
+    scene.layers.pop_back();
+    zv_lr_group_verification_layer(scene.group);
+    zv_lr_set_group_id(last, L"");
+    scene.layers.push_back(last);
+    zv_lr_group_verification_layer(scene.group);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// The scene's move(0, n-1) and back, and a lookup of the slots by layer.
+void BM_lr_group_move(benchmark::State& state) {
+  Tzv_bench_scene scene(static_cast<int>(state.range(0)));
+  size_t const last = scene.layers.size() - 1;
+  for (auto _ : state) {
+    zv_lr_group_move(scene.slot(last), scene.slot(0), 1);
+    zv_lr_group_move(scene.slot(last - 1), scene.slot(0), -1);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+
+// Every tenth layer marked, moved to the front and back to the end.
+void BM_lr_group_move_marked(benchmark::State& state) {
+  Tzv_bench_scene scene(static_cast<int>(state.range(0)));
+  for (size_t i = 0; i < scene.layers.size(); i += 10) zv_lr2d_set_marked(scene.layers[i], true);
+  for (auto _ : state) {
+    zv_lr_group_move_marked(scene.slot(0), -1);
+    zv_lr_group_move_marked(scene.slot(scene.layers.size() - 1), 0);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+BENCHMARK(BM_lr_group_walk)->Arg(1 << 10)->Arg(1 << 14);
+BENCHMARK(BM_lr_group_verification)->Arg(1 << 10)->Arg(1 << 14);
+BENCHMARK(BM_lr_group_move)->Arg(1 << 10)->Arg(1 << 14);
+BENCHMARK(BM_lr_group_move_marked)->Arg(1 << 10)->Arg(1 << 14);
+
+}  // namespace
