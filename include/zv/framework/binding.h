@@ -21,7 +21,6 @@ struct Tzv_layer_builder;
 struct Tzv_xml_node;
 
 #define ZV_APPEND(...) __VA_OPT__(, __VA_ARGS__)
-#define ZV_UNPAREN(...) __VA_ARGS__
 #define ZV_INTERFACE_NAME(X, N) "zv_" #X "_interface_" #N
 
 namespace zv::detail {

@@ -31,3 +31,5 @@ ZV_CATALOGUE(ZV_HANDLE_DECL, ZV_HANDLE_DECL)
 #undef ZV_HANDLE_DECL
 
 }  // extern "C"
+
+static_assert(sizeof(t_zv_interface) == 2 * sizeof(void*), "a handle is two machine words");
