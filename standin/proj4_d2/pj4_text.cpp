@@ -75,7 +75,10 @@ std::string normalise(std::string const& def) {
   std::erase_if(params, [](auto const& p) { return is_neutral(p); });
   std::stable_sort(params.begin(), params.end(), [](auto const& a, auto const& b) { return key_of(a) < key_of(b); });
   std::string out;
-  for (auto const& p : params) out += (out.empty() ? "+" : " +") + p;
+  for (auto const& p : params) {
+    out += out.empty() ? "+" : " +";
+    out += p;
+  }
   return out;
 }
 
@@ -92,10 +95,13 @@ std::string text_short_name(std::string const& def) {
   auto const params = split_params(def);
   std::string name = value_of(params, "proj");
   if (name.empty()) return {};
-  if (name == "utm") name += " " + value_of(params, "zone") + (has_flag(params, "south") ? "S" : "N");
+  if (name == "utm") {
+    name.append(" ").append(value_of(params, "zone")).append(has_flag(params, "south") ? "S" : "N");
+  }
   std::string datum = value_of(params, "datum");
   if (datum.empty()) datum = value_of(params, "ellps");
-  return datum.empty() ? name : name + " " + datum;
+  if (!datum.empty()) name.append(" ").append(datum);
+  return name;
 }
 
 }  // namespace zv::pj4
