@@ -51,7 +51,7 @@ TEST(StringAdapters, WideStringSink) {
   EXPECT_EQ(target, L"new");
   zv_string_adp_feed(sink, nullptr);
   EXPECT_EQ(target, L"");
-  zv_string_adp_feed_ansi(sink, "caf\xc3\xa9");
+  zv_string_adp_feed_ansi(sink, zv::text::wide_to_narrow(L"caf\u00e9", 0).c_str());
   EXPECT_EQ(target, L"caf\u00e9");
   zv_string_adp_feed_ansi(sink, nullptr);
   EXPECT_EQ(target, L"");
