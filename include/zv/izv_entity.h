@@ -45,7 +45,8 @@ struct ZV_INTERFACE Izv_entity : virtual Izv_updatable {
   virtual bool get_marked() = 0;
   virtual void set_marked(bool marked) = 0;
   virtual bool can_remove() = 0;
-  virtual bool is_occupied(Izv_string_adp* adp) = 0;
+  // Occupancy level: 0 free, any other value occupied.
+  virtual int32_t is_occupied(Izv_string_adp* adp) = 0;
   virtual bool deoccupy(Izv_string_adp* adp) = 0;
   virtual Tzv_valid_state validate() = 0;
   virtual Tzv_valid_state is_valid() = 0;

@@ -28,8 +28,13 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     return std::all_of(members_.begin(), members_.end(), [](T* m) { return m->can_remove(); });
   }
 
-  Izv_entity* get_bind_entity(uint32_t i) override { return as_entity(get_entity(i)); }
-  uint32_t get_bind_count() override { return get_count(); }
+  // The bound entities are the stored members, read straight from the list:
+  // walks over them (the active member, recursive brackets, the layer group
+  // tree's verification) must not trigger a collection's own re-ordering.
+  Izv_entity* get_bind_entity(uint32_t i) override {
+    return i < members_.size() ? as_entity(members_[i]) : nullptr;
+  }
+  uint32_t get_bind_count() override { return static_cast<uint32_t>(members_.size()); }
 
   void create() override {}
 

@@ -90,7 +90,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   }
 
   bool can_remove() override { return true; }
-  bool is_occupied(Izv_string_adp*) override { return false; }
+  int32_t is_occupied(Izv_string_adp*) override { return 0; }
   bool deoccupy(Izv_string_adp*) override { return true; }
   Tzv_valid_state validate() override { return valid_; }
   Tzv_valid_state is_valid() override { return valid_; }

@@ -51,9 +51,9 @@ Tzv_lr2d_layer::Tzv_lr2d_layer(char const* type) : type_(type) { ++g_live_layers
 
 Tzv_lr2d_layer::~Tzv_lr2d_layer() { --g_live_layers; }
 
-bool Tzv_lr2d_layer::is_occupied(Izv_string_adp* adp) {
+int32_t Tzv_lr2d_layer::is_occupied(Izv_string_adp* adp) {
   zv_lr_text::feed(adp, level_ != 0 ? wcaption() : std::wstring());
-  return level_ != 0;
+  return level_;
 }
 
 bool Tzv_lr2d_layer::deoccupy(Izv_string_adp* adp) {

@@ -16,7 +16,7 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   ~Tzv_lr2d_layer() override;
 
   char const* get_meta_id() override { return "Layer2DMetaID"; }
-  bool is_occupied(Izv_string_adp* adp) override;
+  int32_t is_occupied(Izv_string_adp* adp) override;
   bool deoccupy(Izv_string_adp* adp) override;
 
   char const* type() const { return type_; }

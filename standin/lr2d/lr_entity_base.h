@@ -188,7 +188,7 @@ class Tzv_lr_entity_base : public I {
   bool get_marked() override { return marked_; }
   void set_marked(bool marked) override { set_announced(marked_, marked, zv_prop_marked); }
   bool can_remove() override { return true; }
-  bool is_occupied(Izv_string_adp*) override { return false; }
+  int32_t is_occupied(Izv_string_adp*) override { return 0; }
   bool deoccupy(Izv_string_adp*) override { return true; }
   Tzv_valid_state validate() override { return valid_; }
   Tzv_valid_state is_valid() override { return valid_; }

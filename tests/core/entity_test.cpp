@@ -38,7 +38,9 @@ TEST(Entity, CaptionsConvertThroughTheSystemCodePage) {
   item.set_wcaption(L"caf\u00e9");
   std::string const narrow = item.get_caption();
   EXPECT_EQ(narrow, zv::text::wide_to_narrow(L"caf\u00e9", 0));
-  if (sizeof(wchar_t) == 4) EXPECT_EQ(narrow, "caf\xc3\xa9");  // Linux: UTF-8
+  if (sizeof(wchar_t) == 4) {
+    EXPECT_EQ(narrow, "caf\xc3\xa9");  // Linux: UTF-8
+  }
   item.set_wcaption(L"x");
   item.set_caption(narrow.c_str());
   EXPECT_EQ(caption_of(&item), L"caf\u00e9");

@@ -38,7 +38,7 @@ class Tzv_stored_entity final : public Izv_entity {
   bool get_marked() override { return false; }
   void set_marked(bool) override {}
   bool can_remove() override { return true; }
-  bool is_occupied(Izv_string_adp*) override { return false; }
+  int32_t is_occupied(Izv_string_adp*) override { return 0; }
   bool deoccupy(Izv_string_adp*) override { return true; }
   Tzv_valid_state validate() override { return 0; }
   Tzv_valid_state is_valid() override { return 0; }

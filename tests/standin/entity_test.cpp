@@ -37,7 +37,7 @@ class Tzv_fake_entity : public I {
   bool get_marked() override { return false; }
   void set_marked(bool) override {}
   bool can_remove() override { return true; }
-  bool is_occupied(Izv_string_adp*) override { return false; }
+  int32_t is_occupied(Izv_string_adp*) override { return 0; }
   bool deoccupy(Izv_string_adp*) override { return false; }
   Tzv_valid_state validate() override { return 0; }
   Tzv_valid_state is_valid() override { return 0; }

@@ -85,7 +85,7 @@ ZV_LR2D_API bool zv_lr2d_get_selected_all(Izv_layer* layer);
 ZV_LR2D_API void zv_lr2d_set_mode(Izv_layer* layer, int32_t a, int32_t b, int32_t c);
 ZV_LR2D_API void zv_lr2d_get_mode(Izv_layer* layer, int32_t* a, int32_t* b, int32_t* c);
 
-// Occupancy level (0: free). The entity's is_occupied answers level != 0.
+// Occupancy level (0: free), as the entity's is_occupied answers it.
 ZV_LR2D_API int32_t zv_lr2d_get_occupied_level(Izv_layer* layer);
 
 // Composite layers. A composite owns its sub-layers and frees them with
