@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "event_recorder.h"
-#include "test_entities.h"
+#include "support/test_entities.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "event_recorder.h"
-#include "test_entities.h"
+#include "support/test_entities.h"
 
 namespace {
 

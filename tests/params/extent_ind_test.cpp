@@ -5,62 +5,13 @@
 #include <memory>
 
 #include "zv/extent_ind.h"
+#include "support/test_entities.h"
 #include "zv/sibling/entity.h"
 
 namespace {
 
-// An entity that exists only to be found in the entity storage by its uuid.
-class Tzv_stored_entity final : public Izv_entity {
- public:
-  Tzv_stored_entity() : uuid_(zv_uuid_create()) {
-    zv_uuid_generate(uuid_, 0);
-    zv_entity_storage_add(this);
-  }
-  ~Tzv_stored_entity() override {
-    zv_entity_storage_remove(this);
-    zv_uuid_destroy(uuid_);
-  }
-  Tzv_stored_entity(Tzv_stored_entity const&) = delete;
-  Tzv_stored_entity& operator=(Tzv_stored_entity const&) = delete;
-
-  Tzv_uuid_t* get_uuid() override { return uuid_; }
-
-  void begin_update() override {}
-  void end_update() override {}
-  Tzv_event_channel* get_update_event_channel() override { return nullptr; }
-  char const* get_caption() override { return ""; }
-  void set_caption(char const*) override {}
-  void get_wcaption(Izv_string_adp*) override {}
-  void set_wcaption(wchar_t const*) override {}
-  void set_uuid(Tzv_uuid_t*) override {}
-  void get_group_id(Izv_string_adp*) override {}
-  void set_group_id(wchar_t const*) override {}
-  bool get_marked() override { return false; }
-  void set_marked(bool) override {}
-  bool can_remove() override { return true; }
-  int32_t is_occupied(Izv_string_adp*) override { return 0; }
-  bool deoccupy(Izv_string_adp*) override { return true; }
-  Tzv_valid_state validate() override { return 0; }
-  Tzv_valid_state is_valid() override { return 0; }
-  void set_valid(Tzv_valid_state) override {}
-  Izv_entity* get_parent() override { return nullptr; }
-  void set_parent(Izv_entity*) override {}
-  uint32_t get_index() override { return zv_no_index; }
-  Izv_entity* get_bind_entity(uint32_t) override { return nullptr; }
-  uint32_t get_bind_count() override { return 0; }
-  char const* get_meta_id() override { return "TestStoredEntityMetaID"; }
-  Izv_entity* get_active() override { return nullptr; }
-  void set_active(Izv_entity*) override {}
-  uint32_t get_active_index() override { return zv_no_index; }
-  void set_active_index(uint32_t) override {}
-  Tzv_meta_data_obj* get_meta_data_ptr() override { return nullptr; }
-  void set_meta_data(Tzv_meta_data_obj*) override {}
-  void begin_update_recursive() override {}
-  void end_update_recursive() override {}
-
- private:
-  Tzv_uuid_t* uuid_;
-};
+// An entity found in the entity storage by its uuid.
+using Tzv_stored_entity = Tzv_test_item;
 
 // A uuid handle with a fresh value, freed at scope exit.
 struct Tuid {
