@@ -78,15 +78,10 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     return e;
   }
 
-  virtual void add_entity_internal(T* e) { insert_entity(get_count(), e); }
+  virtual void add_entity_internal(T* e) { insert_at(get_count(), e); }
 
   // Inserts before index i; i equal to the count appends.
-  virtual void insert_entity(uint32_t i, T* e) {
-    if (e == nullptr || i > get_count()) return;
-    Tzv_update_guard bracket(this);
-    adopt(e, i);
-    this->broadcast_update_event(zv_prop_members);
-  }
+  virtual void insert_entity(uint32_t i, T* e) { insert_at(i, e); }
 
   // Takes member i out without destroying it; it keeps its parent.
   virtual T* extract_entity(uint32_t i) {
@@ -216,6 +211,13 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   std::vector<T*>& members() { return members_; }
 
  private:
+  void insert_at(uint32_t i, T* e) {
+    if (e == nullptr || i > get_count()) return;
+    Tzv_update_guard bracket(this);
+    adopt(e, i);
+    this->broadcast_update_event(zv_prop_members);
+  }
+
   void adopt(T* e, uint32_t i) {
     if (e == nullptr) return;
     e->set_parent(this->self());
