@@ -174,7 +174,14 @@ void zv_entities_unique_wcaption(Izv_entities* c, wchar_t const* base, wchar_t c
 void zv_entities_unique_wcaption_ex(Izv_entities* c, wchar_t const* base, wchar_t const* format, int32_t first,
                                     Izv_string_adp* out, Izv_entity* self) {
   if (!out) return;
-  zv_feed_first_free(zv_member_captions(c, self), Tzv_caption_format(format), base ? base : L"", first, out);
+  std::wstring const b = base ? base : L"";
+  Tzv_caption_set const taken = zv_member_captions(c, self);
+  // An entity renaming itself keeps the text when no other member bears it.
+  if (self != nullptr && !taken.contains(b)) {
+    zv_string_adp_feed(out, b.c_str());
+    return;
+  }
+  zv_feed_first_free(taken, Tzv_caption_format(format), b, first, out);
 }
 
 void zv_entities_create_unique_wcaption(Izv_entities* c, wchar_t const* base, Izv_string_adp* out) {

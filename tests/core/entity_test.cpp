@@ -75,9 +75,10 @@ TEST(Entity, UniqueCaptionsWithinTheParent) {
   b->set_wcaption(L"Map");  // refused: a bears it
   EXPECT_EQ(rec.take(), "");
   EXPECT_EQ(caption_of(b), L"");
-  // b's own caption is no clash, a's is: numbering starts at 0.
+  // a bears "Map": numbering starts at 0. A free text stays as it is.
   EXPECT_EQ(b->make_unique_caption(L"Map", L"%ls(%d)"), L"Map(0)");
-  EXPECT_EQ(b->make_unique_caption(L"Other", L"%ls(%d)").substr(0, 5), L"Other");
+  EXPECT_EQ(a->make_unique_caption(L"Map", L"%ls(%d)"), L"Map");
+  EXPECT_EQ(b->make_unique_caption(L"Other", L"%ls(%d)"), L"Other");
   Tzv_test_item orphan;
   EXPECT_EQ(orphan.make_unique_caption(L"Map", L"%ls(%d)"), L"Map");
 }

@@ -226,7 +226,10 @@ TEST(EntityCollection, UniqueCaptionCountsFromFirst) {
   EXPECT_EQ(zv_unique(&c, L"Map", L"%s %d", 1), L"Map 3");
   EXPECT_EQ(zv_unique(&c, L"Map", nullptr, 1), L"Map 3");  // the library's own format
   EXPECT_EQ(zv_unique(&c, L"Map", L"%ls(%d)", 0), L"Map(1)");
-  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls(%d)", 0, self), L"Map(0)");  // its own caption is no clash
+  // An entity renaming itself: its own caption is no clash, a free text stays.
+  EXPECT_EQ(zv_unique(&c, L"Map(0)", L"%ls(%d)", 0, self), L"Map(0)");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls(%d)", 0, self), L"Map");
+  EXPECT_EQ(zv_unique(&c, L"Map 1", L"%ls(%d)", 0, self), L"Map 1(0)");
   EXPECT_EQ(zv_unique(&c, nullptr, L"%ls%d", -1), L"-1");
   EXPECT_EQ(zv_unique(nullptr, L"Map", L"%ls %d", 1), L"Map 1");
 

@@ -30,8 +30,9 @@ ZV_ENTITY_API bool zv_entities_is_unique_wcaption(Izv_entities* c, wchar_t const
 // Unique captions. `format` holds one string placeholder (%ls or %s) and then
 // one integer placeholder (%d); "%%" stands for a percent sign. Any other
 // directive is copied as text, so a caption never acts as a format. The
-// number counts up from `first` until no member bears the caption; `self`
-// (the _ex form) does not count as bearing its own caption.
+// number counts up from `first` until no member bears the caption. The _ex
+// form serves an entity renaming itself: `self` does not count as bearing its
+// own caption, and `base` itself is kept when no other member bears it.
 ZV_ENTITY_API void zv_entities_unique_wcaption(Izv_entities* c, wchar_t const* base, wchar_t const* format,
                                                int32_t first, Izv_string_adp* out);
 ZV_ENTITY_API void zv_entities_unique_wcaption_ex(Izv_entities* c, wchar_t const* base, wchar_t const* format,
