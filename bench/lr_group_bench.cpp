@@ -7,13 +7,14 @@
 #include <vector>
 
 #include "../standin/lr2d/lr_entity_base.h"
+#include "support/null_entities.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 
 namespace {
 
 // A scene reduced to what the tree reads: its layer vector.
-class Tzv_bench_scene final : public Tzv_lr_entity_base<Izv_scene> {
+class Tzv_bench_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>> {
  public:
   // n layers, in groups of 16 under the root.
   explicit Tzv_bench_scene(int n) : group(zv_lr_group_create(this)) {
@@ -36,28 +37,7 @@ class Tzv_bench_scene final : public Tzv_lr_entity_base<Izv_scene> {
   char const* get_meta_id() override { return "BenchScene"; }
   uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
   Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
-  uint32_t get_count() override { return get_bind_count(); }
-  Izv_entity* get_entity(uint32_t i) override { return get_bind_entity(i); }
-  void create() override {}
-  void clear() override {}
-  Izv_entity* add_entity() override { return nullptr; }
-  void remove_entity(Izv_entity*) override {}
-  void remove_entity(uint32_t) override {}
-  void remove_entity_range(uint32_t, uint32_t*) override {}
-  void remove_marked() override {}
-  void set_marked_entity(Izv_entity*) override {}
-  void set_marked_entity_index(uint32_t) override {}
-  uint32_t get_entity_index(Izv_entity*) override { return zv_no_index; }
-  void move(uint32_t, uint32_t) override {}
-  void move_marked(uint32_t) override {}
-  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
-  Izv_layer* add_layer(char const*) override { return nullptr; }
-  void calc_box() override {}
   Tzv_lr_group* get_lr_group_ptr() override { return group; }
-  void move_layer_to_active_group(Izv_layer*) override {}
-  void get_prj4(Izv_string_adp*) const override {}
-  void set_prj4(wchar_t const*) override {}
-  void init_layer_list(Izv_layer_list*) override {}
 
   Tzv_lr_group* slot(size_t i) { return zv_lr_group_get_child_by_layer(group, layers[i]); }
 

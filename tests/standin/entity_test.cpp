@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/null_entities.h"
 #include "zv/sibling/entity.h"
 
 namespace {
@@ -14,7 +15,7 @@ namespace {
 // An entity with a caption, a uuid and counted update brackets; every other
 // operation is inert.
 template <class I>
-class Tzv_fake_entity : public I {
+class Tzv_fake_entity : public Tzv_null_entity<I> {
  public:
   explicit Tzv_fake_entity(std::wstring caption = L"") : caption_(std::move(caption)) {
     zv_uuid_generate(&uuid_, 0);
@@ -23,8 +24,6 @@ class Tzv_fake_entity : public I {
   void begin_update() override { ++begins; }
   void end_update() override { ++ends; }
   Tzv_event_channel* get_update_event_channel() override { return channel_.get(); }
-  char const* get_caption() override { return ""; }
-  void set_caption(char const*) override {}
   void get_wcaption(Izv_string_adp* adp) override {
     ++caption_reads;
     zv_string_adp_feed(adp, caption_.c_str());
@@ -32,30 +31,8 @@ class Tzv_fake_entity : public I {
   void set_wcaption(wchar_t const* c) override { caption_ = c; }
   Tzv_uuid_t* get_uuid() override { return &uuid_; }
   void set_uuid(Tzv_uuid_t* u) override { uuid_ = *u; }
-  void get_group_id(Izv_string_adp*) override {}
-  void set_group_id(wchar_t const*) override {}
-  bool get_marked() override { return false; }
-  void set_marked(bool) override {}
-  bool can_remove() override { return true; }
-  int32_t is_occupied(Izv_string_adp*) override { return 0; }
   bool deoccupy(Izv_string_adp*) override { return false; }
-  Tzv_valid_state validate() override { return 0; }
-  Tzv_valid_state is_valid() override { return 0; }
-  void set_valid(Tzv_valid_state) override {}
-  Izv_entity* get_parent() override { return nullptr; }
-  void set_parent(Izv_entity*) override {}
-  uint32_t get_index() override { return 0; }
-  Izv_entity* get_bind_entity(uint32_t) override { return nullptr; }
-  uint32_t get_bind_count() override { return 0; }
   char const* get_meta_id() override { return "FakeMetaID"; }
-  Izv_entity* get_active() override { return nullptr; }
-  void set_active(Izv_entity*) override {}
-  uint32_t get_active_index() override { return zv_no_index; }
-  void set_active_index(uint32_t) override {}
-  Tzv_meta_data_obj* get_meta_data_ptr() override { return nullptr; }
-  void set_meta_data(Tzv_meta_data_obj*) override {}
-  void begin_update_recursive() override {}
-  void end_update_recursive() override {}
 
   int begins = 0;
   int ends = 0;
@@ -73,7 +50,7 @@ class Tzv_fake_entity : public I {
 using Tzv_fake_leaf = Tzv_fake_entity<Izv_entity>;
 
 // A collection of leaves; members are reached through get_count/get_entity.
-class Tzv_fake_entities : public Tzv_fake_entity<Izv_entities> {
+class Tzv_fake_entities : public Tzv_null_collection<Tzv_fake_entity<Izv_entities>> {
  public:
 
   Tzv_fake_leaf* add(std::wstring caption) {
@@ -86,22 +63,12 @@ class Tzv_fake_entities : public Tzv_fake_entity<Izv_entities> {
     return n;
   }
 
-  void create() override {}
   void clear() override { members_.clear(); }
   uint32_t get_count() override { return static_cast<uint32_t>(members_.size()); }
   Izv_entity* get_entity(uint32_t i) override { return i < members_.size() ? members_[i].get() : nullptr; }
   Izv_entity* add_entity() override { return add(L""); }
-  void remove_entity(Izv_entity*) override {}
-  void remove_entity(uint32_t) override {}
-  void remove_entity_range(uint32_t, uint32_t*) override {}
-  void remove_marked() override {}
-  void set_marked_entity(Izv_entity*) override {}
-  void set_marked_entity_index(uint32_t) override {}
   // Delegates to the library, as a collection of the framework may.
   uint32_t get_entity_index(Izv_entity* e) override { return zv_entities_get_entity_index(this, e); }
-  void move(uint32_t, uint32_t) override {}
-  void move_marked(uint32_t) override {}
-  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
 
  private:
   std::vector<std::unique_ptr<Tzv_fake_leaf>> members_;

@@ -10,6 +10,7 @@
 
 #include "../../standin/lr2d/lr_entity_base.h"
 #include "event_recorder.h"
+#include "support/null_entities.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 // A scene as far as the layer library sees it: a layer vector and its root
 // group. add_layer does what the scene does: slot, group id, verification.
-class Tzv_test_scene final : public Tzv_lr_entity_base<Izv_scene> {
+class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>> {
  public:
   Tzv_test_scene() : group(zv_lr_group_create(this)) {}
   ~Tzv_test_scene() override {
@@ -55,30 +56,11 @@ class Tzv_test_scene final : public Tzv_lr_entity_base<Izv_scene> {
   uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
   Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
   void set_active(Izv_entity* e) override { active = e; }
-  uint32_t get_count() override { return get_bind_count(); }
   Izv_entity* get_entity(uint32_t i) override {
     ++entity_reads;
     return get_bind_entity(i);
   }
-  void create() override {}
-  void clear() override {}
-  Izv_entity* add_entity() override { return nullptr; }
-  void remove_entity(Izv_entity*) override {}
-  void remove_entity(uint32_t) override {}
-  void remove_entity_range(uint32_t, uint32_t*) override {}
-  void remove_marked() override {}
-  void set_marked_entity(Izv_entity*) override {}
-  void set_marked_entity_index(uint32_t) override {}
-  uint32_t get_entity_index(Izv_entity*) override { return zv_no_index; }
-  void move(uint32_t, uint32_t) override {}
-  void move_marked(uint32_t) override {}
-  Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
-  void calc_box() override {}
   Tzv_lr_group* get_lr_group_ptr() override { return group; }
-  void move_layer_to_active_group(Izv_layer*) override {}
-  void get_prj4(Izv_string_adp*) const override {}
-  void set_prj4(wchar_t const*) override {}
-  void init_layer_list(Izv_layer_list*) override {}
 
   Tzv_lr_group* group;
   std::vector<Izv_layer*> layers;
