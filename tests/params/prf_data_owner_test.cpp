@@ -8,29 +8,23 @@
 #include "core/entities_base.h"
 #include "event_recorder.h"
 #include "params/profile_data.h"
+#include "support/null_entities.h"
 
 namespace {
 
 // The smallest scene that can own profile data: an empty layer collection
 // whose announcements a test can make fail.
-class Tzv_owner_scene : public Tzv_entities_base<Izv_scene, Izv_layer> {
+class Tzv_owner_scene : public Tzv_null_scene_ops<Tzv_entities_base<Izv_scene, Izv_layer>> {
  public:
   ~Tzv_owner_scene() override { clear(); }
   char const* get_meta_id() override { return "OwnerSceneMetaID"; }
-  Izv_layer* add_layer(char const*) override { return nullptr; }
-  void calc_box() override {}
-  Tzv_lr_group* get_lr_group_ptr() override { return nullptr; }
-  void move_layer_to_active_group(Izv_layer*) override {}
-  void get_prj4(Izv_string_adp*) const override {}
-  void set_prj4(wchar_t const*) override {}
-  void init_layer_list(Izv_layer_list*) override {}
   Izv_layer* create_entity() override { return nullptr; }
   void destroy_entity(Izv_layer*) override {}
 
-  using Tzv_entities_base::broadcast_update_event;
+  using Tzv_extensible_obj::broadcast_update_event;
   void broadcast_update_event(int id) override {
     if (fail_announce) throw "announce failed";
-    Tzv_entities_base::broadcast_update_event(id);
+    Tzv_extensible_obj::broadcast_update_event(id);
   }
   bool fail_announce = false;
 };

@@ -65,9 +65,9 @@ class Tzv_null_collection : public Base {
   Izv_entity* find_entity(wchar_t const*) override { return nullptr; }
 };
 
-// Every scene operation does nothing; the root group is the double's own.
+// Every scene-level operation does nothing.
 template <class Base>
-class Tzv_null_scene : public Tzv_null_collection<Base> {
+class Tzv_null_scene_ops : public Base {
  public:
   Izv_layer* add_layer(char const*) override { return nullptr; }
   void calc_box() override {}
@@ -77,3 +77,7 @@ class Tzv_null_scene : public Tzv_null_collection<Base> {
   void set_prj4(wchar_t const*) override {}
   void init_layer_list(Izv_layer_list*) override {}
 };
+
+// A scene whose collection and scene-level operations all do nothing.
+template <class Base>
+using Tzv_null_scene = Tzv_null_scene_ops<Tzv_null_collection<Base>>;
