@@ -6,29 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "event_recorder.h"
 #include "zv/sibling/basic.h"
 
 namespace {
 
-std::string zv_key_text(Tzv_any const* k) {
-  return k->type == zv_any_integer ? std::to_string(k->value.i) : std::string("'") + k->value.s + "'";
-}
-
-// "1,'a'{2,3{*}}": keys in order, an aggregated child in braces, * for a
+// "1,a{2,3{*}}": keys in order, an aggregated child in braces, * for a
 // child that changed as a whole.
-std::string zv_trace(Tzv_update_event_prop_list const* l) {
-  std::string s;
-  for (int32_t i = 0; i < zv_update_event_prop_list_get_size(l); ++i) {
-    Tzv_update_event_prop const* p = zv_update_event_prop_list_get(l, i);
-    if (i) s += ',';
-    s += zv_key_text(zv_update_event_prop_get_key(p));
-    if (zv_update_event_prop_is_aggregated(p)) {
-      Tzv_update_event_prop_list const* child = zv_update_event_prop_get_child(p);
-      s += '{' + (child ? zv_trace(child) : std::string("*")) + '}';
-    }
-  }
-  return s;
-}
+std::string zv_trace(Tzv_update_event_prop_list const* l) { return Tzv_event_recorder::format_props(l); }
 
 // An update event with details built from `ids` (plain integer properties).
 struct Tzv_test_update {
@@ -58,7 +43,7 @@ TEST(BasicPropList, AddKeepsOrderWithoutDuplicates) {
   Tzv_update_event_prop_list* l = zv_update_event_get_details(&e);
   zv_update_event_init_details(&e);  // keeps the present list
   EXPECT_EQ(zv_update_event_get_details(&e), l);
-  EXPECT_EQ(zv_trace(l), "3,'name',1");
+  EXPECT_EQ(zv_trace(l), "3,name,1");
 
   EXPECT_NE(zv_update_event_prop_list_find_integer(l, 1), nullptr);
   EXPECT_EQ(zv_update_event_prop_list_find_integer(l, 2), nullptr);
@@ -83,7 +68,7 @@ TEST(BasicPropList, AggregationCopiesAndMergesChildren) {
   zv_update_event_add_prop_integer(&child1.e, 9);  // the parent holds its own copy
   zv_update_event_aggr_prop_integer(&parent.e, 1, child2.details());
   zv_update_event_aggr_prop_string(&parent.e, "x", child2.details());
-  EXPECT_EQ(zv_trace(parent.details()), "1{2,3,5},'x'{3,5}");
+  EXPECT_EQ(zv_trace(parent.details()), "1{2,3,5},x{3,5}");
 
   // Nested aggregates merge level by level.
   Tzv_test_update outer1({});
@@ -91,7 +76,7 @@ TEST(BasicPropList, AggregationCopiesAndMergesChildren) {
   zv_update_event_aggr_prop_integer(&outer1.e, 1, parent.details());
   zv_update_event_aggr_prop_integer(&outer2.e, 1, child1.details());
   zv_update_event_prop_list_aggr_integer(zv_update_event_get_details(&outer1.e), 1, outer2.details());
-  EXPECT_EQ(zv_trace(outer1.details()), "1{1{2,3,5,9},'x'{3,5}}");
+  EXPECT_EQ(zv_trace(outer1.details()), "1{1{2,3,5,9},x{3,5}}");
 }
 
 TEST(BasicPropList, WholeChildAbsorbsDetails) {
@@ -108,7 +93,7 @@ TEST(BasicPropList, WholeChildAbsorbsDetails) {
   zv_update_event_aggr_prop_integer(&e.e, 4, child.details());
   zv_update_event_aggr_prop_string(&e.e, "s", child.details());
   zv_update_event_add_prop_string(&e.e, "s");
-  EXPECT_EQ(zv_trace(e.details()), "4,1{*},'s'{2}");
+  EXPECT_EQ(zv_trace(e.details()), "4,1{*},s{2}");
 }
 
 TEST(BasicPropList, AggregatingAListIntoItselfIsSafe) {
