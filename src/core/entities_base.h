@@ -2,12 +2,18 @@
 // from the list wait in a deferred-destruction list until the collection's
 // end-update event has gone out. Out-of-range or repeated indexes are
 // ignored.
+//
+// The collection listens to the members it makes (listen_to) and forwards
+// their events as property 1 (on_member_update). A member stops being heard
+// when it leaves the list for destruction, and no member is destroyed while
+// the collection is handling an event that may have come from it.
 #pragma once
 
 #include <algorithm>
 #include <vector>
 
 #include "core/entity_base.h"
+#include "core/unwind.h"
 
 template <class I, class T>
 class Tzv_entities_base : public Tzv_entity_base<I, T> {
@@ -18,10 +24,11 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   ~Tzv_entities_base() override = default;
 
   // Runs the plain end-update broadcast, then destroys the members removed
-  // so far. Also runs for end-update events forwarded from members.
+  // so far, also when a listener throws. Also runs for end-update events
+  // forwarded from members.
   void broadcast_end_update_event() override {
+    zv::core::Tzv_finally destroy([this] { destroy_deferred(); });
     Base::broadcast_end_update_event();
-    destroy_deferred();
   }
 
   bool can_remove() override {
@@ -39,9 +46,9 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   void create() override {}
 
   void clear() override {
-    Tzv_update_guard bracket(this);
-    deferred_.insert(deferred_.end(), members_.begin(), members_.end());
+    for (T* m : members_) defer(m);
     members_.clear();
+    Tzv_update_guard bracket(this);
     Base::active_index_ref() = zv_no_index;
     Base::set_marked_quietly(false);
     this->broadcast_update_event(zv_prop_members);
@@ -54,7 +61,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     Tzv_update_guard bracket(this);
     uint32_t const old = get_count();
     if (n < old) {
-      deferred_.insert(deferred_.end(), members_.begin() + n, members_.end());
+      for (uint32_t i = n; i < old; ++i) defer(members_[i]);
       members_.resize(n);
       uint32_t& active = Base::active_index_ref();
       if (n <= active) {  // also when none is active
@@ -101,7 +108,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   void remove_entity(uint32_t i) override {
     if (i >= get_count()) return;
     Tzv_update_guard bracket(this);
-    deferred_.push_back(remove_entity_internal(i));
+    defer(remove_entity_internal(i));
     this->broadcast_update_event(zv_prop_members);
   }
 
@@ -210,6 +217,28 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
 
   std::vector<T*>& members() { return members_; }
 
+  // The collection hears `member`'s changes through on_member_update until
+  // stop_listening, or until the member leaves the list for destruction.
+  void listen_to(T* member) {
+    if (member != nullptr) zv_event_channel_add_client(member->get_update_event_channel(), &member_update_proc, this);
+  }
+  void stop_listening(T* member) {
+    if (member != nullptr) zv_event_channel_del_client(member->get_update_event_channel(), &member_update_proc, this);
+  }
+
+  // A member's events; forwarded as property 1 unless a collection says
+  // otherwise.
+  virtual void on_member_update(Tzv_table& queue) { this->broadcast_update_event(zv_prop_members, queue); }
+
+  // clear() for a concrete collection's destructor: every member is
+  // destroyed, and an exception from a listener stops there.
+  void clear_for_destruction() noexcept {
+    try {
+      clear();
+    } catch (...) {  // a destructor cannot pass it on; the members are gone already
+    }
+  }
+
  private:
   void insert_at(uint32_t i, T* e) {
     if (e == nullptr || i > get_count()) return;
@@ -233,19 +262,46 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // Sends member i to the deferred list and leaves an empty slot.
   void take_slot(uint32_t i, bool forget) {
     if (i >= members_.size() || members_[i] == nullptr) return;
-    deferred_.push_back(members_[i]);
+    defer(members_[i]);
     members_[i] = nullptr;
     if (forget) forget_active(i);
   }
 
   void squeeze() { members_.erase(std::remove(members_.begin(), members_.end(), nullptr), members_.end()); }
 
-  void destroy_deferred() {
-    std::vector<T*> doomed;
-    doomed.swap(deferred_);
-    for (T* e : doomed) destroy_entity(e);
+  // A member that left the list waits for destruction and is no longer
+  // heard. One that left while a member's event was being handled may be
+  // that event's sender, so it waits until no such event is on the stack.
+  void defer(T* e) {
+    if (e == nullptr) return;
+    stop_listening(e);
+    deferred_.push_back({e, delivering_ > 0});
   }
 
+  void destroy_deferred() {
+    std::vector<T*> doomed;
+    auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
+      return d.left_during_delivery && delivering_ > 0;
+    });
+    for (auto it = keep; it != deferred_.end(); ++it) doomed.push_back(it->member);
+    deferred_.erase(keep, deferred_.end());
+    zv::core::for_each_all(doomed, [this](T* e) { destroy_entity(e); });
+  }
+
+  static void member_update_proc(Tzv_table* queue, void* data) {
+    auto* self = static_cast<Tzv_entities_base*>(data);
+    if (queue == nullptr) return;
+    ++self->delivering_;
+    zv::core::Tzv_finally done([self] { --self->delivering_; });
+    self->on_member_update(*queue);
+  }
+
+  struct Tzv_deferred {
+    T* member;
+    bool left_during_delivery;
+  };
+
   std::vector<T*> members_;
-  std::vector<T*> deferred_;
+  std::vector<Tzv_deferred> deferred_;
+  uint32_t delivering_ = 0;
 };

@@ -25,15 +25,22 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
     zv_uuid_destroy(uuid_);
   }
 
-  // The history manager's bracket encloses the object's own.
+  // The history manager's bracket encloses the object's own; when the own
+  // bracket fails to open, the history's closes again.
   void begin_update() override {
-    zv_history_manager_begin_update(zv_history_manager_get_instance());
+    Tzv_history_manager* history = zv_history_manager_get_instance();
+    zv_history_manager_begin_update(history);
+    zv::core::Tzv_on_failure undo([history] { zv_history_manager_end_update(history); });
     Tzv_extensible_obj::begin_update();
   }
 
+  // The history's bracket closes even when a listener throws while the own
+  // bracket closes. An end without a begin is ignored, for the history too:
+  // it must not close a bracket that someone else opened.
   void end_update() override {
+    if (get_update_depth() == 0) return;
+    zv::core::Tzv_finally close([] { zv_history_manager_end_update(zv_history_manager_get_instance()); });
     Tzv_extensible_obj::end_update();
-    zv_history_manager_end_update(zv_history_manager_get_instance());
   }
 
   Tzv_event_channel* get_update_event_channel() override {

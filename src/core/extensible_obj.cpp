@@ -4,9 +4,12 @@
 #include <cstring>
 #include <vector>
 
+#include "core/unwind.h"
+
 namespace {
 
-// Item 0 of an extras row holds the name as a narrow string.
+// Item 0 of an extras row holds the name as a narrow string. Rows that are
+// not a name and a value (a caller may have set any table) never match.
 bool row_has_name(Tzv_tuple const& row, char const* name) {
   if (row.count < 1) return false;
   Tzv_any const* items = row.items;
@@ -102,7 +105,10 @@ Tzv_any* Tzv_extensible_obj::get_extra(char const* name) {
   if (name == nullptr) name = "";
   for (int32_t i = 0; i < extras_->count; ++i) {
     Tzv_tuple* rows = extras_->rows;
-    if (row_has_name(rows[i], name)) return &rows[i].items[1];
+    if (!row_has_name(rows[i], name)) continue;
+    // A row that holds only its name is repaired with an empty value.
+    if (rows[i].count < 2) tuple_resize(&rows[i], 2);
+    return &rows[i].items[1];
   }
   int32_t const row = extras_->count;
   table_resize(extras_, row + 1);
@@ -232,24 +238,35 @@ void Tzv_extensible_obj::broadcast_event(int id, Tzv_tuple& data) {
   zv_event_channel_broadcast(get_update_event_channel(), &event.tuple);
 }
 
+// When a listener throws on the begin-update event, the bracket does not
+// open: the listeners that heard the begin hear the end as well, and the
+// exception reaches the caller.
 void Tzv_extensible_obj::begin_update() {
-  if (update_depth_ == 0) broadcast_begin_update_event();
+  if (update_depth_ == 0) {
+    zv::core::Tzv_on_failure undo([this] { broadcast_end_update_event(); });
+    broadcast_begin_update_event();
+  }
   ++update_depth_;
 }
 
+// The end-update event goes out even when a listener throws on the pending
+// update event.
 void Tzv_extensible_obj::end_update() {
   if (update_depth_ == 0) return;
   if (--update_depth_ > 0) return;
-  if (pending_ptr_ != nullptr) {
-    // Detach first: changes made by listeners during this broadcast go out on
-    // their own instead of joining the event being delivered.
-    auto event = Tzv_update_value::make<&zv_update_event_init>();
-    *event.get() = pending_;
-    zv_update_event_init(&pending_);
-    pending_ptr_ = nullptr;
-    zv_event_channel_broadcast(get_update_event_channel(), event.get());
-  }
-  broadcast_end_update_event();
+  zv::core::Tzv_finally close([this] { broadcast_end_update_event(); });
+  broadcast_pending();
+}
+
+void Tzv_extensible_obj::broadcast_pending() {
+  if (pending_ptr_ == nullptr) return;
+  // Detach first: changes made by listeners during this broadcast go out on
+  // their own instead of joining the event being delivered.
+  auto event = Tzv_update_value::make<&zv_update_event_init>();
+  *event.get() = pending_;
+  zv_update_event_init(&pending_);
+  pending_ptr_ = nullptr;
+  zv_event_channel_broadcast(get_update_event_channel(), event.get());
 }
 
 bool Tzv_extensible_obj::find_update(Tzv_table* queue, ...) {

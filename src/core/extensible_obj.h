@@ -44,6 +44,7 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   uint32_t get_update_depth() const { return update_depth_; }
 
  private:
+  void broadcast_pending();
   template <class AddProp>
   void broadcast_property(AddProp&& add);
   template <class AggrProp>

@@ -1,7 +1,12 @@
 // The one bracket guard: opens an update bracket on construction and closes
-// it on destruction, also when an exception passes.
+// it on destruction, also when an exception passes. A bracket whose opening
+// throws has closed itself again (begin_update undoes its own half), so the
+// guard then closes nothing.
 #pragma once
 
+#include <exception>
+
+#include "core/unwind.h"
 #include "zv/izv_entity.h"
 #include "zv/sibling/entity.h"
 
@@ -16,13 +21,18 @@ template <class T, void (*Begin)(T*), void (*End)(T*)>
 class Tzv_bracket {
  public:
   explicit Tzv_bracket(T* obj) : obj_(obj) { Begin(obj_); }
-  // Closing may broadcast, and listeners may throw.
-  ~Tzv_bracket() noexcept(false) { End(obj_); }
+  // Closing broadcasts, and listeners may throw: that exception reaches the
+  // caller, unless one from the bracket's body is already on its way.
+  ~Tzv_bracket() noexcept(false) {
+    auto close = [this] { End(obj_); };
+    run_cleanup(unwinding_, close);
+  }
   Tzv_bracket(Tzv_bracket const&) = delete;
   Tzv_bracket& operator=(Tzv_bracket const&) = delete;
 
  private:
   T* obj_;
+  int unwinding_ = std::uncaught_exceptions();
 };
 
 }  // namespace zv::core

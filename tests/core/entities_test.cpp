@@ -64,17 +64,6 @@ TEST_F(Entities, RemovedMembersLiveUntilTheEndUpdateHasGoneOut) {
   EXPECT_EQ(names(), "34");
 }
 
-TEST_F(Entities, AForwardedEndUpdateDestroysEarly) {
-  list.begin_update();
-  list.remove_entity(0u);
-  list.get_entity(0)->set_marked(true);  // its B U E reach the list inside the bracket
-  EXPECT_TRUE(destroyed("item 1"));
-  list.end_update();
-  std::string const trace = rec->take();
-  EXPECT_EQ(trace.substr(0, 5), "B U[1");
-  EXPECT_EQ(trace.substr(trace.size() - 3), "] E");
-}
-
 TEST_F(Entities, ActiveIndexFollowsRemovalRules) {
   list.set_active_index(1);
   rec->clear();

@@ -172,3 +172,27 @@ TEST(ExtensibleObjFindUpdate, MatchesEventsHoldingEveryProperty) {
 }
 
 }  // namespace
+
+// A table set from outside may hold rows that are not a name and a value.
+TEST(ExtensibleObjExtras, MalformedRowsAreNeverReadPastTheirEnd) {
+  Tzv_extensible_obj obj;
+  Tzv_table* table = table_create();
+  table_resize(table, 3);
+  tuple_resize(&table->rows[0], 1);  // a name without a value
+  any_assign_string(&table->rows[0].items[0], "short");
+  tuple_resize(&table->rows[1], 2);  // no name
+  any_assign_integer(&table->rows[1].items[0], 7);
+  obj.set_table_extra(*table);  // row 2 is empty
+  table_destroy(table);
+
+  Tzv_any value;
+  any_init(&value);
+  any_assign_integer(&value, 42);
+  obj.set_extra("short", &value);  // the row is repaired with a value
+  EXPECT_EQ(obj.get_table_extra()->count, 3);
+  EXPECT_EQ(obj.get_table_extra()->rows[0].count, 2);
+  EXPECT_EQ(any_compare(obj.get_extra("short"), &value), 0);
+  obj.set_extra("", &value);  // nameless rows never match
+  EXPECT_EQ(obj.get_table_extra()->count, 4);
+  any_clear(&value);
+}
