@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../standin/lr2d/lr_entity_base.h"
+#include "../standin/common/lr_entity_base.h"
 #include "support/null_entities.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"

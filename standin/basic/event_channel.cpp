@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/event_channel.h"
 
 struct Tzv_event_channel {
   struct Tclient {

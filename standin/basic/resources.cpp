@@ -1,8 +1,8 @@
-// Localised resource texts by number, and the process-wide history manager.
+// Localised resource texts by number.
 
 #include <iterator>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/resources.h"
 
 namespace {
 
@@ -24,24 +24,3 @@ wchar_t const* zv_res_get_wstr(int32_t id) {
   }
   return L"";
 }
-
-// --- History manager -----------------------------------------------------------
-
-struct Tzv_history_manager {
-  int32_t depth = 0;
-};
-
-Tzv_history_manager* zv_history_manager_get_instance() {
-  static Tzv_history_manager instance;
-  return &instance;
-}
-
-void zv_history_manager_begin_update(Tzv_history_manager* m) {
-  if (m) ++m->depth;
-}
-
-void zv_history_manager_end_update(Tzv_history_manager* m) {
-  if (m && m->depth > 0) --m->depth;
-}
-
-int32_t zv_history_manager_get_depth(Tzv_history_manager const* m) { return m ? m->depth : 0; }

@@ -1,7 +1,7 @@
 // String adapters: the producer feeds text, the adapter calls back into the
 // consumer that created it. A missing callback is skipped.
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/string_adp.h"
 
 struct Izv_string_adp {
   Tzv_ansi_string_callback ansi_cb;

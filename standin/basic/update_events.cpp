@@ -11,7 +11,7 @@
 #include <deque>
 #include <memory>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/update_events.h"
 
 struct Tzv_update_event_prop {
   Tzv_update_event_prop(Tzv_any const& k, bool aggr) : aggregated(aggr) {

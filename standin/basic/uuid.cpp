@@ -4,7 +4,8 @@
 #include <mutex>
 #include <random>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/string_adp.h"
+#include "zv/sibling/basic/uuid.h"
 
 namespace {
 

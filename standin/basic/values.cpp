@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/values.h"
 
 namespace {
 

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/string_adp.h"
+#include "zv/sibling/basic/wstrings.h"
 
 struct Tzv_wstrings_obj {
   std::vector<std::wstring> items;

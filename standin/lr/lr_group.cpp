@@ -146,9 +146,10 @@ Tzv_lr_group* Tzv_lr_tree::top_marked(Tzv_lr_group* node) {
 // ---------------------------------------------------------------------------
 // Structure.
 
-Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group) {
+Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption) {
   if (!parent->is_group) return nullptr;
   Tzv_lr_group* node = new_node(parent, nullptr, group);
+  node->caption = caption;  // before the announcement, which a listener may leave by throwing
   changed();
   return node;
 }

@@ -40,7 +40,8 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
 
   // Structure. Each public operation announces property 9 once when it
   // changed the tree.
-  Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group);
+  // A new slot, last under `parent`; a group slot bears `caption`.
+  Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption = {});
   void remove(Tzv_lr_group* slot);
   void clear(Tzv_lr_group* group);
   void set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id);

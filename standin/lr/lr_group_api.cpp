@@ -38,9 +38,7 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_add_slot(Tzv_lr_group* group) {
 }
 
 ZV_LR_API Tzv_lr_group* zv_lr_group_add_group(Tzv_lr_group* parent, wchar_t const* caption) {
-  Tzv_lr_group* group = parent ? parent->tree->add_slot(parent, true) : nullptr;
-  if (group) group->caption = zv_lr_text::or_empty(caption);
-  return group;
+  return parent ? parent->tree->add_slot(parent, true, zv_lr_text::or_empty(caption)) : nullptr;
 }
 
 ZV_LR_API void zv_lr_group_remove(Tzv_lr_group* slot) {

@@ -2,7 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "lr_entity_base.h"
+#include "lr_text.h"
+#include "scope_exit.h"
 #include "zv/sibling/lr.h"
 
 struct Izv_layer_list {
@@ -77,8 +78,9 @@ ZV_LR_API uint32_t zv_lr_builder_get_layer_count(Tzv_layer_builder* builder) {
 ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder) {
   if (!builder) return;
   builder->start();  // after a finished building: a new, empty one
+  // The building ends even when the activation throws.
+  Tzv_scope_exit const finish([builder] { builder->finished = true; });
   if (builder->scene && !builder->built.empty()) builder->scene->set_active(builder->built.back());
-  builder->finished = true;
 }
 
 ZV_LR_API void zv_lr_builder_get_errors(Tzv_layer_builder* builder, Izv_string_adp* adp) {

@@ -163,4 +163,8 @@ ZV_LR2D_API void zv_lr2d_test_fail_factory_after(int32_t n) { zv_lr2d_set_factor
 
 ZV_LR2D_API int32_t zv_lr2d_test_get_live_count() { return zv_lr2d_live_count(); }
 
+ZV_LR2D_API uint32_t zv_lr2d_test_get_update_depth(Izv_layer* layer) {
+  return with_layer(layer, 0u, [](Tzv_lr2d_layer& l) { return l.get_update_depth(); });
+}
+
 }  // extern "C"

@@ -9,17 +9,12 @@ TEST(Axes, FourDistinctAxesCopiedAndComparedDeeply) {
   Tzv_axes_obj* a = zv_axes_create();
   Tzv_axes_obj* b = zv_axes_create();
   EXPECT_FALSE(zv_axes_get_visible(a));
-  Tzv_axis_obj* const axes[] = {zv_axes_get_htop(a), zv_axes_get_hbottom(a), zv_axes_get_vleft(a),
-                                zv_axes_get_vright(a)};
-  for (size_t i = 0; i < 4; ++i) {
-    for (size_t j = i + 1; j < 4; ++j) EXPECT_NE(axes[i], axes[j]);
-  }
-  EXPECT_NE(zv_axis_type_get_marks(axes[0]), zv_axis_type_get_adv_marks(axes[0]));
-
+  // A change to one part of one axis leaves every other part alone.
   Tzv_axis_marks_obj* m = zv_axis_type_get_marks(zv_axes_get_vright(a));
-  zv_axis_marks_set_capt_alignment(m, zv_axis_capt_align_end);
   zv_axis_marks_set_ticks_length_out(m, 4.5);
-  EXPECT_EQ(zv_axis_marks_get_capt_alignment(m), zv_axis_capt_align_end);
+  for (Tzv_axis_obj* axis : {zv_axes_get_htop(a), zv_axes_get_hbottom(a), zv_axes_get_vleft(a)})
+    EXPECT_NE(zv_axis_marks_get_ticks_length_out(zv_axis_type_get_marks(axis)), 4.5);
+  EXPECT_NE(zv_axis_marks_get_ticks_length_out(zv_axis_type_get_adv_marks(zv_axes_get_vright(a))), 4.5);
   EXPECT_FALSE(zv_axes_equal(a, b));
   zv_axes_assign(b, a);
   EXPECT_TRUE(zv_axes_equal(a, b));
@@ -32,7 +27,6 @@ TEST(Axes, FourDistinctAxesCopiedAndComparedDeeply) {
   EXPECT_FALSE(zv_axes_equal(a, b));
   zv_axes_assign(b, a);
   zv_axis_type_set_visible(zv_axes_get_vleft(b), false);
-  EXPECT_FALSE(zv_axis_type_get_visible(zv_axes_get_vleft(b)));
   EXPECT_FALSE(zv_axes_equal(a, b));
   zv_axes_assign(b, a);
   zv_axes_set_visible(a, true);

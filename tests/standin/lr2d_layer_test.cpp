@@ -1,11 +1,14 @@
-// 2D layer stand-in: factory, layer events, boxes, composites, occupancy and
-// the null-handle guards of its exports.
+// 2D layer stand-in: factory, layer events and brackets, boxes, composites,
+// occupancy and the null-handle guards of its exports.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "event_recorder.h"
+#include "lr_text.h"
+#include "throwing_listener.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/lr2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"
@@ -21,28 +24,16 @@ struct Tzv_lr2d_holder {
   Izv_layer* layer;
 };
 
-void zv_feed_into(wchar_t const* s, void* data) { *static_cast<std::wstring*>(data) = s ? s : L""; }
-
-template <class F>
-std::wstring zv_read_text(F&& produce) {
-  std::wstring out;
-  Izv_string_adp* adp = zv_string_adp_create(nullptr, zv_feed_into, &out);
-  produce(adp);
-  zv_string_adp_destroy(adp);
-  return out;
-}
-
 std::wstring zv_caption_of(Izv_layer* l) {
-  return zv_read_text([l](Izv_string_adp* a) { zv_lr2d_get_wcaption(l, a); });
+  return zv_lr_text::read([l](Izv_string_adp* a) { zv_lr2d_get_wcaption(l, a); });
 }
 
-void zv_expect_box(Izv_layer* layer, double x1, double y1, double x2, double y2) {
+// The layer's box as "xmin ymin xmax ymax", or "none".
+std::string zv_box_of(Izv_layer* layer) {
   Tzv_box_d2 b{};
-  ASSERT_TRUE(zv_lr2d_get_box(layer, &b));
-  EXPECT_EQ(b.xmin, x1);
-  EXPECT_EQ(b.ymin, y1);
-  EXPECT_EQ(b.xmax, x2);
-  EXPECT_EQ(b.ymax, y2);
+  if (!zv_lr2d_get_box(layer, &b)) return "none";
+  return std::to_string(int(b.xmin)) + ' ' + std::to_string(int(b.ymin)) + ' ' + std::to_string(int(b.xmax)) + ' ' +
+         std::to_string(int(b.ymax));
 }
 
 class Lr2dTest : public ::testing::Test {
@@ -65,18 +56,12 @@ TEST_F(Lr2dTest, FactoryKnowsItsTypesAndAnswersNullOtherwise) {
   }
   EXPECT_EQ(zv_lr2d_factory_create_lr("no such type"), nullptr);
   EXPECT_EQ(zv_lr2d_factory_create_lr(nullptr), nullptr);
-}
 
-TEST_F(Lr2dTest, FailingFactoryHookLetsTheGivenNumberThrough) {
-  zv_lr2d_test_fail_factory_after(1);
-  Tzv_lr2d_holder first;
-  Tzv_lr2d_holder second;
+  zv_lr2d_test_fail_factory_after(1);  // the hook lets the given number through
+  Tzv_lr2d_holder first, second;
   EXPECT_NE(first.layer, nullptr);
   EXPECT_EQ(second.layer, nullptr);
   EXPECT_EQ(zv_lr2d_group_create(), nullptr);
-  zv_lr2d_test_fail_factory_after(-1);
-  Tzv_lr2d_holder third;
-  EXPECT_NE(third.layer, nullptr);
 }
 
 TEST_F(Lr2dTest, LayerIsAnEntityRegisteredByUuid) {
@@ -115,23 +100,41 @@ TEST_F(Lr2dTest, ChangesAreAnnouncedOnTheLayerChannel) {
   EXPECT_EQ(rec.trace(), "B");
   h.layer->end_update();
   EXPECT_EQ(rec.take(), "B U[2,5] E");
-  rec.detach();
 }
 
-TEST_F(Lr2dTest, StateReadsBackThroughGetters) {
-  Tzv_lr2d_holder h;
-  auto* scene = reinterpret_cast<Izv_scene*>(&h);  // only stored, never called
-  zv_lr2d_set_scn_2d(h.layer, scene);
-  EXPECT_EQ(zv_lr2d_get_scn_2d(h.layer), scene);
-  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=merc");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(h.layer, a); }), L"+proj=merc");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(h.layer, a); }), L"");
-  zv_lr2d_test_set_pj4wstr(h.layer, L"+proj=utm +zone=33");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(h.layer, a); }), L"+proj=utm +zone=33");
-  zv_lr2d_set_mode(h.layer, 3, 4, 5);
-  int32_t a = 0, b = 0, c = 0;
-  zv_lr2d_get_mode(h.layer, &a, &b, &c);
-  EXPECT_EQ(a * 100 + b * 10 + c, 345);
+// Listeners may throw on any event of a bracket: the bracket still closes,
+// the first exception reaches the caller and the layer announces again.
+TEST_F(Lr2dTest, BracketClosesWhenAListenerThrows) {
+  constexpr int32_t B = zv_event_kind_begin_update, U = zv_event_kind_update, E = zv_event_kind_end_update;
+  struct Tcase {
+    std::vector<int32_t> throw_on;
+    int32_t thrown;
+    char const* trace;
+  };
+  Tcase const cases[] = {
+      {{B}, B, "B E"},  // whoever saw the begin event gets the end event
+      {{U}, U, "B U[2] E"},
+      {{E}, E, "B U[2] E"},
+      {{U, E}, U, "B U[2] E"},  // the first exception wins
+  };
+  for (Tcase const& c : cases) {
+    SCOPED_TRACE(c.trace);
+    Tzv_lr2d_holder h;
+    Tzv_event_recorder rec(h.layer->get_update_event_channel());
+    Tzv_throwing_listener thrower(h.layer->get_update_event_channel(), c.throw_on);
+    int32_t thrown = 0;
+    try {
+      zv_lr2d_set_wcaption(h.layer, L"Roads");
+    } catch (Tzv_listener_error const& e) {
+      thrown = e.kind;
+    }
+    EXPECT_EQ(thrown, c.thrown);
+    EXPECT_EQ(rec.take(), c.trace);
+    EXPECT_EQ(zv_lr2d_test_get_update_depth(h.layer), 0u);
+    thrower.disarm();
+    zv_lr2d_set_marked(h.layer, true);
+    EXPECT_EQ(rec.take(), "B U[5] E");
+  }
 }
 
 TEST_F(Lr2dTest, BoxComesFromTheHookOrThePage) {
@@ -142,22 +145,18 @@ TEST_F(Lr2dTest, BoxComesFromTheHookOrThePage) {
   Tzv_box_d2 box{1, 2, 3, 4};
   zv_lr2d_test_set_box(plain.layer, &box);
   zv_lr2d_calc_box(plain.layer);
-  zv_expect_box(plain.layer, 1, 2, 3, 4);
-  zv_lr2d_test_set_box(plain.layer, nullptr);
-  EXPECT_FALSE(zv_lr2d_get_box(plain.layer, nullptr));
+  EXPECT_EQ(zv_box_of(plain.layer), "1 2 3 4");
 
   Tzv_lr2d_holder page(zv_lr2d_type_layout_page);
-  zv_expect_box(page.layer, 0, 0, 210, 297);
+  EXPECT_EQ(zv_box_of(page.layer), "0 0 210 297");
   Tzv_box_d2 sheet{0, 0, 100, 200};
   zv_lr2d_page_set_box(page.layer, &sheet);
-  zv_expect_box(page.layer, 0, 0, 100, 200);
   zv_lr2d_test_set_box(page.layer, nullptr);
-  EXPECT_FALSE(zv_lr2d_get_box(page.layer, nullptr));
-  zv_lr2d_calc_box(page.layer);
-  zv_expect_box(page.layer, 0, 0, 100, 200);
+  EXPECT_EQ(zv_box_of(page.layer), "none");
+  zv_lr2d_calc_box(page.layer);  // recalculated from the page
+  EXPECT_EQ(zv_box_of(page.layer), "0 0 100 200");
   zv_lr2d_page_set_box(page.layer, nullptr);
-  zv_lr2d_calc_box(page.layer);
-  EXPECT_FALSE(zv_lr2d_get_box(page.layer, nullptr));
+  EXPECT_EQ(zv_box_of(page.layer), "none");
   EXPECT_FALSE(zv_lr2d_page_get_box(page.layer, nullptr));
   EXPECT_FALSE(zv_lr2d_page_get_box(plain.layer, &out));
 }
@@ -166,7 +165,7 @@ TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
   Tzv_composite_layer_2d* group = zv_lr2d_group_create();
   Izv_layer* as_layer = zv_lr2d_group_safe_upcast(group);
   EXPECT_EQ(zv_lr2d_group_safe_downcast(as_layer), group);
-  EXPECT_FALSE(zv_lr2d_get_box(as_layer, nullptr));
+  EXPECT_EQ(zv_box_of(as_layer), "none");
   Izv_layer* a = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
   Izv_layer* b = zv_lr2d_factory_create_lr(zv_lr2d_type_raster);
   Tzv_box_d2 ba{0, 0, 10, 10}, bb{5, -5, 20, 5};
@@ -174,10 +173,10 @@ TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
   zv_lr2d_test_set_box(b, &bb);
   zv_lr2d_group_add_sublr(group, a);
   zv_lr2d_group_add_sublr(group, b);
-  zv_lr2d_group_add_sublr(group, a);          // already inside: refused
-  zv_lr2d_group_add_sublr(group, as_layer);   // itself: refused
+  zv_lr2d_group_add_sublr(group, a);         // already inside: refused
+  zv_lr2d_group_add_sublr(group, as_layer);  // itself: refused
   EXPECT_EQ(zv_lr2d_group_sublr_count(group), 2u);
-  zv_expect_box(as_layer, 0, -5, 20, 10);
+  EXPECT_EQ(zv_box_of(as_layer), "0 -5 20 10");
 
   zv_lr2d_set_selected_all(as_layer, true);
   EXPECT_TRUE(zv_lr2d_get_selected_all(a) && zv_lr2d_get_selected_all(b));
@@ -185,8 +184,7 @@ TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
   EXPECT_FALSE(zv_lr2d_get_selected_all(a) || zv_lr2d_get_selected_all(b));
 
   // Extracting keeps the other indexes: the scene extracts 0..count-1 in turn.
-  Izv_layer* first = zv_lr2d_group_extract_sublr(group, 0);
-  EXPECT_EQ(first, a);
+  EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 0), a);
   EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 1), b);
   EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 1), nullptr);
   EXPECT_EQ(zv_lr2d_group_extract_sublr(group, 9), nullptr);
@@ -194,9 +192,8 @@ TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
   zv_lr2d_group_add_sublr(group, a);  // taken back; freed with the composite
   zv_lr2d_factory_destroy_lr(as_layer);
   zv_lr2d_destroy(b);
-}
 
-TEST_F(Lr2dTest, CompositeRefusesALayerThatHoldsIt) {
+  // A composite refuses a layer that holds it: ownership would become a cycle.
   Tzv_composite_layer_2d* outer = zv_lr2d_group_create();
   Tzv_composite_layer_2d* inner = zv_lr2d_group_create();
   zv_lr2d_group_add_sublr(outer, zv_lr2d_group_safe_upcast(inner));
@@ -220,43 +217,39 @@ TEST_F(Lr2dTest, AssignCopiesContentDeeply) {
   zv_lr2d_assign(dst.layer, src.layer);
   EXPECT_EQ(rec.take(), "B U[2,24] E");
   EXPECT_EQ(zv_caption_of(dst.layer), L"Group");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(dst.layer, a); }), L"+proj=longlat");
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { zv_lr2d_get_pj4wstr(dst.layer, a); }), L"+proj=longlat");
   EXPECT_TRUE(zv_lr2d_get_selected_all(dst.layer));
   Tzv_composite_layer_2d* copy = zv_lr2d_group_safe_downcast(dst.layer);
   ASSERT_EQ(zv_lr2d_group_sublr_count(copy), 1u);
   EXPECT_NE(zv_lr2d_group_get_sublr(copy, 0), sub);
-  zv_expect_box(dst.layer, 1, 1, 2, 2);
+  EXPECT_EQ(zv_box_of(dst.layer), "1 1 2 2");
   zv_lr2d_assign(dst.layer, dst.layer);  // self: nothing
   EXPECT_EQ(rec.take(), "");
-  rec.detach();
 
   Tzv_lr2d_holder page(zv_lr2d_type_layout_page), page2(zv_lr2d_type_layout_page);
   Tzv_box_d2 sheet{0, 0, 50, 60};
   zv_lr2d_page_set_box(page.layer, &sheet);
   zv_lr2d_assign(page2.layer, page.layer);
   zv_lr2d_calc_box(page2.layer);
-  zv_expect_box(page2.layer, 0, 0, 50, 60);
+  EXPECT_EQ(zv_box_of(page2.layer), "0 0 50 60");
 }
 
 TEST_F(Lr2dTest, OccupancyFollowsTheHooks) {
   Tzv_lr2d_holder h;
   zv_lr2d_set_wcaption(h.layer, L"Parcels");
   EXPECT_EQ(h.layer->is_occupied(nullptr), 0);
-  EXPECT_TRUE(zv_read_text([&](Izv_string_adp* a) { EXPECT_TRUE(h.layer->deoccupy(a)); }).empty());
+  EXPECT_TRUE(zv_lr_text::read([&](Izv_string_adp* a) { EXPECT_TRUE(h.layer->deoccupy(a)); }).empty());
 
   zv_lr2d_test_set_occupied(h.layer, 2, L"file is locked");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { EXPECT_EQ(h.layer->is_occupied(a), 2); }), L"Parcels");
-  EXPECT_EQ(zv_read_text([&](Izv_string_adp* a) { EXPECT_FALSE(h.layer->deoccupy(a)); }), L"file is locked");
-  EXPECT_EQ(zv_lr2d_get_occupied_level(h.layer), 2);
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { EXPECT_EQ(h.layer->is_occupied(a), 2); }), L"Parcels");
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { EXPECT_FALSE(h.layer->deoccupy(a)); }), L"file is locked");
 
   zv_lr2d_test_set_occupied(h.layer, -1, nullptr);  // negative levels are occupied too
   EXPECT_EQ(h.layer->is_occupied(nullptr), -1);
   Tzv_event_recorder rec(h.layer->get_update_event_channel());
   EXPECT_TRUE(h.layer->deoccupy(nullptr));
   EXPECT_EQ(rec.take(), "B U[23] E");
-  EXPECT_EQ(h.layer->is_occupied(nullptr), 0);
   EXPECT_EQ(zv_lr2d_get_occupied_level(h.layer), 0);
-  rec.detach();
 }
 
 TEST_F(Lr2dTest, NullHandlesAndBadIndexesAreHarmless) {
@@ -295,6 +288,7 @@ TEST_F(Lr2dTest, NullHandlesAndBadIndexesAreHarmless) {
   zv_lr2d_test_set_box(nullptr, &box);
   zv_lr2d_test_set_pj4wstr(nullptr, L"x");
   zv_lr2d_test_set_occupied(nullptr, 1, L"x");
+  EXPECT_EQ(zv_lr2d_test_get_update_depth(nullptr), 0u);
 
   Tzv_lr2d_holder plain;
   Tzv_composite_layer_2d* group = zv_lr2d_group_create();

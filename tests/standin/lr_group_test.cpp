@@ -5,14 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "../../standin/lr2d/lr_entity_base.h"
 #include "event_recorder.h"
+#include "lr_entity_base.h"
 #include "support/null_entities.h"
+#include "throwing_listener.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
+#include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
@@ -55,7 +58,10 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
   char const* get_meta_id() override { return "TestScene"; }
   uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
   Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
-  void set_active(Izv_entity* e) override { active = e; }
+  void set_active(Izv_entity* e) override {
+    if (refuse_activation) throw std::runtime_error("activation refused");
+    active = e;
+  }
   Izv_entity* get_entity(uint32_t i) override {
     ++entity_reads;
     return get_bind_entity(i);
@@ -65,6 +71,7 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
   Tzv_lr_group* group;
   std::vector<Izv_layer*> layers;
   Izv_entity* active = nullptr;
+  bool refuse_activation = false;
   int entity_reads = 0;
 
  private:
@@ -300,6 +307,57 @@ TEST(LrGroupTest, StructureAndOrderChangesAnnounceProperty9) {
   rec.detach();
 }
 
+// A listener on the root may throw: the tree keeps the change, the exception
+// reaches the caller and the root announces again afterwards.
+TEST(LrGroupTest, RootAnnouncesAgainAfterAListenerThrew) {
+  Tzv_test_scene s;
+  s.add_layers(2);
+  Tzv_event_recorder rec(zv_group_channel(s.group));
+  Tzv_throwing_listener thrower(zv_group_channel(s.group), {zv_event_kind_update});
+  EXPECT_THROW(zv_lr_group_add_group(s.group, L"G"), Tzv_listener_error);  // outside a bracket
+  EXPECT_EQ(zv_tree_text(s.group), "L0 L1 G()");
+  EXPECT_THROW(zv_lr_group_set_active(s.group, s.slot(1)), Tzv_listener_error);  // inside one
+  EXPECT_EQ(zv_lr_group_get_active(s.group), s.slot(1));
+  EXPECT_EQ(rec.take(), "U[9] B U[3] E");
+  thrower.disarm();
+  zv_lr_group_set_wcaption(s.group, L"Scene");
+  EXPECT_EQ(rec.take(), "B U[2] E");
+}
+
+// Recursive brackets span the root and its layers. When a layer's listener
+// throws, every bracket that was opened closes again.
+TEST(LrGroupTest, RecursiveBracketsCloseWhenALayerListenerThrows) {
+  Tzv_test_scene s;
+  s.add_layers(3);
+  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+  Tzv_event_recorder on_root(zv_group_channel(s.group));
+  Tzv_event_recorder on_first(zv_lr_get_update_event_channel(s.layers[0]));
+  auto depths = [&s] {
+    std::string out;
+    for (Izv_layer* l : s.layers) out += std::to_string(zv_lr2d_test_get_update_depth(l));
+    return out;
+  };
+  {
+    Tzv_throwing_listener thrower(zv_lr_get_update_event_channel(s.layers[1]), {zv_event_kind_begin_update});
+    EXPECT_THROW(root->begin_update_recursive(), Tzv_listener_error);
+  }
+  EXPECT_EQ(depths(), "000");
+  EXPECT_EQ(on_root.take(), "B E");
+  EXPECT_EQ(on_first.take(), "B E");
+  {
+    // The last layer closes first; the others and the root close all the same.
+    Tzv_throwing_listener thrower(zv_lr_get_update_event_channel(s.layers[2]), {zv_event_kind_end_update});
+    root->begin_update_recursive();
+    EXPECT_EQ(depths(), "111");
+    zv_lr2d_set_marked(s.layers[0], true);
+    zv_lr_group_set_wcaption(s.group, L"Scene");
+    EXPECT_THROW(root->end_update_recursive(), Tzv_listener_error);
+  }
+  EXPECT_EQ(depths(), "000");
+  EXPECT_EQ(on_root.take(), "B U[2] E");
+  EXPECT_EQ(on_first.take(), "B U[5] E");
+}
+
 TEST(LrGroupTest, RootIsACollectionOfTheLayersInTreeOrder) {
   Tzv_test_scene s;
   zv_make_nested(s);
@@ -407,7 +465,7 @@ TEST(LrGroupTest, NullHandlesAndForeignSlotsAreHarmless) {
   EXPECT_NE(zv_lr_get_update_event_channel(s.layers[0]), nullptr);
 }
 
-TEST(LrListTest, KeepsLayerPointersInOrder) {
+TEST(LrListTest, KeepsLayerPointersInOrderWithoutOwningThem) {
   Tzv_test_scene s;
   s.add_layers(2);
   Izv_layer_list* list = zv_lr_list_create();
@@ -416,9 +474,7 @@ TEST(LrListTest, KeepsLayerPointersInOrder) {
   ASSERT_EQ(zv_lr_list_get_count(list), 2u);
   EXPECT_EQ(zv_lr_list_get_layer_ptr(list, 0), s.layers[1]);
   EXPECT_EQ(zv_lr_list_get_layer_ptr(list, 2), nullptr);
-  zv_lr_list_clear(list);
-  EXPECT_EQ(zv_lr_list_get_count(list), 0u);
-  zv_lr_list_destroy(list);
+  zv_lr_list_destroy(list);  // the scene still frees its layers, once
 
   zv_lr_list_destroy(nullptr);
   zv_lr_list_clear(nullptr);
@@ -465,6 +521,21 @@ TEST(LrBuilderTest, BuildsIntoTheSceneCollectsErrorsAndActivates) {
   EXPECT_EQ(zv_lr_builder_get_layer_count(nullptr), 0u);
   zv_lr_builder_make_active(nullptr);
   EXPECT_EQ(zv_builder_errors(nullptr), L"");
+}
+
+// A building ends with make_active even when the activation throws: the
+// next error starts a new one.
+TEST(LrBuilderTest, BuildingEndsWhenActivationThrows) {
+  Tzv_test_scene s;
+  Tzv_layer_builder* b = zv_lr_builder_create(&s);
+  zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"roads.shp");
+  zv_lr_builder_add_error(b, L"x.dat: unreadable");
+  s.refuse_activation = true;
+  EXPECT_THROW(zv_lr_builder_make_active(b), std::runtime_error);
+  zv_lr_builder_add_error(b, L"y.dat: unreadable");
+  EXPECT_EQ(zv_builder_errors(b), L"y.dat: unreadable");
+  EXPECT_EQ(zv_lr_builder_get_layer_count(b), 0u);
+  zv_lr_builder_destroy(b);
 }
 
 }  // namespace

@@ -43,22 +43,12 @@ TEST(Pj4Text, ShortNames) {
   EXPECT_EQ(short_text(L"nonsense"), L"");
 }
 
-TEST(Pj4Reprojection, SameSystemNeedsNoReprojectionAndKeepsTheOutline) {
+// The clip parameters' tests pin the results; these pin the reprojector's
+// own answers and that a failure leaves the outline as it was.
+TEST(Pj4Reprojection, NeededOnlyBetweenSystemsAndFailingWithoutHarm) {
   Tzv_rpj_d2* r = zv_rpj_d2_create();
   EXPECT_TRUE(zv_rpj_d2_init_w(r, c_wgs84, L"+no_defs +proj=longlat +datum=WGS84"));
   EXPECT_FALSE(zv_rpj_d2_rpj_is_needed(r));
-  Tzv_op2d* ov = make_ring({{1, 2}, {3, 4}});
-  Tzv_op2d* before = make_ring({{1, 2}, {3, 4}});
-  EXPECT_TRUE(zv_rpj_d2_apply_ov(r, ov));
-  EXPECT_TRUE(zv_ov_d2_equal(ov, before));
-  zv_ov_d2_destroy(ov);
-  zv_ov_d2_destroy(before);
-  zv_rpj_d2_destroy(r);
-  zv_rpj_d2_destroy(nullptr);
-}
-
-TEST(Pj4Reprojection, FailureLeavesTheOutlineAsItWas) {
-  Tzv_rpj_d2* r = zv_rpj_d2_create();
   zv_rpj_d2_init_w(r, c_wgs84, L"not a projection");
   EXPECT_TRUE(zv_rpj_d2_rpj_is_needed(r));
   Tzv_op2d* ov = make_ring({{9.5, 50}, {10.5, 51}});
@@ -69,6 +59,7 @@ TEST(Pj4Reprojection, FailureLeavesTheOutlineAsItWas) {
   zv_ov_d2_destroy(ov);
   zv_ov_d2_destroy(before);
   zv_rpj_d2_destroy(r);
+  zv_rpj_d2_destroy(nullptr);
 }
 
 TEST(Pj4Proj, AuthorityCodesAndParameterListsOfOneSystemAreEqual) {

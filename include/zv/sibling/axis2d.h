@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "zv/export.h"
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/colour.h"
 
 #ifdef ZVK_AXIS2D_BUILD
 #define ZV_AXIS2D_API ZV_EXPORT

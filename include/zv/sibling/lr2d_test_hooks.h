@@ -19,5 +19,7 @@ ZV_LR2D_API void zv_lr2d_test_set_occupied(Izv_layer* layer, int32_t level, wcha
 ZV_LR2D_API void zv_lr2d_test_fail_factory_after(int32_t n);
 // Layers alive in the process (composites included).
 ZV_LR2D_API int32_t zv_lr2d_test_get_live_count();
+// Nesting depth of the layer's update bracket; 0 when none is open.
+ZV_LR2D_API uint32_t zv_lr2d_test_get_update_depth(Izv_layer* layer);
 
 }  // extern "C"

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "zv/export.h"
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/string_adp.h"
 #include "zv/sibling/prg.h"
 
 #ifdef ZVK_PROJ4_D2_BUILD

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "zv/framework/handles.h"
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/api.h"
 
 extern "C" {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "zv/export.h"
-#include "zv/sibling/basic.h"
+#include "zv/sibling/basic/colour.h"
 
 #ifdef ZVK_STYLES_BUILD
 #define ZV_STYLES_API ZV_EXPORT

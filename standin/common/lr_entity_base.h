@@ -3,109 +3,60 @@
 // made on first use and an update bracket that gathers the properties
 // announced inside it into one update event. Header-only; each layer module
 // instantiates it for its own classes.
+//
+// Listeners may throw on the begin, update or end event. Every bracket that
+// opened still closes (the depth returns to 0, and listeners that saw the
+// begin event get the end event), the exception reaches the caller, and when
+// a second exception meets one already on its way, the first wins.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
-#include "zv/sibling/basic.h"
+#include "lr_text.h"
+#include "scope_exit.h"
+#include "zv/sibling/basic/event_channel.h"
+#include "zv/sibling/basic/update_events.h"
+#include "zv/sibling/basic/uuid.h"
 #include "zv/sibling/entity.h"
 
-namespace zv_lr_text {
+// An event value, initialised on construction and cleared on destruction,
+// also when a listener throws during its broadcast.
+template <class E, void (*Init)(E*), void (*Clear)(E*)>
+struct Tzv_lr_event {
+  Tzv_lr_event() { Init(&ev); }
+  ~Tzv_lr_event() { Clear(&ev); }
+  Tzv_lr_event(Tzv_lr_event const&) = delete;
+  Tzv_lr_event& operator=(Tzv_lr_event const&) = delete;
+  E ev;
+};
 
-inline void append_utf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
+using Tzv_lr_update_event = Tzv_lr_event<Tzv_update_event, &zv_update_event_init, &zv_update_event_clear>;
+using Tzv_lr_begin_event =
+    Tzv_lr_event<Tzv_begin_update_event, &zv_begin_update_event_init, &zv_begin_update_event_clear>;
+using Tzv_lr_end_event = Tzv_lr_event<Tzv_end_update_event, &zv_end_update_event_init, &zv_end_update_event_clear>;
 
-inline void append_wide(std::wstring& out, uint32_t cp) {
-  if (sizeof(wchar_t) == 2 && cp > 0xFFFF) {
-    cp -= 0x10000;
-    out += static_cast<wchar_t>(0xD800 | (cp >> 10));
-    out += static_cast<wchar_t>(0xDC00 | (cp & 0x3FF));
-  } else {
-    out += static_cast<wchar_t>(cp);
-  }
-}
-
-// Wide text to UTF-8, joining surrogate pairs where wchar_t is 16 bit.
-inline std::string to_narrow(std::wstring const& w) {
-  std::string out;
-  for (size_t i = 0; i < w.size(); ++i) {
-    uint32_t cp = static_cast<uint32_t>(w[i]) & (sizeof(wchar_t) == 2 ? 0xFFFFu : 0xFFFFFFFFu);
-    if (sizeof(wchar_t) == 2 && cp >= 0xD800 && cp < 0xDC00 && i + 1 < w.size()) {
-      uint32_t lo = static_cast<uint32_t>(w[i + 1]) & 0xFFFFu;
-      if (lo >= 0xDC00 && lo < 0xE000) {
-        cp = 0x10000 + ((cp - 0xD800) << 10) + (lo - 0xDC00);
-        ++i;
-      }
-    }
-    append_utf8(out, cp > 0x10FFFF ? 0xFFFD : cp);
-  }
-  return out;
-}
-
-// UTF-8 to wide text; a malformed sequence becomes U+FFFD. Null gives "".
-inline std::wstring to_wide(char const* s) {
-  std::wstring out;
-  if (!s) return out;
-  auto const* p = reinterpret_cast<unsigned char const*>(s);
-  while (*p) {
-    unsigned lead = *p++;
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-    uint32_t cp = extra == 0 ? lead : extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
-    for (int k = 0; k < extra && cp != 0xFFFD; ++k) {
-      if ((*p & 0xC0) != 0x80) cp = 0xFFFD;
-      else cp = (cp << 6) | (*p++ & 0x3F);
-    }
-    append_wide(out, extra < 0 || cp > 0x10FFFF ? 0xFFFD : cp);
-  }
-  return out;
-}
-
-inline std::wstring or_empty(wchar_t const* s) { return s ? std::wstring(s) : std::wstring(); }
-
-inline void feed(Izv_string_adp* adp, std::wstring const& s) {
-  if (adp) zv_string_adp_feed(adp, s.c_str());
-}
-
-// Runs `produce(adapter)` and returns the text it fed (the last one fed).
-template <class F>
-std::wstring read(F&& produce) {
-  std::wstring out;
-  Izv_string_adp* adp = zv_string_adp_create(
-      [](char const* s, void* d) { *static_cast<std::wstring*>(d) = to_wide(s); },
-      [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = or_empty(s); }, &out);
-  produce(adp);
-  zv_string_adp_destroy(adp);
-  return out;
-}
-
-}  // namespace zv_lr_text
-
-// Opens an object's update bracket for the lifetime of the guard.
+// Opens an object's update bracket for the lifetime of the guard. A bracket
+// whose opening throws has closed itself again, so the guard then closes
+// nothing. Closing broadcasts, and a listener's exception then reaches the
+// caller, unless one from the bracket's body is already on its way.
 class Tzv_lr_update_guard {
  public:
-  explicit Tzv_lr_update_guard(Izv_updatable* obj) : obj_(obj) { obj_->begin_update(); }
-  ~Tzv_lr_update_guard() { obj_->end_update(); }
-  Tzv_lr_update_guard(Tzv_lr_update_guard const&) = delete;
-  Tzv_lr_update_guard& operator=(Tzv_lr_update_guard const&) = delete;
+  explicit Tzv_lr_update_guard(Izv_updatable* obj) : close_(Tclose{open(obj)}) {}
+  ~Tzv_lr_update_guard() noexcept(false) = default;
 
  private:
-  Izv_updatable* obj_;
+  struct Tclose {
+    Izv_updatable* obj;
+    void operator()() const { obj->end_update(); }
+  };
+  static Izv_updatable* open(Izv_updatable* obj) {
+    obj->begin_update();
+    return obj;
+  }
+
+  Tzv_scope_exit<Tclose> close_;
 };
 
 template <class I>
@@ -127,18 +78,17 @@ class Tzv_lr_entity_base : public I {
 
   // Izv_updatable
   void begin_update() override {
-    if (depth_++ == 0) broadcast_bracket(zv_event_kind_begin_update);
+    if (depth_++ > 0) return;
+    // The begin broadcast threw: close again, so that the listeners that saw
+    // the begin event get the end event and the depth returns to 0.
+    Tzv_scope_exit close([this] { end_update(); });
+    broadcast_new<Tzv_lr_begin_event>();
+    close.release();
   }
   void end_update() override {
     if (depth_ == 0 || --depth_ > 0) return;
-    if (has_pending_) {
-      Tzv_update_event ev = pending_;
-      zv_update_event_init(&pending_);
-      has_pending_ = false;
-      broadcast(&ev.header);
-      zv_update_event_clear(&ev);
-    }
-    broadcast_bracket(zv_event_kind_end_update);
+    Tzv_scope_exit const end([this] { broadcast_new<Tzv_lr_end_event>(); });
+    flush_pending();
   }
   Tzv_event_channel* get_update_event_channel() override {
     if (!channel_) channel_ = zv_event_channel_create();
@@ -153,11 +103,9 @@ class Tzv_lr_entity_base : public I {
       has_pending_ = true;
       return;
     }
-    Tzv_update_event ev;
-    zv_update_event_init(&ev);
-    zv_update_event_add_prop_integer(&ev, id);
-    broadcast(&ev.header);
-    zv_update_event_clear(&ev);
+    Tzv_lr_update_event e;
+    zv_update_event_add_prop_integer(&e.ev, id);
+    broadcast(e.ev.header);
   }
   uint32_t get_update_depth() const { return depth_; }
 
@@ -214,16 +162,17 @@ class Tzv_lr_entity_base : public I {
   void set_active_index(uint32_t i) override { set_active_raw(i < this->get_bind_count() ? i : zv_no_index); }
   Tzv_meta_data_obj* get_meta_data_ptr() override { return nullptr; }
   void set_meta_data(Tzv_meta_data_obj*) override {}
+  // Opens this bracket, then those of the bound entities in order. When one
+  // throws, the brackets already opened close again.
   void begin_update_recursive() override {
     this->begin_update();
-    for (uint32_t i = 0, n = this->get_bind_count(); i < n; ++i)
-      if (Izv_entity* e = this->get_bind_entity(i)) e->begin_update_recursive();
+    uint32_t opened = 0;
+    Tzv_scope_exit undo([this, &opened] { end_update_first(opened); });
+    for (uint32_t n = this->get_bind_count(); opened < n; ++opened)
+      if (Izv_entity* e = this->get_bind_entity(opened)) e->begin_update_recursive();
+    undo.release();
   }
-  void end_update_recursive() override {
-    for (uint32_t i = this->get_bind_count(); i-- > 0;)
-      if (Izv_entity* e = this->get_bind_entity(i)) e->end_update_recursive();
-    this->end_update();
-  }
+  void end_update_recursive() override { end_update_first(this->get_bind_count()); }
 
  protected:
   // Stores `value` into `field` and announces `id`, when it differs.
@@ -238,22 +187,39 @@ class Tzv_lr_entity_base : public I {
  private:
   void set_active_raw(uint32_t idx) { set_announced(active_, idx, zv_prop_active); }
 
-  void broadcast(Tzv_event const* e) {
-    if (channel_) zv_event_channel_broadcast_event(channel_, e);
+  // Closes the brackets of the first `n` bound entities, last first, and then
+  // this one's. Each closes even when an earlier one throws; the first
+  // exception reaches the caller.
+  void end_update_first(uint32_t n) {
+    Tzv_scope_exit const close_self([this] { this->end_update(); });
+    end_bound(n);
   }
-  void broadcast_bracket(int32_t kind) {
-    if (!channel_) return;
-    if (kind == zv_event_kind_begin_update) {
-      Tzv_begin_update_event ev;
-      zv_begin_update_event_init(&ev);
-      zv_event_channel_broadcast(channel_, &ev);
-      zv_begin_update_event_clear(&ev);
-    } else {
-      Tzv_end_update_event ev;
-      zv_end_update_event_init(&ev);
-      zv_event_channel_broadcast(channel_, &ev);
-      zv_end_update_event_clear(&ev);
-    }
+  void end_bound(uint32_t n) {
+    // Left at a throw, the rest still close (nesting only as deep as the
+    // number of entities that throw).
+    Tzv_scope_exit const rest([this, &n] {
+      if (n > 0) end_bound(n - 1);
+    });
+    for (; n > 0; --n)
+      if (Izv_entity* e = this->get_bind_entity(n - 1)) e->end_update_recursive();
+  }
+
+  // Broadcasts what the bracket gathered. The pending event is detached
+  // first, so changes that a listener makes meanwhile are announced at once.
+  void flush_pending() {
+    if (!has_pending_) return;
+    Tzv_lr_update_event e;
+    std::swap(e.ev, pending_);
+    has_pending_ = false;
+    broadcast(e.ev.header);
+  }
+  template <class Event>
+  void broadcast_new() {
+    Event e;
+    broadcast(e.ev.header);
+  }
+  void broadcast(Tzv_event const& e) {
+    if (channel_) zv_event_channel_broadcast_event(channel_, &e);
   }
 
   Izv_entity* parent_ = nullptr;
