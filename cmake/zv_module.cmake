@@ -60,3 +60,51 @@ function(zv_add_test_program name)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
+
+# zv_add_layer(NAME FOLDER <folder of src/> [OBJECT] [BELOW <layers>...] [LINKS <targets>...])
+# One folder of src/ as a library of its own. Its sources and headers see
+# their own folder and the folders of the layers below it, and nothing else:
+# the include root is a staging folder of links in the build tree, so an
+# include of a layer above fails to build, and a reference to one fails to
+# link. Every header of the folder is also compiled on its own, so each one
+# includes what it needs. OBJECT makes an object library (the exports, which
+# go into the shared library); otherwise a static one.
+function(zv_add_layer name)
+  cmake_parse_arguments(ARG "OBJECT" "FOLDER" "BELOW;LINKS" ${ARGN})
+  set(folders ${ARG_FOLDER})
+  foreach(below ${ARG_BELOW})
+    get_target_property(below_folders ${below} ZV_LAYER_FOLDERS)
+    list(APPEND folders ${below_folders})
+  endforeach()
+  list(REMOVE_DUPLICATES folders)
+  set(stage ${CMAKE_BINARY_DIR}/layers/${name})
+  file(MAKE_DIRECTORY ${stage})
+  foreach(folder ${folders})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${stage}/${folder} SYMBOLIC)
+  endforeach()
+
+  set(dir ${PROJECT_SOURCE_DIR}/src/${ARG_FOLDER})
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "_(win32|posix)\\.cpp$")
+  if(ARG_OBJECT)
+    add_library(${name} OBJECT ${sources})
+  else()
+    add_library(${name} STATIC ${sources})
+  endif()
+  set_target_properties(${name} PROPERTIES ZV_LAYER_FOLDERS "${folders}")
+  target_include_directories(${name} PUBLIC ${stage} ${PROJECT_SOURCE_DIR}/include)
+  target_link_libraries(${name} PUBLIC ${ARG_BELOW} ${ARG_LINKS} PRIVATE zv_warnings)
+
+  file(GLOB headers CONFIGURE_DEPENDS ${dir}/*.h)
+  if(headers)
+    set(checks)
+    foreach(header ${headers})
+      get_filename_component(base ${header} NAME_WE)
+      set(check ${CMAKE_BINARY_DIR}/layers/${name}_headers/${base}.cpp)
+      file(CONFIGURE OUTPUT ${check} CONTENT "#include \"${ARG_FOLDER}/${base}.h\"\n")
+      list(APPEND checks ${check})
+    endforeach()
+    add_library(${name}_headers OBJECT ${checks})
+    target_link_libraries(${name}_headers PRIVATE ${name} zv_warnings)
+  endif()
+endfunction()

@@ -1,32 +1,38 @@
 // Clip parameters of a 2D scene: the clipping switch, the outline and the
 // PROJ.4 text of its coordinate system, whether the outline is drawn and its
 // polygon style; the outline or its box evaluated in another system.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include "zv/api.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/prg.h"
 #include "zv/sibling/styles.h"
-
-class Tzv_clip2d_params;
+#include "zv/types.h"
 
 extern "C" {
 
 // Not enabled, empty outline, empty projection, not drawn, default border.
+// Ended by zv_scn2d_clip_params_destroy.
 ZV_SCN_2D_API Tzv_clip2d_params* zv_scn2d_clip_params_create();
-ZV_SCN_2D_API void zv_scn2d_clip_params_destroy(Tzv_clip2d_params* p);  // null accepted
+ZV_SCN_2D_API void zv_scn2d_clip_params_destroy(Tzv_clip2d_params* p);
 ZV_SCN_2D_API void zv_scn2d_clip_params_assign(Tzv_clip2d_params* dst, Tzv_clip2d_params const* src);
 // Projections compare by meaning (zv_pj4_equal_w), the rest by value.
 ZV_SCN_2D_API bool zv_scn2d_clip_params_equal(Tzv_clip2d_params const* a, Tzv_clip2d_params const* b);
 ZV_SCN_2D_API bool zv_scn2d_clip_params_get_enabled(Tzv_clip2d_params const* p);
 ZV_SCN_2D_API void zv_scn2d_clip_params_set_enabled(Tzv_clip2d_params* p, bool enabled);
-// The owned outline and style: edit in place, never destroy.
+// The outline, to edit in place. Borrowed: owned by the parameters, never
+// freed by the caller.
 ZV_SCN_2D_API Tzv_op2d* zv_scn2d_clip_params_get_ov(Tzv_clip2d_params const* p);
 ZV_SCN_2D_API void zv_scn2d_clip_params_set_ov(Tzv_clip2d_params* p, Tzv_op2d const* ov);  // copies
 ZV_SCN_2D_API void zv_scn2d_clip_params_get_prj(Tzv_clip2d_params const* p, Izv_string_adp* adp);
 ZV_SCN_2D_API void zv_scn2d_clip_params_set_prj(Tzv_clip2d_params* p, wchar_t const* prj);
 ZV_SCN_2D_API bool zv_scn2d_clip_params_get_draw(Tzv_clip2d_params const* p);
 ZV_SCN_2D_API void zv_scn2d_clip_params_set_draw(Tzv_clip2d_params* p, bool draw);
+// The border style, to edit in place. Borrowed: owned by the parameters,
+// never freed by the caller.
 ZV_SCN_2D_API Tzv_pgn_style* zv_scn2d_clip_params_get_draw_style(Tzv_clip2d_params const* p);
 // The outline in the system `dst`, written to `out`; false when it cannot be
 // reprojected.

@@ -1,29 +1,34 @@
 // Extent indicator of a 2D scene: visibility, polygon style and the uuids of
 // the linked entities whose extents it shows.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include "zv/api.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/styles.h"
-
-class Tzv_extent_ind2d;
+#include "zv/types.h"
 
 extern "C" {
 
-// Not visible, no links, fill hidden, outline shown with width 1.0.
+// Not visible, no links, fill hidden, outline shown with width 1.0. Ended by
+// zv_extent_ind_destroy.
 ZV_SCN_2D_API Tzv_extent_ind2d* zv_extent_ind_create();
-ZV_SCN_2D_API void zv_extent_ind_destroy(Tzv_extent_ind2d* e);  // null accepted
+ZV_SCN_2D_API void zv_extent_ind_destroy(Tzv_extent_ind2d* e);
 // Copies visibility, style and links; the uuid objects stay the target's own.
 ZV_SCN_2D_API void zv_extent_ind_assign(Tzv_extent_ind2d* dst, Tzv_extent_ind2d const* src);
 // Visibility and style; links are not compared.
 ZV_SCN_2D_API bool zv_extent_ind_equal(Tzv_extent_ind2d const* a, Tzv_extent_ind2d const* b);
 ZV_SCN_2D_API bool zv_extent_ind_get_visible(Tzv_extent_ind2d const* e);
 ZV_SCN_2D_API void zv_extent_ind_set_visible(Tzv_extent_ind2d* e, bool visible);
-ZV_SCN_2D_API Tzv_pgn_style* zv_extent_ind_get_style(Tzv_extent_ind2d const* e);  // owned; do not destroy
+// Borrowed: owned by the indicator, never freed by the caller.
+ZV_SCN_2D_API Tzv_pgn_style* zv_extent_ind_get_style(Tzv_extent_ind2d const* e);
 ZV_SCN_2D_API unsigned int zv_extent_ind_get_links_count(Tzv_extent_ind2d const* e);
 // Shrinking destroys the uuids at the end; growing adds new uuids.
 ZV_SCN_2D_API void zv_extent_ind_set_links_count(Tzv_extent_ind2d* e, unsigned int n);
-// The uuid of slot i (owned by the indicator); null for i at or past the count.
+// The uuid of slot i; null for i at or past the count. Borrowed: owned by the
+// indicator, never freed by the caller.
 ZV_SCN_2D_API Tzv_uuid_t* zv_extent_ind_get_link_uid(Tzv_extent_ind2d const* e, unsigned int i);
 // Copies the value of `uid` into slot i; nothing for i at or past the count.
 ZV_SCN_2D_API void zv_extent_ind_set_link_uid(Tzv_extent_ind2d* e, unsigned int i, Tzv_uuid_t const* uid);

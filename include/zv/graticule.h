@@ -1,25 +1,20 @@
 // Graticule parameters of a 2D scene: a tree of plain values. The params hold
 // a main and an additional tick set (each with its grid) and a frame; grids
 // and the frame carry a line style. Nothing here announces changes.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include "zv/api.h"
 #include "zv/sibling/basic.h"
-
-class Tzv_graticule2d_line;
-class Tzv_graticule2d_grid;
-class Tzv_graticule2d_frame;
-class Tzv_graticule2d_ticks;
-class Tzv_graticule2d_params;
-
-// The handle type under which a scene takes graticule parameters.
-typedef Tzv_graticule2d_params Izv_graticule_params;
+#include "zv/types.h"
 
 extern "C" {
 
-// Lifecycle of each family: create gives the class defaults, destroy accepts
-// null, assign copies every field (font types by value: the destination keeps
-// its own font-type objects), equal compares every field.
+// Lifecycle of each family: create gives the class defaults and is ended by
+// the family's destroy, assign copies every field (font types by value: the
+// destination keeps its own font-type objects), equal compares every field.
 ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_line_create();
 ZV_SCN_2D_API void zv_graticule_line_destroy(Tzv_graticule2d_line* h);
 ZV_SCN_2D_API void zv_graticule_line_assign(Tzv_graticule2d_line* dst, Tzv_graticule2d_line const* src);
@@ -50,12 +45,15 @@ ZV_SCN_2D_API void zv_graticule_line_set_width(Tzv_graticule2d_line* h, double v
 // Grid and frame: visible, with the default line.
 ZV_SCN_2D_API bool zv_graticule_grid_get_visible(Tzv_graticule2d_grid const* h);
 ZV_SCN_2D_API void zv_graticule_grid_set_visible(Tzv_graticule2d_grid* h, bool v);
+// The line. Borrowed: owned by the grid, never freed by the caller.
 ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_grid_get_line_ptr(Tzv_graticule2d_grid* h);
 ZV_SCN_2D_API bool zv_graticule_frame_get_visible(Tzv_graticule2d_frame const* h);
 ZV_SCN_2D_API void zv_graticule_frame_set_visible(Tzv_graticule2d_frame* h, bool v);
+// The line. Borrowed: owned by the frame, never freed by the caller.
 ZV_SCN_2D_API Tzv_graticule2d_line* zv_graticule_frame_get_line_ptr(Tzv_graticule2d_frame* h);
 
-// Tick sets. Steps are whole degrees, minutes and seconds, stored as given.
+// Tick sets. Steps are whole degrees, minutes and seconds, stored as given;
+// a step is read into those of the three outputs that are given.
 ZV_SCN_2D_API void zv_graticule_ticks_get_lon_step_dms(Tzv_graticule2d_ticks const* h, int* d, int* m, int* s);
 ZV_SCN_2D_API void zv_graticule_ticks_set_lon_step_dms(Tzv_graticule2d_ticks* h, int d, int m, int s);
 ZV_SCN_2D_API void zv_graticule_ticks_get_lat_step_dms(Tzv_graticule2d_ticks const* h, int* d, int* m, int* s);
@@ -72,6 +70,8 @@ ZV_SCN_2D_API double zv_graticule_ticks_get_fnt_size(Tzv_graticule2d_ticks const
 ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_size(Tzv_graticule2d_ticks* h, double v);
 ZV_SCN_2D_API Tzv_color zv_graticule_ticks_get_fnt_clr(Tzv_graticule2d_ticks const* h);
 ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_clr(Tzv_graticule2d_ticks* h, Tzv_color v);
+// The font type and the grid. Borrowed: owned by the tick set, never freed by
+// the caller.
 ZV_SCN_2D_API Tzv_fnt_type* zv_graticule_ticks_get_fnt_type_ptr(Tzv_graticule2d_ticks* h);
 ZV_SCN_2D_API Tzv_graticule2d_grid* zv_graticule_ticks_get_grid_ptr(Tzv_graticule2d_ticks* h);
 
@@ -85,6 +85,7 @@ ZV_SCN_2D_API bool zv_graticule_params_get_addit_flag(Tzv_graticule2d_params con
 ZV_SCN_2D_API void zv_graticule_params_set_addit_flag(Tzv_graticule2d_params* h, bool v);
 ZV_SCN_2D_API bool zv_graticule_params_get_rotate_side_text_flag(Tzv_graticule2d_params const* h);
 ZV_SCN_2D_API void zv_graticule_params_set_rotate_side_text_flag(Tzv_graticule2d_params* h, bool v);
+// The parts. Borrowed: owned by the params, never freed by the caller.
 ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_params_get_main_ticks_ptr(Tzv_graticule2d_params* h);
 ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_params_get_addt_ticks_ptr(Tzv_graticule2d_params* h);
 ZV_SCN_2D_API Tzv_graticule2d_frame* zv_graticule_params_get_frame_ptr(Tzv_graticule2d_params* h);

@@ -1,15 +1,18 @@
 // Margins around a scene's map area: four whole-number sizes in the viewer's
 // unit and a visibility flag.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include "zv/api.h"
-
-class Tzv_margins_obj;
+#include "zv/types.h"
 
 extern "C" {
 
-ZV_SCN_2D_API Tzv_margins_obj* zv_margins_create();  // not visible; 10, 5, 10, 5
-ZV_SCN_2D_API void zv_margins_destroy(Tzv_margins_obj* m);  // null accepted
+// Not visible; 10, 5, 10, 5. Ended by zv_margins_destroy.
+ZV_SCN_2D_API Tzv_margins_obj* zv_margins_create();
+ZV_SCN_2D_API void zv_margins_destroy(Tzv_margins_obj* m);
 ZV_SCN_2D_API void zv_margins_assign(Tzv_margins_obj* dst, Tzv_margins_obj* src);
 ZV_SCN_2D_API bool zv_margins_equal(Tzv_margins_obj* a, Tzv_margins_obj* b);
 ZV_SCN_2D_API bool zv_margins_get_visible(Tzv_margins_obj* m);

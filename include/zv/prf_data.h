@@ -2,6 +2,9 @@
 // axes, the vertical scale, the plane step, the axes-scale mode, the PROJ.4
 // text of the profile line and the line itself, with conversions between a
 // fraction along the line and map coordinates.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include <cstdint>
@@ -9,8 +12,7 @@
 #include "zv/api.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/prg.h"
-
-class Tzv_profil_data;
+#include "zv/types.h"
 
 // Axes-scale mode. Only 0 (unscaled) is told apart from the rest: any other
 // value means isotropic axes.
@@ -22,8 +24,8 @@ enum Tzv_profil_axes_scale : int32_t {
 
 extern "C" {
 
-// Lifecycle. create_ex binds the object to a scene (null: unbound); destroy
-// accepts null.
+// Lifecycle. create_ex binds the object to a scene (null: unbound). Both are
+// ended by zv_prf_data_destroy.
 ZV_SCN_2D_API Tzv_profil_data* zv_prf_data_create();
 ZV_SCN_2D_API Tzv_profil_data* zv_prf_data_create_ex(Izv_scene* scene);
 ZV_SCN_2D_API void zv_prf_data_destroy(Tzv_profil_data* h);
@@ -53,9 +55,9 @@ ZV_SCN_2D_API void zv_prf_data_set_delta_xy(Tzv_profil_data* h, double v);
 ZV_SCN_2D_API Tzv_profil_axes_scale zv_prf_data_get_axes_scale(Tzv_profil_data const* h);
 ZV_SCN_2D_API void zv_prf_data_set_axes_scale(Tzv_profil_data* h, Tzv_profil_axes_scale v);
 
-// The profile line. get_pv_ptr hands out the owned polyline (edit it in
-// place, then call calculate_ls; never destroy it); set_pv copies a line in
-// and recalculates the lengths.
+// The profile line. get_pv_ptr hands out the line to edit in place (then call
+// calculate_ls); borrowed: owned by the profile data, never freed by the
+// caller. set_pv copies a line in and recalculates the lengths.
 ZV_SCN_2D_API Tzv_pp2d* zv_prf_data_get_pv_ptr(Tzv_profil_data* h);
 ZV_SCN_2D_API void zv_prf_data_set_pv(Tzv_profil_data* h, Tzv_pp2d const* pv);
 ZV_SCN_2D_API void zv_prf_data_calculate_ls(Tzv_profil_data* h);

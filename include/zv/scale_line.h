@@ -1,18 +1,18 @@
 // Scale line parameters of a 2D scene: one visibility flag, false by default.
 // A plain value that announces nothing.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
 #include "zv/api.h"
-
-class Tzv_scale_line2d_params;
-
-// The handle type under which a scene takes scale line parameters.
-typedef Tzv_scale_line2d_params Izv_scale_line_params;
+#include "zv/types.h"
 
 extern "C" {
 
+// Ended by zv_scale_line_params_destroy.
 ZV_SCN_2D_API Tzv_scale_line2d_params* zv_scale_line_params_create();
-ZV_SCN_2D_API void zv_scale_line_params_destroy(Tzv_scale_line2d_params* h);  // null accepted
+ZV_SCN_2D_API void zv_scale_line_params_destroy(Tzv_scale_line2d_params* h);
 ZV_SCN_2D_API void zv_scale_line_params_assign(Tzv_scale_line2d_params* dst, Tzv_scale_line2d_params const* src);
 ZV_SCN_2D_API bool zv_scale_line_params_equal(Tzv_scale_line2d_params const* a, Tzv_scale_line2d_params const* b);
 ZV_SCN_2D_API bool zv_scale_line_params_get_visible(Tzv_scale_line2d_params const* h);

@@ -1,84 +1,79 @@
-// Exported functions of the graticule parameters. A null handle or output
-// pointer makes a call do nothing and answer 0, false or null.
+// Exported functions of the graticule parameters.
+#include "zv/graticule.h"
+
+#include "api/forward.h"
 #include "params/graticule.h"
 
-namespace {
-
-// Writes the parts of a step to the outputs that are given.
-void zv_grat_dms_out(Tzv_graticule2d_dms v, int* d, int* m, int* s) {
-  if (d) *d = v.d;
-  if (m) *m = v.m;
-  if (s) *s = v.s;
-}
-
-}  // namespace
-
-#define ZV_GRATICULE_LIFECYCLE(family, T)                                          \
-  ZV_SCN_2D_API T* zv_graticule_##family##_create() { return new T(); }            \
-  ZV_SCN_2D_API void zv_graticule_##family##_destroy(T* h) { delete h; }           \
-  ZV_SCN_2D_API void zv_graticule_##family##_assign(T* dst, T const* src) {        \
-    if (dst && src) dst->assign(*src);                                             \
-  }                                                                                \
-  ZV_SCN_2D_API bool zv_graticule_##family##_equal(T const* a, T const* b) {       \
-    return a && b && a->equal(*b);                                                 \
-  }
-
-#define ZV_GRATICULE_FIELD(family, T, type, name, none)                            \
-  ZV_SCN_2D_API type zv_graticule_##family##_get_##name(T const* h) {              \
-    return h ? h->get_##name() : none;                                             \
-  }                                                                                \
-  ZV_SCN_2D_API void zv_graticule_##family##_set_##name(T* h, type v) {            \
-    if (h) h->set_##name(v);                                                       \
-  }
-
-#define ZV_GRATICULE_PART(family, T, part, P)                                      \
-  ZV_SCN_2D_API P* zv_graticule_##family##_get_##part##_ptr(T* h) {                \
-    return h ? h->get_##part##_ptr() : nullptr;                                    \
-  }
-
-#define ZV_GRATICULE_DMS(name)                                                                           \
-  ZV_SCN_2D_API void zv_graticule_ticks_get_##name##_step_dms(Tzv_graticule2d_ticks const* h, int* d,    \
-                                                              int* m, int* s) {                          \
-    if (h) zv_grat_dms_out(h->get_##name##_step_dms(), d, m, s);                                         \
-  }                                                                                                      \
-  ZV_SCN_2D_API void zv_graticule_ticks_set_##name##_step_dms(Tzv_graticule2d_ticks* h, int d, int m,    \
-                                                              int s) {                                   \
-    if (h) h->set_##name##_step_dms({d, m, s});                                                          \
-  }
+using Tline = Tzv_graticule2d_line;
+using Tgrid = Tzv_graticule2d_grid;
+using Tframe = Tzv_graticule2d_frame;
+using Tticks = Tzv_graticule2d_ticks;
+using Tparams = Tzv_graticule2d_params;
 
 extern "C" {
 
-ZV_GRATICULE_LIFECYCLE(line, Tzv_graticule2d_line)
-ZV_GRATICULE_FIELD(line, Tzv_graticule2d_line, Tzv_color, color, Tzv_color{})
-ZV_GRATICULE_FIELD(line, Tzv_graticule2d_line, double, width, 0.0)
+ZV_SCN_2D_API Tline* zv_graticule_line_create() { return zv::api::create<Tline>(); }
+ZV_SCN_2D_API void zv_graticule_line_destroy(Tline* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_graticule_line_assign(Tline* dst, Tline const* src) { return zv::api::fwd<&Tline::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_graticule_line_equal(Tline const* a, Tline const* b) { return zv::api::fwd<&Tline::equal>(a, b); }
+ZV_SCN_2D_API Tzv_color zv_graticule_line_get_color(Tline const* h) { return zv::api::fwd<&Tline::get_color>(h); }
+ZV_SCN_2D_API void zv_graticule_line_set_color(Tline* h, Tzv_color v) { return zv::api::fwd<&Tline::set_color>(h, v); }
+ZV_SCN_2D_API double zv_graticule_line_get_width(Tline const* h) { return zv::api::fwd<&Tline::get_width>(h); }
+ZV_SCN_2D_API void zv_graticule_line_set_width(Tline* h, double v) { return zv::api::fwd<&Tline::set_width>(h, v); }
 
-ZV_GRATICULE_LIFECYCLE(grid, Tzv_graticule2d_grid)
-ZV_GRATICULE_FIELD(grid, Tzv_graticule2d_grid, bool, visible, false)
-ZV_GRATICULE_PART(grid, Tzv_graticule2d_grid, line, Tzv_graticule2d_line)
+ZV_SCN_2D_API Tgrid* zv_graticule_grid_create() { return zv::api::create<Tgrid>(); }
+ZV_SCN_2D_API void zv_graticule_grid_destroy(Tgrid* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_graticule_grid_assign(Tgrid* dst, Tgrid const* src) { return zv::api::fwd<&Tgrid::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_graticule_grid_equal(Tgrid const* a, Tgrid const* b) { return zv::api::fwd<&Tgrid::equal>(a, b); }
+ZV_SCN_2D_API bool zv_graticule_grid_get_visible(Tgrid const* h) { return zv::api::fwd<&Tgrid::get_visible>(h); }
+ZV_SCN_2D_API void zv_graticule_grid_set_visible(Tgrid* h, bool v) { return zv::api::fwd<&Tgrid::set_visible>(h, v); }
+ZV_SCN_2D_API Tline* zv_graticule_grid_get_line_ptr(Tgrid* h) { return zv::api::fwd<&Tgrid::get_line_ptr>(h); }
 
-ZV_GRATICULE_LIFECYCLE(frame, Tzv_graticule2d_frame)
-ZV_GRATICULE_FIELD(frame, Tzv_graticule2d_frame, bool, visible, false)
-ZV_GRATICULE_PART(frame, Tzv_graticule2d_frame, line, Tzv_graticule2d_line)
+ZV_SCN_2D_API Tframe* zv_graticule_frame_create() { return zv::api::create<Tframe>(); }
+ZV_SCN_2D_API void zv_graticule_frame_destroy(Tframe* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_graticule_frame_assign(Tframe* dst, Tframe const* src) { return zv::api::fwd<&Tframe::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_graticule_frame_equal(Tframe const* a, Tframe const* b) { return zv::api::fwd<&Tframe::equal>(a, b); }
+ZV_SCN_2D_API bool zv_graticule_frame_get_visible(Tframe const* h) { return zv::api::fwd<&Tframe::get_visible>(h); }
+ZV_SCN_2D_API void zv_graticule_frame_set_visible(Tframe* h, bool v) { return zv::api::fwd<&Tframe::set_visible>(h, v); }
+ZV_SCN_2D_API Tline* zv_graticule_frame_get_line_ptr(Tframe* h) { return zv::api::fwd<&Tframe::get_line_ptr>(h); }
 
-ZV_GRATICULE_LIFECYCLE(ticks, Tzv_graticule2d_ticks)
-ZV_GRATICULE_DMS(lon)
-ZV_GRATICULE_DMS(lat)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, int, lon_approx_ndiap, 0)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, int, lat_approx_ndiap, 0)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, bool, fnt_visible, false)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, bool, fnt_short_str, false)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, double, fnt_size, 0.0)
-ZV_GRATICULE_FIELD(ticks, Tzv_graticule2d_ticks, Tzv_color, fnt_clr, Tzv_color{})
-ZV_GRATICULE_PART(ticks, Tzv_graticule2d_ticks, fnt_type, Tzv_fnt_type)
-ZV_GRATICULE_PART(ticks, Tzv_graticule2d_ticks, grid, Tzv_graticule2d_grid)
+ZV_SCN_2D_API Tticks* zv_graticule_ticks_create() { return zv::api::create<Tticks>(); }
+ZV_SCN_2D_API void zv_graticule_ticks_destroy(Tticks* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_assign(Tticks* dst, Tticks const* src) { return zv::api::fwd<&Tticks::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_graticule_ticks_equal(Tticks const* a, Tticks const* b) { return zv::api::fwd<&Tticks::equal>(a, b); }
+ZV_SCN_2D_API void zv_graticule_ticks_get_lon_step_dms(Tticks const* h, int* d, int* m, int* s) { return zv::api::fwd<&Tticks::get_lon_step_dms>(h, d, m, s); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_lon_step_dms(Tticks* h, int d, int m, int s) { return zv::api::fwd<&Tticks::set_lon_step_dms>(h, d, m, s); }
+ZV_SCN_2D_API void zv_graticule_ticks_get_lat_step_dms(Tticks const* h, int* d, int* m, int* s) { return zv::api::fwd<&Tticks::get_lat_step_dms>(h, d, m, s); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_lat_step_dms(Tticks* h, int d, int m, int s) { return zv::api::fwd<&Tticks::set_lat_step_dms>(h, d, m, s); }
+ZV_SCN_2D_API int zv_graticule_ticks_get_lon_approx_ndiap(Tticks const* h) { return zv::api::fwd<&Tticks::get_lon_approx_ndiap>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_lon_approx_ndiap(Tticks* h, int v) { return zv::api::fwd<&Tticks::set_lon_approx_ndiap>(h, v); }
+ZV_SCN_2D_API int zv_graticule_ticks_get_lat_approx_ndiap(Tticks const* h) { return zv::api::fwd<&Tticks::get_lat_approx_ndiap>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_lat_approx_ndiap(Tticks* h, int v) { return zv::api::fwd<&Tticks::set_lat_approx_ndiap>(h, v); }
+ZV_SCN_2D_API bool zv_graticule_ticks_get_fnt_visible(Tticks const* h) { return zv::api::fwd<&Tticks::get_fnt_visible>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_visible(Tticks* h, bool v) { return zv::api::fwd<&Tticks::set_fnt_visible>(h, v); }
+ZV_SCN_2D_API bool zv_graticule_ticks_get_fnt_short_str(Tticks const* h) { return zv::api::fwd<&Tticks::get_fnt_short_str>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_short_str(Tticks* h, bool v) { return zv::api::fwd<&Tticks::set_fnt_short_str>(h, v); }
+ZV_SCN_2D_API double zv_graticule_ticks_get_fnt_size(Tticks const* h) { return zv::api::fwd<&Tticks::get_fnt_size>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_size(Tticks* h, double v) { return zv::api::fwd<&Tticks::set_fnt_size>(h, v); }
+ZV_SCN_2D_API Tzv_color zv_graticule_ticks_get_fnt_clr(Tticks const* h) { return zv::api::fwd<&Tticks::get_fnt_clr>(h); }
+ZV_SCN_2D_API void zv_graticule_ticks_set_fnt_clr(Tticks* h, Tzv_color v) { return zv::api::fwd<&Tticks::set_fnt_clr>(h, v); }
+ZV_SCN_2D_API Tzv_fnt_type* zv_graticule_ticks_get_fnt_type_ptr(Tticks* h) { return zv::api::fwd<&Tticks::get_fnt_type_ptr>(h); }
+ZV_SCN_2D_API Tgrid* zv_graticule_ticks_get_grid_ptr(Tticks* h) { return zv::api::fwd<&Tticks::get_grid_ptr>(h); }
 
-ZV_GRATICULE_LIFECYCLE(params, Tzv_graticule2d_params)
-ZV_GRATICULE_FIELD(params, Tzv_graticule2d_params, bool, visible, false)
-ZV_GRATICULE_FIELD(params, Tzv_graticule2d_params, bool, fixed_step_flag, false)
-ZV_GRATICULE_FIELD(params, Tzv_graticule2d_params, bool, addit_flag, false)
-ZV_GRATICULE_FIELD(params, Tzv_graticule2d_params, bool, rotate_side_text_flag, false)
-ZV_GRATICULE_PART(params, Tzv_graticule2d_params, main_ticks, Tzv_graticule2d_ticks)
-ZV_GRATICULE_PART(params, Tzv_graticule2d_params, addt_ticks, Tzv_graticule2d_ticks)
-ZV_GRATICULE_PART(params, Tzv_graticule2d_params, frame, Tzv_graticule2d_frame)
+ZV_SCN_2D_API Tparams* zv_graticule_params_create() { return zv::api::create<Tparams>(); }
+ZV_SCN_2D_API void zv_graticule_params_destroy(Tparams* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_graticule_params_assign(Tparams* dst, Tparams const* src) { return zv::api::fwd<&Tparams::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_graticule_params_equal(Tparams const* a, Tparams const* b) { return zv::api::fwd<&Tparams::equal>(a, b); }
+ZV_SCN_2D_API bool zv_graticule_params_get_visible(Tparams const* h) { return zv::api::fwd<&Tparams::get_visible>(h); }
+ZV_SCN_2D_API void zv_graticule_params_set_visible(Tparams* h, bool v) { return zv::api::fwd<&Tparams::set_visible>(h, v); }
+ZV_SCN_2D_API bool zv_graticule_params_get_fixed_step_flag(Tparams const* h) { return zv::api::fwd<&Tparams::get_fixed_step_flag>(h); }
+ZV_SCN_2D_API void zv_graticule_params_set_fixed_step_flag(Tparams* h, bool v) { return zv::api::fwd<&Tparams::set_fixed_step_flag>(h, v); }
+ZV_SCN_2D_API bool zv_graticule_params_get_addit_flag(Tparams const* h) { return zv::api::fwd<&Tparams::get_addit_flag>(h); }
+ZV_SCN_2D_API void zv_graticule_params_set_addit_flag(Tparams* h, bool v) { return zv::api::fwd<&Tparams::set_addit_flag>(h, v); }
+ZV_SCN_2D_API bool zv_graticule_params_get_rotate_side_text_flag(Tparams const* h) { return zv::api::fwd<&Tparams::get_rotate_side_text_flag>(h); }
+ZV_SCN_2D_API void zv_graticule_params_set_rotate_side_text_flag(Tparams* h, bool v) { return zv::api::fwd<&Tparams::set_rotate_side_text_flag>(h, v); }
+ZV_SCN_2D_API Tticks* zv_graticule_params_get_main_ticks_ptr(Tparams* h) { return zv::api::fwd<&Tparams::get_main_ticks_ptr>(h); }
+ZV_SCN_2D_API Tticks* zv_graticule_params_get_addt_ticks_ptr(Tparams* h) { return zv::api::fwd<&Tparams::get_addt_ticks_ptr>(h); }
+ZV_SCN_2D_API Tframe* zv_graticule_params_get_frame_ptr(Tparams* h) { return zv::api::fwd<&Tparams::get_frame_ptr>(h); }
 
 }  // extern "C"

@@ -1,29 +1,26 @@
+// Exported functions of the margins.
 #include "zv/margins.h"
 
-#include "api/call.h"
+#include "api/forward.h"
 #include "params/margins.h"
 
-using zv::api::call;
+using T = Tzv_margins_obj;
 
 extern "C" {
 
-Tzv_margins_obj* zv_margins_create() { return new Tzv_margins_obj(); }
-void zv_margins_destroy(Tzv_margins_obj* m) { delete m; }
-void zv_margins_assign(Tzv_margins_obj* dst, Tzv_margins_obj* src) {
-  zv::api::call2(dst, src, &Tzv_margins_obj::assign);
-}
-bool zv_margins_equal(Tzv_margins_obj* a, Tzv_margins_obj* b) {
-  return zv::api::call2(a, b, &Tzv_margins_obj::equal);
-}
-bool zv_margins_get_visible(Tzv_margins_obj* m) { return call(m, &Tzv_margins_obj::get_visible); }
-void zv_margins_set_visible(Tzv_margins_obj* m, bool v) { call(m, &Tzv_margins_obj::set_visible, v); }
-unsigned int zv_margins_get_lft(Tzv_margins_obj* m) { return call(m, &Tzv_margins_obj::get_lft); }
-void zv_margins_set_lft(Tzv_margins_obj* m, unsigned int v) { call(m, &Tzv_margins_obj::set_lft, v); }
-unsigned int zv_margins_get_top(Tzv_margins_obj* m) { return call(m, &Tzv_margins_obj::get_top); }
-void zv_margins_set_top(Tzv_margins_obj* m, unsigned int v) { call(m, &Tzv_margins_obj::set_top, v); }
-unsigned int zv_margins_get_rgt(Tzv_margins_obj* m) { return call(m, &Tzv_margins_obj::get_rgt); }
-void zv_margins_set_rgt(Tzv_margins_obj* m, unsigned int v) { call(m, &Tzv_margins_obj::set_rgt, v); }
-unsigned int zv_margins_get_btm(Tzv_margins_obj* m) { return call(m, &Tzv_margins_obj::get_btm); }
-void zv_margins_set_btm(Tzv_margins_obj* m, unsigned int v) { call(m, &Tzv_margins_obj::set_btm, v); }
+ZV_SCN_2D_API T* zv_margins_create() { return zv::api::create<T>(); }
+ZV_SCN_2D_API void zv_margins_destroy(T* m) { return zv::api::destroy(m); }
+ZV_SCN_2D_API void zv_margins_assign(T* dst, T* src) { return zv::api::fwd<&T::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_margins_equal(T* a, T* b) { return zv::api::fwd<&T::equal>(a, b); }
+ZV_SCN_2D_API bool zv_margins_get_visible(T* m) { return zv::api::fwd<&T::get_visible>(m); }
+ZV_SCN_2D_API void zv_margins_set_visible(T* m, bool v) { return zv::api::fwd<&T::set_visible>(m, v); }
+ZV_SCN_2D_API unsigned int zv_margins_get_lft(T* m) { return zv::api::fwd<&T::get_lft>(m); }
+ZV_SCN_2D_API void zv_margins_set_lft(T* m, unsigned int v) { return zv::api::fwd<&T::set_lft>(m, v); }
+ZV_SCN_2D_API unsigned int zv_margins_get_top(T* m) { return zv::api::fwd<&T::get_top>(m); }
+ZV_SCN_2D_API void zv_margins_set_top(T* m, unsigned int v) { return zv::api::fwd<&T::set_top>(m, v); }
+ZV_SCN_2D_API unsigned int zv_margins_get_rgt(T* m) { return zv::api::fwd<&T::get_rgt>(m); }
+ZV_SCN_2D_API void zv_margins_set_rgt(T* m, unsigned int v) { return zv::api::fwd<&T::set_rgt>(m, v); }
+ZV_SCN_2D_API unsigned int zv_margins_get_btm(T* m) { return zv::api::fwd<&T::get_btm>(m); }
+ZV_SCN_2D_API void zv_margins_set_btm(T* m, unsigned int v) { return zv::api::fwd<&T::set_btm>(m, v); }
 
 }  // extern "C"

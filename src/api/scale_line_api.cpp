@@ -1,27 +1,18 @@
-// Exported functions of the scale line parameters. A null handle makes a call
-// do nothing and answer false.
+// Exported functions of the scale line parameters.
+#include "zv/scale_line.h"
+
+#include "api/forward.h"
 #include "params/scale_line.h"
+
+using T = Tzv_scale_line2d_params;
 
 extern "C" {
 
-ZV_SCN_2D_API Tzv_scale_line2d_params* zv_scale_line_params_create() { return new Tzv_scale_line2d_params(); }
-
-ZV_SCN_2D_API void zv_scale_line_params_destroy(Tzv_scale_line2d_params* h) { delete h; }
-
-ZV_SCN_2D_API void zv_scale_line_params_assign(Tzv_scale_line2d_params* dst, Tzv_scale_line2d_params const* src) {
-  if (dst && src) dst->assign(*src);
-}
-
-ZV_SCN_2D_API bool zv_scale_line_params_equal(Tzv_scale_line2d_params const* a, Tzv_scale_line2d_params const* b) {
-  return a && b && a->equal(*b);
-}
-
-ZV_SCN_2D_API bool zv_scale_line_params_get_visible(Tzv_scale_line2d_params const* h) {
-  return h && h->get_visible();
-}
-
-ZV_SCN_2D_API void zv_scale_line_params_set_visible(Tzv_scale_line2d_params* h, bool v) {
-  if (h) h->set_visible(v);
-}
+ZV_SCN_2D_API T* zv_scale_line_params_create() { return zv::api::create<T>(); }
+ZV_SCN_2D_API void zv_scale_line_params_destroy(T* h) { return zv::api::destroy(h); }
+ZV_SCN_2D_API void zv_scale_line_params_assign(T* dst, T const* src) { return zv::api::fwd<&T::assign>(dst, src); }
+ZV_SCN_2D_API bool zv_scale_line_params_equal(T const* a, T const* b) { return zv::api::fwd<&T::equal>(a, b); }
+ZV_SCN_2D_API bool zv_scale_line_params_get_visible(T const* h) { return zv::api::fwd<&T::get_visible>(h); }
+ZV_SCN_2D_API void zv_scale_line_params_set_visible(T* h, bool v) { return zv::api::fwd<&T::set_visible>(h, v); }
 
 }  // extern "C"

@@ -13,7 +13,11 @@
     return zv::detail::specialize<t_zv_##X##_interface>(g);                                       \
   }                                                                                               \
   }
-ZV_CATALOGUE(ZV_GENERIC_FUNCTIONS, ZV_GENERIC_FUNCTIONS)
+#define ZV_I ZV_GENERIC_FUNCTIONS
+#define ZV_V ZV_GENERIC_FUNCTIONS
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 
 namespace zv::framework {
 namespace {
@@ -32,7 +36,13 @@ bool deliver_visit(t_zv_interface visitor, t_zv_interface object) {
 #define ZV_ENTRY_I(X, N, A, OPS) {#X, N, A != 0, ZV_INTERFACE_NAME(X, N), 0 OPS(ZV_COUNT_OP, X), nullptr, nullptr},
 #define ZV_ENTRY_V(X, N, A, Y) \
   {#X, N, A != 0, ZV_INTERFACE_NAME(X, N), 1, #Y, &deliver_visit<t_zv_##X##_interface, t_zv_##Y##_interface>},
-constexpr catalogue_entry entries[] = {ZV_CATALOGUE(ZV_ENTRY_I, ZV_ENTRY_V)};
+#define ZV_I ZV_ENTRY_I
+#define ZV_V ZV_ENTRY_V
+constexpr catalogue_entry entries[] = {
+#include "zv/framework/catalogue.def"
+};
+#undef ZV_I
+#undef ZV_V
 
 }  // namespace
 

@@ -61,7 +61,11 @@ constexpr auto operation_slot = &method<decltype(M)>::template call<M, C>;
 #define ZV_TABLE_SKIP(...)
 #define ZV_TABLE_I(X, N, A, OPS) ZV_TABLE_IF_##A(ZV_TABLE)(X, N, OPS(ZV_TABLE_SLOT, X))
 #define ZV_TABLE_V(X, N, A, Y) ZV_TABLE_IF_##A(ZV_TABLE)(X, N, ZV_OPS_VISIT(ZV_TABLE_SLOT, X, Y))
-ZV_CATALOGUE(ZV_TABLE_I, ZV_TABLE_V)
+#define ZV_I ZV_TABLE_I
+#define ZV_V ZV_TABLE_V
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 
 namespace zv {
 

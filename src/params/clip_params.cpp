@@ -26,7 +26,18 @@ Tzv_clip2d_params::Tzv_clip2d_params() : ov_(zv_ov_d2_create()), draw_style_(zv_
   init_def_style(draw_style_.get());
 }
 
-void Tzv_clip2d_params::set_ov(Tzv_op2d const* src) { zv_ov_d2_assign(ov_.get(), src); }
+Tzv_clip2d_params::~Tzv_clip2d_params() {
+  ov_.reset();
+  draw_style_.reset();
+}
+
+void Tzv_clip2d_params::set_ov(Tzv_op2d const& src) { zv_ov_d2_assign(ov_.get(), &src); }
+
+void Tzv_clip2d_params::get_prj_adp(Izv_string_adp& adp) const { zv_string_adp_feed(&adp, prj_.c_str()); }
+
+void Tzv_clip2d_params::set_prj(wchar_t const* prj) {
+  if (prj) prj_ = prj;
+}
 
 void Tzv_clip2d_params::init_def_style(Tzv_pgn_style* style) {
   zv_pgn_style_set_pgn_visible(style, false);
@@ -38,30 +49,30 @@ void Tzv_clip2d_params::init_def_style(Tzv_pgn_style* style) {
   for (auto const& s : c_def_stripes) add_stripe(lrs, s);
 }
 
-bool Tzv_clip2d_params::eval_ov(wchar_t const* dst, Tzv_op2d* out) const {
-  zv_ov_d2_assign(out, ov_.get());
+bool Tzv_clip2d_params::eval_ov(wchar_t const* dst, Tzv_op2d& out) const {
+  if (!dst) return false;
+  zv_ov_d2_assign(&out, ov_.get());
   zv::scope<Tzv_rpj_d2*, &zv_rpj_d2_destroy> rpj(zv_rpj_d2_create());
   zv_rpj_d2_init_w(rpj.get(), prj_.c_str(), dst);
-  return !zv_rpj_d2_rpj_is_needed(rpj.get()) || zv_rpj_d2_apply_ov(rpj.get(), out);
+  return !zv_rpj_d2_rpj_is_needed(rpj.get()) || zv_rpj_d2_apply_ov(rpj.get(), &out);
 }
 
-bool Tzv_clip2d_params::eval_box(wchar_t const* dst, Tzv_box_d2* out) const {
+bool Tzv_clip2d_params::eval_box(wchar_t const* dst, Tzv_box_d2& out) const {
   zv::scope<Tzv_op2d*, &zv_ov_d2_destroy> tmp(zv_ov_d2_create());
-  bool const ok = eval_ov(dst, tmp.get());
-  if (ok) *out = zv_ov_d2_get_box(tmp.get());
+  bool const ok = eval_ov(dst, *tmp.get());
+  if (ok) out = zv_ov_d2_get_box(tmp.get());
   return ok;
 }
 
 void Tzv_clip2d_params::assign(Tzv_clip2d_params const& src) {
-  enabled_ = src.enabled_;
+  f_ = src.f_;
   zv_ov_d2_assign(ov_.get(), src.ov_.get());
   if (&src != this) prj_ = src.prj_;
-  draw_ = src.draw_;
   zv_pgn_style_assign(draw_style_.get(), src.draw_style_.get());
 }
 
 bool Tzv_clip2d_params::equal(Tzv_clip2d_params const& other) const {
-  return enabled_ == other.enabled_ && zv_ov_d2_equal(ov_.get(), other.ov_.get()) &&
-         zv_pj4_equal_w(prj_.c_str(), other.prj_.c_str()) && draw_ == other.draw_ &&
+  return f_ == other.f_ && zv_ov_d2_equal(ov_.get(), other.ov_.get()) &&
+         zv_pj4_equal_w(prj_.c_str(), other.prj_.c_str()) &&
          zv_pgn_style_equal(draw_style_.get(), other.draw_style_.get());
 }

@@ -28,28 +28,28 @@ void Tzv_extent_ind2d::set_links_count(uint32_t n) {
 
 Tzv_uuid_t* Tzv_extent_ind2d::get_link_uid(uint32_t i) const { return i < links_.size() ? links_[i].get() : nullptr; }
 
-void Tzv_extent_ind2d::set_link_uid(uint32_t i, Tzv_uuid_t const* uid) {
-  if (i < links_.size()) zv_uuid_assign(links_[i].get(), uid);
+void Tzv_extent_ind2d::set_link_uid(uint32_t i, Tzv_uuid_t const& uid) {
+  if (i < links_.size()) zv_uuid_assign(links_[i].get(), &uid);
 }
 
-int32_t Tzv_extent_ind2d::find_link(Tzv_uuid_t const* uid) const {
-  auto const it = std::find_if(links_.begin(), links_.end(), [uid](Tlink const& l) { return zv_uuid_equal(l.get(), uid); });
+int32_t Tzv_extent_ind2d::find_link(Tzv_uuid_t const& uid) const {
+  auto const it = std::find_if(links_.begin(), links_.end(), [&uid](Tlink const& l) { return zv_uuid_equal(l.get(), &uid); });
   return it == links_.end() ? -1 : static_cast<int32_t>(it - links_.begin());
 }
 
-void Tzv_extent_ind2d::add_link(Tzv_uuid_t const* uid) {
+void Tzv_extent_ind2d::add_link(Tzv_uuid_t const& uid) {
   if (has_link(uid)) return;
   Tlink link(zv_uuid_create());
-  zv_uuid_assign(link.get(), uid);
+  zv_uuid_assign(link.get(), &uid);
   links_.push_back(std::move(link));
 }
 
-void Tzv_extent_ind2d::remove_link(Tzv_uuid_t const* uid) {
+void Tzv_extent_ind2d::remove_link(Tzv_uuid_t const& uid) {
   int32_t const i = find_link(uid);
   if (i >= 0) links_.erase(links_.begin() + i);
 }
 
-void Tzv_extent_ind2d::update_link(Tzv_uuid_t const* uid, bool on) {
+void Tzv_extent_ind2d::update_link(Tzv_uuid_t const& uid, bool on) {
   if (on) {
     add_link(uid);
   } else {
@@ -62,7 +62,7 @@ void Tzv_extent_ind2d::validate_links() {
 }
 
 void Tzv_extent_ind2d::assign(Tzv_extent_ind2d const& src) {
-  visible_ = src.visible_;
+  f_ = src.f_;
   zv_pgn_style_assign(style_.get(), src.style_.get());
   if (&src == this) return;
   set_links_count(src.get_links_count());
@@ -70,5 +70,5 @@ void Tzv_extent_ind2d::assign(Tzv_extent_ind2d const& src) {
 }
 
 bool Tzv_extent_ind2d::equal(Tzv_extent_ind2d const& other) const {
-  return visible_ == other.visible_ && zv_pgn_style_equal(style_.get(), other.style_.get());
+  return f_ == other.f_ && zv_pgn_style_equal(style_.get(), other.style_.get());
 }

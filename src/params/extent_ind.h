@@ -17,8 +17,8 @@ class Tzv_extent_ind2d {
   Tzv_extent_ind2d(Tzv_extent_ind2d const&) = delete;
   Tzv_extent_ind2d& operator=(Tzv_extent_ind2d const&) = delete;
 
-  bool get_visible() const { return visible_; }
-  void set_visible(bool v) { visible_ = v; }
+  bool get_visible() const { return f_.visible; }
+  void set_visible(bool v) { f_.visible = v; }
   Tzv_pgn_style* get_style() const { return style_.get(); }
   // Fill hidden, outline shown, border width 1.0 in red; other settings kept.
   void init_default_style();
@@ -29,13 +29,13 @@ class Tzv_extent_ind2d {
   // The uuid held in slot i (not a copy); null when i is out of range.
   Tzv_uuid_t* get_link_uid(uint32_t i) const;
   // Copies the value of `uid` into slot i; nothing when i is out of range.
-  void set_link_uid(uint32_t i, Tzv_uuid_t const* uid);
+  void set_link_uid(uint32_t i, Tzv_uuid_t const& uid);
 
-  int32_t find_link(Tzv_uuid_t const* uid) const;
-  bool has_link(Tzv_uuid_t const* uid) const { return find_link(uid) >= 0; }
-  void add_link(Tzv_uuid_t const* uid);
-  void remove_link(Tzv_uuid_t const* uid);
-  void update_link(Tzv_uuid_t const* uid, bool on);
+  int32_t find_link(Tzv_uuid_t const& uid) const;
+  bool has_link(Tzv_uuid_t const& uid) const { return find_link(uid) >= 0; }
+  void add_link(Tzv_uuid_t const& uid);
+  void remove_link(Tzv_uuid_t const& uid);
+  void update_link(Tzv_uuid_t const& uid, bool on);
   // Drops, in place and in order, every link whose entity is gone.
   void validate_links();
 
@@ -46,7 +46,12 @@ class Tzv_extent_ind2d {
  private:
   using Tlink = zv::scope<Tzv_uuid_t*, &zv_uuid_destroy>;
 
-  bool visible_ = false;
+  struct fields {
+    bool visible = false;
+    bool operator==(fields const&) const = default;
+  };
+
+  fields f_;
   zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> style_;
   std::vector<Tlink> links_;
 };

@@ -1,17 +1,20 @@
 #include "params/lookmarks.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
-void Tzv_lookmark2d::get_caption_adp(Izv_string_adp* adp) const { zv_string_adp_feed(adp, caption_.c_str()); }
-
-void Tzv_lookmark2d::assign(Tzv_lookmark2d const& src) {
-  caption_ = src.caption_.c_str();  // up to the first NUL
-  zoom_ = src.zoom_;
+void Tzv_lookmark2d::set_caption(wchar_t const* s) {
+  if (s) f_.caption = s;
 }
 
-bool Tzv_lookmark2d::equal(Tzv_lookmark2d const& other) const {
-  return caption_ == other.caption_ && zoom_ == other.zoom_;  // doubles with ==
+void Tzv_lookmark2d::get_caption_adp(Izv_string_adp& adp) const { zv_string_adp_feed(&adp, f_.caption.c_str()); }
+
+void Tzv_lookmark2d::get_zoom(double* z0, double* z1, double* z2, double* z3) const {
+  double* const out[] = {z0, z1, z2, z3};
+  for (std::size_t i = 0; i < f_.zoom.size(); ++i) {
+    if (out[i]) *out[i] = f_.zoom[i];
+  }
 }
 
 Tzv_lookmark2d* Tzv_lookmarks2d::add_ptr() {

@@ -10,20 +10,25 @@
 
 class Tzv_lookmark2d {
  public:
-  using zoom_t = std::array<double, 4>;
+  wchar_t const* get_caption() const { return f_.caption.c_str(); }
+  // A null caption leaves the caption as it is.
+  void set_caption(wchar_t const* s);
+  void get_caption_adp(Izv_string_adp& adp) const;
+  // Writes the zoom values to the outputs that are given.
+  void get_zoom(double* z0, double* z1, double* z2, double* z3) const;
+  void set_zoom(double z0, double z1, double z2, double z3) { f_.zoom = {z0, z1, z2, z3}; }
 
-  wchar_t const* get_caption() const { return caption_.c_str(); }
-  void set_caption(wchar_t const* s) { caption_ = s; }
-  void get_caption_adp(Izv_string_adp* adp) const;
-  zoom_t const& get_zoom() const { return zoom_; }
-  void set_zoom(zoom_t const& z) { zoom_ = z; }
-
-  void assign(Tzv_lookmark2d const& src);
-  bool equal(Tzv_lookmark2d const& other) const;
+  void assign(Tzv_lookmark2d const& src) { f_ = src.f_; }
+  // Captions character for character, zoom values with ==.
+  bool equal(Tzv_lookmark2d const& other) const { return f_ == other.f_; }
 
  private:
-  std::wstring caption_;
-  zoom_t zoom_{0.0, 0.0, 1.0, 1.0};
+  struct fields {
+    std::wstring caption;
+    std::array<double, 4> zoom{0.0, 0.0, 1.0, 1.0};
+    bool operator==(fields const&) const = default;
+  };
+  fields f_;
 };
 
 class Tzv_lookmarks2d {

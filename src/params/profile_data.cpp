@@ -18,18 +18,26 @@ bool zv_valid_index(int32_t i, std::size_t n) { return i >= 0 && static_cast<std
 
 Tzv_profil_data::Tzv_profil_data(Tzv_extensible_obj* scene) : pv_(zv_pv_d2_create()), scene_(scene) {}
 
+Tzv_extensible_obj* Tzv_profil_data::owner_of(Izv_scene* scene) { return dynamic_cast<Tzv_extensible_obj*>(scene); }
+
 Izv_entity* Tzv_profil_data::scene_entity() const { return scene_ ? dynamic_cast<Izv_entity*>(scene_) : nullptr; }
 
 void Tzv_profil_data::set_zscale(double v) {
   change([&] {
-    if (v != 0.0) zscale_ = v;  // -0.0 compares equal to 0.0; NaN is stored
+    if (v != 0.0) f_.zscale = v;  // -0.0 compares equal to 0.0; NaN is stored
   });
 }
 
-void Tzv_profil_data::set_pv(Tzv_pp2d const* src) {
-  if (src != pv_.get()) zv_pv_d2_assign(pv_.get(), src);
+void Tzv_profil_data::set_pv(Tzv_pp2d const& src) {
+  if (&src != pv_.get()) zv_pv_d2_assign(pv_.get(), &src);
   calculate_ls();
 }
+
+void Tzv_profil_data::set_prj4string(wchar_t const* s) {
+  if (s) prj4string_ = s;
+}
+
+void Tzv_profil_data::get_prj4string_adp(Izv_string_adp& adp) const { zv_string_adp_feed(&adp, prj4string_.c_str()); }
 
 void Tzv_profil_data::calculate_ls() {
   int32_t const n = zv_pv_d2_get_size(pv_.get());
@@ -130,23 +138,12 @@ void Tzv_profil_data::assign(Tzv_profil_data const& src) {
 }
 
 void Tzv_profil_data::copy_from(Tzv_profil_data const& src) {
-  is_profil_ = src.is_profil_;
-  xmin_ = src.xmin_;
-  xmax_ = src.xmax_;
-  ymin_ = src.ymin_;
-  ymax_ = src.ymax_;
-  zmin_ = src.zmin_;
-  zmax_ = src.zmax_;
-  zscale_ = src.zscale_;
-  axes_scale_ = src.axes_scale_;
-  delta_xy_ = src.delta_xy_;
+  f_ = src.f_;
   zv_pv_d2_assign(pv_.get(), src.pv_.get());
   ls_ = src.ls_;  // copied as it is, stale or not
   prj4string_ = src.prj4string_;
 }
 
 bool Tzv_profil_data::equal(Tzv_profil_data const& other) const {
-  return is_profil_ == other.is_profil_ && xmin_ == other.xmin_ && xmax_ == other.xmax_ && ymin_ == other.ymin_ &&
-         ymax_ == other.ymax_ && zmin_ == other.zmin_ && zmax_ == other.zmax_ && zscale_ == other.zscale_ &&
-         axes_scale_ == other.axes_scale_ && delta_xy_ == other.delta_xy_ && zv_pv_d2_equal(pv_.get(), other.pv_.get());
+  return f_ == other.f_ && zv_pv_d2_equal(pv_.get(), other.pv_.get());
 }

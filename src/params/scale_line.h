@@ -5,12 +5,16 @@
 
 class Tzv_scale_line2d_params {
  public:
-  bool get_visible() const { return visible_; }
-  void set_visible(bool v) { visible_ = v; }
+  bool get_visible() const { return f_.visible; }
+  void set_visible(bool v) { f_.visible = v; }
 
-  void assign(Tzv_scale_line2d_params const& src);
-  bool equal(Tzv_scale_line2d_params const& other) const;
+  void assign(Tzv_scale_line2d_params const& src) { f_ = src.f_; }
+  bool equal(Tzv_scale_line2d_params const& other) const { return f_ == other.f_; }
 
  private:
-  bool visible_ = false;
+  struct fields {
+    bool visible = false;
+    bool operator==(fields const&) const = default;
+  };
+  fields f_;
 };

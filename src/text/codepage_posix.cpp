@@ -39,38 +39,73 @@ class Tzv_iconv {
   iconv_t cd_;
 };
 
-// Converts `in` chunk by chunk, writing into `out` when given (at most
-// `out_units`), and counts the output units. An unconvertible or malformed
-// input unit is replaced by `replacement` and skipped.
+// Where one pass writes: the caller's buffer when converting, scratch space
+// when only measuring. Counts the output units either way.
+template <class OutUnit>
+class Tzv_iconv_output {
+ public:
+  Tzv_iconv_output(OutUnit* out, int out_units) : out_(out), out_units_(out ? out_units : 0) {}
+
+  bool measuring() const { return out_ == nullptr; }
+  long count() const { return count_; }
+
+  // One iconv call on the input left in `src` into the room left here,
+  // counting what it wrote; iconv's result, with errno set on failure.
+  size_t convert(iconv_t cd, char** src, size_t* src_left) {
+    OutUnit* const target = measuring() ? scratch_ : out_ + count_;
+    size_t const room = measuring() ? scratch_units : static_cast<size_t>(out_units_ - count_);
+    char* dst = reinterpret_cast<char*>(target);
+    size_t dst_left = room * sizeof(OutUnit);
+    size_t const r = iconv(cd, src, src_left, &dst, &dst_left);
+    count_ += static_cast<long>((room * sizeof(OutUnit) - dst_left) / sizeof(OutUnit));
+    return r;
+  }
+
+  // Writes out what a stateful decoder still holds back (CP1255 and CP1258
+  // keep a letter until they know whether a mark combines with it) and
+  // returns the converter to its initial state.
+  bool flush(iconv_t cd) { return convert(cd, nullptr, nullptr) != failed; }
+
+  bool put(OutUnit unit) {
+    if (!measuring()) {
+      if (count_ >= out_units_) return false;
+      out_[count_] = unit;
+    }
+    ++count_;
+    return true;
+  }
+
+  static constexpr size_t failed = static_cast<size_t>(-1);
+
+ private:
+  static constexpr size_t scratch_units = 256;
+  OutUnit* out_;
+  long out_units_;
+  long count_ = 0;
+  OutUnit scratch_[scratch_units];
+};
+
+// Converts `in` chunk by chunk into `out` when given (at most `out_units`),
+// else only measures, and returns the number of output units. An
+// unconvertible or malformed input unit becomes `replacement`, after whatever
+// the converter held back from before it, and is skipped.
 template <class InUnit, class OutUnit>
 int convert(Tzv_iconv& cd, InUnit const* in, int in_len, OutUnit* out, int out_units, OutUnit replacement) {
+  using Output = Tzv_iconv_output<OutUnit>;
+  Output output(out, out_units);
   char* src = reinterpret_cast<char*>(const_cast<InUnit*>(in));
   size_t src_left = static_cast<size_t>(in_len) * sizeof(InUnit);
-  OutUnit scratch[256];
-  long count = 0;
   while (src_left > 0) {
-    OutUnit* target = out ? out + count : scratch;
-    size_t const room_units = out ? static_cast<size_t>(out_units - count) : sizeof(scratch) / sizeof(OutUnit);
-    char* dst = reinterpret_cast<char*>(target);
-    size_t dst_left = room_units * sizeof(OutUnit);
-    size_t const r = iconv(cd.get(), &src, &src_left, &dst, &dst_left);
-    count += static_cast<long>((room_units * sizeof(OutUnit) - dst_left) / sizeof(OutUnit));
-    if (r != static_cast<size_t>(-1)) continue;
-    if (errno == E2BIG) {
-      if (out) return -1;  // the measured size was too small
-      continue;
-    }
-    if (errno != EILSEQ && errno != EINVAL) return -1;
-    if (out) {
-      if (count >= out_units) return -1;
-      out[count] = replacement;
-    }
-    ++count;
+    if (output.convert(cd.get(), &src, &src_left) != Output::failed) continue;
+    if (errno == E2BIG && output.measuring()) continue;
+    if (errno != EILSEQ && errno != EINVAL) return -1;  // also E2BIG: the measured size was too small
+    if (!output.flush(cd.get()) || !output.put(replacement)) return -1;
     size_t const skip = sizeof(InUnit) <= src_left ? sizeof(InUnit) : src_left;
     src += skip;
     src_left -= skip;
   }
-  return count > 0x7FFFFFFF ? -1 : static_cast<int>(count);
+  if (!output.flush(cd.get())) return -1;
+  return output.count() > 0x7FFFFFFF ? -1 : static_cast<int>(output.count());
 }
 
 }  // namespace

@@ -49,7 +49,11 @@
 #define ZV_ADAPTER_SKIP(...)
 #define ZV_ADAPTER_I(X, N, A, OPS) ZV_ADAPTER_IF_##A(ZV_ADAPTER_CLASS)(X, N, OPS(ZV_ADAPTER_OP, X))
 #define ZV_ADAPTER_V(X, N, A, Y) ZV_ADAPTER_IF_##A(ZV_ADAPTER_CLASS)(X, N, ZV_OPS_VISIT(ZV_ADAPTER_OP, X, Y))
-ZV_CATALOGUE(ZV_ADAPTER_I, ZV_ADAPTER_V)
+#define ZV_I ZV_ADAPTER_I
+#define ZV_V ZV_ADAPTER_V
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_ADAPTER_I
 #undef ZV_ADAPTER_V
 #undef ZV_ADAPTER_OP

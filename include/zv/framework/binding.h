@@ -131,7 +131,11 @@ class client {
   };                                                               \
   }                                                                \
   }
-ZV_CATALOGUE(ZV_CLIENT_FWD, ZV_CLIENT_FWD)
+#define ZV_I ZV_CLIENT_FWD
+#define ZV_V ZV_CLIENT_FWD
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_CLIENT_FWD
 
 // Pass 2: client value types with their operations declared.
@@ -147,7 +151,11 @@ ZV_CATALOGUE(ZV_CLIENT_FWD, ZV_CLIENT_FWD)
   }
 #define ZV_CLIENT_I(X, N, A, OPS) ZV_CLIENT_CLASS(X, OPS(ZV_CLIENT_OP_DECL, X))
 #define ZV_CLIENT_V(X, N, A, Y) ZV_CLIENT_CLASS(X, ZV_OPS_VISIT(ZV_CLIENT_OP_DECL, X, Y))
-ZV_CATALOGUE(ZV_CLIENT_I, ZV_CLIENT_V)
+#define ZV_I ZV_CLIENT_I
+#define ZV_V ZV_CLIENT_V
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_CLIENT_I
 #undef ZV_CLIENT_V
 #undef ZV_CLIENT_CLASS
@@ -169,7 +177,11 @@ ZV_CATALOGUE(ZV_CLIENT_I, ZV_CLIENT_V)
   }
 #define ZV_CONTRACT_I(X, N, A, OPS) ZV_CONTRACT_STRUCT(X, OPS(ZV_CONTRACT_SLOT, X))
 #define ZV_CONTRACT_V(X, N, A, Y) ZV_CONTRACT_STRUCT(X, ZV_OPS_VISIT(ZV_CONTRACT_SLOT, X, Y))
-ZV_CATALOGUE(ZV_CONTRACT_I, ZV_CONTRACT_V)
+#define ZV_I ZV_CONTRACT_I
+#define ZV_V ZV_CONTRACT_V
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_CONTRACT_I
 #undef ZV_CONTRACT_V
 #undef ZV_CONTRACT_STRUCT
@@ -185,7 +197,11 @@ ZV_CATALOGUE(ZV_CONTRACT_I, ZV_CONTRACT_V)
   inline R zv::X::op P const { return R(zvk_framework_##X##_##op(handle() ZV_APPEND A)); }
 #define ZV_ENTRY_I(X, N, A, OPS) OPS(ZV_ENTRY, X)
 #define ZV_ENTRY_V(X, N, A, Y) ZV_OPS_VISIT(ZV_ENTRY, X, Y)
-ZV_CATALOGUE(ZV_ENTRY_I, ZV_ENTRY_V)
+#define ZV_I ZV_ENTRY_I
+#define ZV_V ZV_ENTRY_V
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_ENTRY_I
 #undef ZV_ENTRY_V
 #undef ZV_ENTRY

@@ -27,7 +27,11 @@ struct t_zv_contract {
     t_zv_##X##_contract const* contract; \
     void* self;                      \
   };
-ZV_CATALOGUE(ZV_HANDLE_DECL, ZV_HANDLE_DECL)
+#define ZV_I ZV_HANDLE_DECL
+#define ZV_V ZV_HANDLE_DECL
+#include "zv/framework/catalogue.def"
+#undef ZV_I
+#undef ZV_V
 #undef ZV_HANDLE_DECL
 
 }  // extern "C"
