@@ -1,8 +1,10 @@
 // Layer group tree of the layer stand-in: walk, verification and moves at
-// 1k and 16k layers. Per-layer time (items) should stay flat across sizes.
+// 1k and 16k layers, a load at 1,000 and 100,000. Per-layer time (items)
+// should stay flat across sizes.
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,18 @@ class Tzv_bench_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene
   Tzv_lr_group* get_lr_group_ptr() override { return group; }
 
   Tzv_lr_group* slot(size_t i) { return zv_lr_group_get_child_by_layer(group, layers[i]); }
+
+  // What the scene does to add a layer: append it, give it a slot with a
+  // group id (or none, as add_layer_ex_slot), verify before announcing.
+  void load(Izv_layer* l, bool with_slot) {
+    layers.push_back(l);
+    if (with_slot) {
+      std::wstring id = L"load-" + std::to_wstring(layers.size());
+      zv_lr_set_group_id(l, id.c_str());
+      zv_lr_group_set_group_id(zv_lr_group_add_slot(group), id.c_str());
+    }
+    zv_lr_group_verification_layer(group);
+  }
 
   Tzv_lr_group* group;
   std::vector<Izv_layer*> layers;
@@ -94,7 +108,28 @@ void BM_lr_group_move_marked(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// A load of N layers into an empty scene, every second one without a slot,
+// each verified as the scene does before announcing it: O(1) per layer, as
+// the tree knows every layer but the new one. Making the layers is not
+// timed.
+void BM_lr_group_load(benchmark::State& state) {
+  int const n = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    state.PauseTiming();
+    std::vector<Izv_layer*> fresh(static_cast<size_t>(n));
+    for (Izv_layer*& l : fresh) l = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+    auto scene = std::make_unique<Tzv_bench_scene>(0);
+    state.ResumeTiming();
+    for (int i = 0; i < n; ++i) scene->load(fresh[static_cast<size_t>(i)], i % 2 == 0);
+    state.PauseTiming();
+    scene.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 BENCHMARK(BM_lr_group_walk)->Arg(1 << 10)->Arg(1 << 14);
+BENCHMARK(BM_lr_group_load)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_lr_group_verification)->Arg(1 << 10)->Arg(1 << 14);
 BENCHMARK(BM_lr_group_move)->Arg(1 << 10)->Arg(1 << 14);
 BENCHMARK(BM_lr_group_move_marked)->Arg(1 << 10)->Arg(1 << 14);

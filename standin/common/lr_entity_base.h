@@ -116,12 +116,10 @@ class Tzv_lr_entity_base : public I {
   }
   void set_caption(char const* caption) override { this->set_wcaption(zv_lr_text::to_wide(caption).c_str()); }
   void get_wcaption(Izv_string_adp* adp) override { zv_lr_text::feed(adp, caption_); }
+  // Captions need not be unique among siblings; one is announced when it
+  // changes.
   void set_wcaption(wchar_t const* caption) override {
-    Izv_entities* parent = parent_ ? zv_entities_safe_downcast(parent_) : nullptr;
-    if (parent && caption && !zv_entities_is_unique_wcaption(parent, caption)) return;
-    Tzv_lr_update_guard guard(this);
-    caption_ = zv_lr_text::or_empty(caption);
-    announce(zv_prop_caption);
+    set_announced(caption_, zv_lr_text::or_empty(caption), zv_prop_caption);
   }
   std::wstring const& wcaption() const { return caption_; }
   Tzv_uuid_t* get_uuid() override { return uuid_; }

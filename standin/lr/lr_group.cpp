@@ -42,6 +42,7 @@ Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, 
   node->tree = this;
   node->is_group = group;
   insert(parent, before, node);
+  if (!group) ++layer_slots_;
   return node;
 }
 
@@ -52,6 +53,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   for (Tzv_lr_group* n : doomed) {
     forget(n);
     if (n == active_) active_ = nullptr;
+    if (!n->is_group) --layer_slots_;
     delete n;
   }
 }
@@ -79,9 +81,16 @@ void Tzv_lr_tree::forget(Tzv_lr_group* node) {
   if (by_id != by_id_.end() && by_id->second == node) by_id_.erase(by_id);
 }
 
-void Tzv_lr_tree::changed() {
+// Property 9 tells listeners that a walk now shows a structure or order they
+// did not cause: moves, grouping (a new group slot), removal, clearing and
+// copying announce it. Adding an empty layer slot, tying a slot to its layer
+// and verification stay silent: verification only follows the layers that
+// the scene has just announced itself, and to the scene 9 means "the tree
+// was rearranged, re-read it and recompute the box", which a mere addition
+// must not cause.
+void Tzv_lr_tree::changed(bool announced) {
   order_valid_ = false;
-  announce(zv_prop_layer_group);
+  if (announced) announce(zv_prop_layer_group);
 }
 
 std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
@@ -150,7 +159,7 @@ Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group, std::wstri
   if (!parent->is_group) return nullptr;
   Tzv_lr_group* node = new_node(parent, nullptr, group);
   node->caption = caption;  // before the announcement, which a listener may leave by throwing
-  changed();
+  changed(group);
   return node;
 }
 
@@ -171,46 +180,82 @@ void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id) 
   index_id(slot);
 }
 
+Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const {
+  return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i));
+}
+
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   std::vector<Izv_layer*> layers;
   uint32_t n = scene_ ? scene_->get_bind_count() : 0;
   layers.reserve(n);
   for (uint32_t i = 0; i < n; ++i)
-    if (auto* layer = dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i))) layers.push_back(layer);
+    if (Izv_layer* layer = bound_layer(i)) layers.push_back(layer);
   return layers;
 }
 
-bool Tzv_lr_tree::verify_silent() {
+// The unbound slot that bears a layer's group id `id`, or null.
+Tzv_lr_group* Tzv_lr_tree::waiting_slot(std::wstring const& id) {
+  auto it = id.empty() ? by_id_.end() : by_id_.find(id);
+  return it != by_id_.end() && !it->second->layer ? it->second : nullptr;
+}
+
+// Ties a layer that has no slot: to the slot waiting under its group id, or
+// to a new slot right after `anchor` (the slot of the layer before it in the
+// scene), in the same group; first in the root when there is no anchor.
+Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
+  std::wstring id = group_id_of(layer);
+  Tzv_lr_group* slot = waiting_slot(id);
+  if (!slot) {
+    if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
+    slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
+    slot->group_id = id;
+    index_id(slot);
+  }
+  tie(slot, layer);
+  return slot;
+}
+
+// A load adds layers one by one at the end, verifying after each. When the
+// tree knows every bound layer but the last and holds no other layer slot,
+// only the last needs a slot: O(1). The scene verifies after every change of
+// its layers, so the count tells the truth; any other state takes the walk.
+bool Tzv_lr_tree::verify_last() {
+  uint32_t const n = scene_ ? scene_->get_bind_count() : 0;
+  if (n == 0 || n != by_layer_.size() + 1) return false;
+  Izv_layer* last = bound_layer(n - 1);
+  if (!last || slot_of(last)) return false;
+  Tzv_lr_group* anchor = n > 1 ? slot_of(bound_layer(n - 2)) : nullptr;
+  if (n > 1 && !anchor) return false;
+  size_t const loose = layer_slots_ - by_layer_.size();
+  if (loose != (waiting_slot(group_id_of(last)) ? 1u : 0u)) return false;
+  take_slot(last, anchor);
+  return true;
+}
+
+// Every bound layer gets a slot, in the scene's order; layer slots of layers
+// the scene no longer holds go. O(N).
+bool Tzv_lr_tree::verify_all() {
   uint64_t const stamp = ++stamp_;
-  std::vector<Izv_layer*> fresh;
+  bool changed = false;
+  Tzv_lr_group* anchor = nullptr;
   for (Izv_layer* layer : scene_layers()) {
     Tzv_lr_group* slot = slot_of(layer);
-    if (slot) slot->stamp = stamp;
-    else fresh.push_back(layer);
-  }
-  for (Izv_layer* layer : fresh) {
-    if (slot_of(layer)) continue;  // the scene lists it twice
-    std::wstring id = group_id_of(layer);
-    auto it = id.empty() ? by_id_.end() : by_id_.find(id);
-    Tzv_lr_group* slot = it != by_id_.end() && !it->second->layer ? it->second : nullptr;
     if (!slot) {
-      if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
-      slot = new_node(&root_, nullptr, false);
-      slot->group_id = id;
-      index_id(slot);
+      slot = take_slot(layer, anchor);
+      changed = true;
     }
-    tie(slot, layer);
     slot->stamp = stamp;
+    anchor = slot;
   }
   std::vector<Tzv_lr_group*> stale;
   for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
     if (n->stamp != stamp) stale.push_back(n);
   for (Tzv_lr_group* n : stale) destroy_subtree(n);
-  return !fresh.empty() || !stale.empty();
+  return changed || !stale.empty();
 }
 
 void Tzv_lr_tree::verify() {
-  if (verify_silent()) changed();
+  if (verify_last() || verify_all()) changed(false);
 }
 
 void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
@@ -239,7 +284,7 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
     tie(slots[k], layers[k]);
   }
   for (Tzv_lr_group* slot : slots) index_id(slot);
-  verify_silent();
+  verify_all();
   changed();
 }
 

@@ -38,8 +38,9 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   static Tzv_lr_tree* of(Tzv_lr_group* node) { return node ? node->tree : nullptr; }
   static bool is_root(Tzv_lr_group* node) { return node && node == &node->tree->root_; }
 
-  // Structure. Each public operation announces property 9 once when it
-  // changed the tree.
+  // Structure. Moves, grouping, removal and copying announce property 9 once
+  // when they changed the tree; adding a layer slot and verification do not
+  // (see lr_group.cpp).
   // A new slot, last under `parent`; a group slot bears `caption`.
   Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption = {});
   void remove(Tzv_lr_group* slot);
@@ -88,7 +89,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
 
  private:
   std::vector<Izv_layer*> const& order();
-  void changed();
+  void changed(bool announced = true);
   Tzv_lr_group* new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group);
   void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
   static void detach(Tzv_lr_group* node);
@@ -97,7 +98,11 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
   void index_id(Tzv_lr_group* slot);
   void forget(Tzv_lr_group* node);
-  bool verify_silent();
+  bool verify_last();
+  bool verify_all();
+  Tzv_lr_group* waiting_slot(std::wstring const& id);
+  Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
+  Izv_layer* bound_layer(uint32_t i) const;
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
   Tzv_lr_group* top_marked(Tzv_lr_group* node);
@@ -107,6 +112,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* active_ = nullptr;
   std::unordered_map<Izv_layer*, Tzv_lr_group*> by_layer_;
   std::unordered_map<std::wstring, Tzv_lr_group*> by_id_;
+  size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
   uint64_t stamp_ = 0;
   std::vector<Izv_layer*> order_;
   bool order_valid_ = false;

@@ -14,7 +14,7 @@ struct Izv_layer_list {
 // One building runs until make_active; the next add or error starts anew.
 struct Tzv_layer_builder {
   Izv_scene* scene;
-  std::vector<Izv_layer*> built;
+  std::vector<Izv_entity*> built;  // raw: the scene may remove and free any of them meanwhile
   std::wstring errors;
   bool finished = false;
 
@@ -23,6 +23,13 @@ struct Tzv_layer_builder {
     built.clear();
     errors.clear();
     finished = false;
+  }
+  // The last layer built that is still a member of the scene. Only the
+  // pointer values are compared: a removed layer may already be freed.
+  Izv_entity* last_member() const {
+    for (auto it = built.rbegin(); it != built.rend(); ++it)
+      if (scene->get_entity_index(*it) != zv_no_index) return *it;
+    return nullptr;
   }
   void add_error(std::wstring const& text) {
     start();
@@ -80,7 +87,8 @@ ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder) {
   builder->start();  // after a finished building: a new, empty one
   // The building ends even when the activation throws.
   Tzv_scope_exit const finish([builder] { builder->finished = true; });
-  if (builder->scene && !builder->built.empty()) builder->scene->set_active(builder->built.back());
+  if (!builder->scene) return;
+  if (Izv_entity* layer = builder->last_member()) builder->scene->set_active(layer);
 }
 
 ZV_LR_API void zv_lr_builder_get_errors(Tzv_layer_builder* builder, Izv_string_adp* adp) {

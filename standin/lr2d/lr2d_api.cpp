@@ -119,9 +119,9 @@ ZV_LR2D_API int32_t zv_lr2d_get_occupied_level(Izv_layer* layer) {
   return with_layer(layer, 0, [](Tzv_lr2d_layer& l) { return l.occupied_level(); });
 }
 
-ZV_LR2D_API Tzv_composite_layer_2d* zv_lr2d_group_create() {
-  return static_cast<Tzv_composite_layer_2d*>(zv_lr2d_make(zv_lr2d_type_group));
-}
+// Not through the factory: a composite is made whatever the factory's
+// budget, since failing here would lose the layers about to be gathered.
+ZV_LR2D_API Tzv_composite_layer_2d* zv_lr2d_group_create() { return new Tzv_composite_layer_2d(); }
 
 ZV_LR2D_API void zv_lr2d_group_add_sublr(Tzv_composite_layer_2d* group, Izv_layer* layer) {
   if (group && layer) group->add(layer);

@@ -47,7 +47,11 @@ Izv_layer* clone_layer(Izv_layer* src) {
 
 }  // namespace
 
-Tzv_lr2d_layer::Tzv_lr2d_layer(char const* type) : type_(type) { ++g_live_layers; }
+// Every new layer is called "Layer" until it is named.
+Tzv_lr2d_layer::Tzv_lr2d_layer(char const* type) : type_(type) {
+  set_wcaption(L"Layer");  // no client listens yet: silent
+  ++g_live_layers;
+}
 
 Tzv_lr2d_layer::~Tzv_lr2d_layer() { --g_live_layers; }
 
@@ -66,11 +70,28 @@ bool Tzv_lr2d_layer::deoccupy(Izv_string_adp* adp) {
   return true;
 }
 
+void Tzv_lr2d_layer::set_dst_pj4(std::wstring const& pj4) {
+  if (pj4 == dst_pj4_) return;
+  dst_pj4_ = pj4;
+  drawn_.reset();
+}
+
+void Tzv_lr2d_layer::set_own_pj4(std::wstring const& pj4) {
+  own_pj4_ = pj4;
+  drawn_.reset();
+}
+
 void Tzv_lr2d_layer::set_box(std::optional<Tzv_box_d2> box) {
   if (same_box(box_, box)) return;
   Tzv_lr_update_guard guard(this);
   box_ = box;
+  drawn_.reset();
   announce(zv_lr2d_prop_box);
+}
+
+std::optional<Tzv_box_d2> const& Tzv_lr2d_layer::drawn_box() {
+  if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, dst_pj4_) : std::nullopt;
+  return *drawn_;
 }
 
 void Tzv_lr2d_layer::set_occupied(int32_t level, std::wstring const& release_error) {
@@ -79,8 +100,9 @@ void Tzv_lr2d_layer::set_occupied(int32_t level, std::wstring const& release_err
 }
 
 bool Tzv_lr2d_layer::get_box(Tzv_box_d2* out) {
-  if (box_ && out) *out = *box_;
-  return box_.has_value();
+  std::optional<Tzv_box_d2> const& box = drawn_box();
+  if (box && out) *out = *box;
+  return box.has_value();
 }
 
 void Tzv_lr2d_layer::set_selected_all(bool selected) { set_announced(selected_, selected, zv_lr2d_prop_selection); }
@@ -93,6 +115,7 @@ void Tzv_lr2d_layer::assign(Tzv_lr2d_layer& src) {
   set_wcaption(src.wcaption().c_str());
   own_pj4_ = src.own_pj4_;
   box_ = src.box_;
+  drawn_.reset();
   selected_ = src.selected_;
   assign_content(src);
   announce(zv_lr2d_prop_content);
@@ -140,6 +163,12 @@ void Tzv_composite_layer_2d::calc_box() {
     if (Tzv_lr2d_layer* layer = zv_lr2d_cast(sub)) layer->calc_box();
 }
 
+void Tzv_composite_layer_2d::set_dst_pj4(std::wstring const& pj4) {
+  Tzv_lr2d_layer::set_dst_pj4(pj4);
+  for (Izv_layer* sub : subs_)
+    if (Tzv_lr2d_layer* layer = zv_lr2d_cast(sub)) layer->set_dst_pj4(pj4);
+}
+
 void Tzv_composite_layer_2d::set_selected_all(bool selected) {
   Tzv_lr_update_guard guard(this);
   Tzv_lr2d_layer::set_selected_all(selected);
@@ -163,6 +192,8 @@ bool Tzv_composite_layer_2d::add(Izv_layer* layer) {
   Tzv_lr_update_guard guard(this);
   layer->set_parent(this);
   subs_.push_back(layer);
+  Tzv_lr2d_layer* sub = zv_lr2d_cast(layer);
+  if (sub && !dst_pj4().empty()) sub->set_dst_pj4(dst_pj4());  // one without keeps its own
   announce(zv_lr2d_prop_sublayers);
   return true;
 }

@@ -23,9 +23,12 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   Izv_scene* scene() const { return scene_; }
   void set_scene(Izv_scene* scene) { scene_ = scene; }
   std::wstring const& dst_pj4() const { return dst_pj4_; }
-  void set_dst_pj4(std::wstring const& pj4) { set_announced(dst_pj4_, pj4, zv_lr2d_prop_dst_pj4); }
+  // The drawing projection is the owner's (the scene's), handed down by the
+  // owner, which announces its own change: the layer stores it without an
+  // event, which would only come back to the owner as a change of the layer.
+  virtual void set_dst_pj4(std::wstring const& pj4);
   std::wstring const& own_pj4() const { return own_pj4_; }
-  void set_own_pj4(std::wstring const& pj4) { own_pj4_ = pj4; }
+  void set_own_pj4(std::wstring const& pj4);
   void set_box(std::optional<Tzv_box_d2> box);
   void set_occupied(int32_t level, std::wstring const& release_error);
   int32_t occupied_level() const { return level_; }
@@ -33,6 +36,7 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   int32_t mode(int i) const { return mode_[i]; }
   bool selected_all() const { return selected_; }
 
+  // The box in the drawing projection.
   virtual bool get_box(Tzv_box_d2* out);
   virtual void calc_box() {}
   virtual void set_selected_all(bool selected);
@@ -46,11 +50,14 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   std::optional<Tzv_box_d2> const& own_box() const { return box_; }
 
  private:
+  std::optional<Tzv_box_d2> const& drawn_box();
+
   char const* type_;
   Izv_scene* scene_ = nullptr;
   std::wstring dst_pj4_;
   std::wstring own_pj4_;
-  std::optional<Tzv_box_d2> box_;
+  std::optional<Tzv_box_d2> box_;                    // in the own projection
+  std::optional<std::optional<Tzv_box_d2>> drawn_;  // box_ in dst_pj4_, once worked out
   bool selected_ = false;
   int32_t mode_[3] = {0, 0, 0};
   int32_t level_ = 0;
@@ -78,6 +85,8 @@ struct Tzv_composite_layer_2d final : Tzv_lr2d_layer {
 
   bool get_box(Tzv_box_d2* out) override;
   void calc_box() override;
+  // Sub-layers draw in the composite's projection.
+  void set_dst_pj4(std::wstring const& pj4) override;
   void set_selected_all(bool selected) override;
   void selected_invert() override;
 
@@ -97,5 +106,8 @@ struct Tzv_composite_layer_2d final : Tzv_lr2d_layer {
 Tzv_lr2d_layer* zv_lr2d_cast(Izv_layer* layer);
 // A new layer of that type (null when unknown or when the factory is made to fail).
 Tzv_lr2d_layer* zv_lr2d_make(char const* type);
+// `box`, given in `src`, as bounds in `dst`; as it is when either system is
+// empty or both are one; none when the reprojection fails.
+std::optional<Tzv_box_d2> zv_lr2d_box_in(Tzv_box_d2 const& box, std::wstring const& src, std::wstring const& dst);
 void zv_lr2d_set_factory_budget(int32_t n);
 int32_t zv_lr2d_live_count();

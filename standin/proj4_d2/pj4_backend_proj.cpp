@@ -1,9 +1,13 @@
-// Backend over PROJ. Each query works in a context of its own, with PROJ's
-// logging off; transforms use the traditional GIS axis order.
+// Backend over PROJ, with PROJ's logging off. Queries read systems parsed
+// once per text and kept for the life of the module, so that repeated
+// comparisons cost a lookup; each transform works in a context of its own,
+// in the traditional GIS axis order.
 #include <proj.h>
 
 #include <cmath>
 #include <cstring>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 #include "pj4_backend.h"
@@ -42,6 +46,61 @@ Tpj make_crs(PJ_CONTEXT* ctx, std::string const& def) {
   return p;
 }
 
+// Parsed systems by definition text (null: not a system) and the answers
+// of comparisons by pair of texts, in one context of their own. Guarded by
+// a mutex, since a PROJ context serves one thread at a time.
+class Tcrs_cache {
+ public:
+  static Tcrs_cache& instance() {
+    static Tcrs_cache cache;  // lives as long as the module
+    return cache;
+  }
+
+  bool is_valid(std::string const& def) {
+    std::lock_guard const lock(mutex_);
+    return crs(def) != nullptr;
+  }
+  bool equal(std::string const& a, std::string const& b) {
+    std::lock_guard const lock(mutex_);
+    std::string key = pair_key(a, b);
+    if (auto it = equal_.find(key); it != equal_.end()) return it->second;
+    return equal_.emplace(std::move(key), compare(a, b)).first->second;
+  }
+  std::string short_name(std::string const& def) {
+    std::lock_guard const lock(mutex_);
+    PJ* p = crs(def);
+    char const* name = p ? proj_get_name(p) : nullptr;
+    return name && std::strcmp(name, "unknown") != 0 ? name : "";
+  }
+
+ private:
+  Tcrs_cache() : ctx_(make_ctx()) {}
+
+  PJ* crs(std::string const& def) {
+    if (auto it = systems_.find(def); it != systems_.end()) return it->second.get();
+    return systems_.emplace(def, make_crs(ctx_.get(), def)).first->second.get();
+  }
+  bool compare(std::string const& a, std::string const& b) {
+    PJ* pa = crs(a);
+    PJ* pb = crs(b);
+    return pa && pb &&
+           proj_is_equivalent_to_with_ctx(ctx_.get(), pa, pb, PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS);
+  }
+  // Equivalence is symmetric: one entry serves both orders. No definition
+  // holds a NUL, so it separates the two unambiguously.
+  static std::string pair_key(std::string const& a, std::string const& b) {
+    std::string key = a < b ? a : b;
+    key += '\0';
+    key += a < b ? b : a;
+    return key;
+  }
+
+  std::mutex mutex_;
+  Tctx ctx_;                                      // declared first: outlives its systems
+  std::unordered_map<std::string, Tpj> systems_;
+  std::unordered_map<std::string, bool> equal_;
+};
+
 class Tproj_transform : public Ttransform {
  public:
   Tproj_transform(Tctx ctx, Tpj op) : ctx_(std::move(ctx)), op_(std::move(op)) {}
@@ -68,25 +127,11 @@ class Tproj_transform : public Ttransform {
 
 }  // namespace
 
-bool backend_is_valid(std::string const& def) {
-  auto ctx = make_ctx();
-  return make_crs(ctx.get(), def) != nullptr;
-}
+bool backend_is_valid(std::string const& def) { return Tcrs_cache::instance().is_valid(def); }
 
-bool backend_equal(std::string const& a, std::string const& b) {
-  auto ctx = make_ctx();
-  Tpj pa = make_crs(ctx.get(), a);
-  Tpj pb = make_crs(ctx.get(), b);
-  return pa && pb &&
-         proj_is_equivalent_to_with_ctx(ctx.get(), pa.get(), pb.get(), PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS);
-}
+bool backend_equal(std::string const& a, std::string const& b) { return Tcrs_cache::instance().equal(a, b); }
 
-std::string backend_short_name(std::string const& def) {
-  auto ctx = make_ctx();
-  Tpj p = make_crs(ctx.get(), def);
-  char const* name = p ? proj_get_name(p.get()) : nullptr;
-  return name && std::strcmp(name, "unknown") != 0 ? name : "";
-}
+std::string backend_short_name(std::string const& def) { return Tcrs_cache::instance().short_name(def); }
 
 std::unique_ptr<Ttransform> backend_make_transform(std::string const& src, std::string const& dst) {
   auto ctx = make_ctx();

@@ -7,9 +7,9 @@
 namespace zv::pj4 {
 
 bool backend_is_valid(std::string const& def) {
+  if (!is_definition(def)) return false;
   if (!is_param_list(def)) return !text_short_name(def).empty();
-  std::string const norm = normalise(def);
-  return norm.find("+proj=") != std::string::npos || norm.find("+init=") != std::string::npos;
+  return normalise(def).find("+proj=") != std::string::npos;
 }
 
 bool backend_equal(std::string const&, std::string const&) { return false; }

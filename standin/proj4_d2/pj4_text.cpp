@@ -47,6 +47,10 @@ bool has_flag(std::vector<std::string> const& params, std::string_view key) {
   return std::any_of(params.begin(), params.end(), [&](auto const& p) { return p == key; });
 }
 
+bool has_key(std::vector<std::string> const& params, std::string_view key) {
+  return std::any_of(params.begin(), params.end(), [&](auto const& p) { return key_of(p) == key; });
+}
+
 bool is_authority_code(std::string_view def) {
   auto const colon = def.find(':');
   if (colon == 0 || colon == std::string_view::npos || colon + 1 == def.size()) return false;
@@ -85,7 +89,8 @@ std::string normalise(std::string const& def) {
 bool is_definition(std::string const& def) {
   auto const t = trim(def);
   if (t.empty()) return false;
-  return t.front() == '+' || t.front() == '{' || is_authority_code(t) || t.find('[') != std::string_view::npos;
+  if (t.front() == '+') return !has_key(split_params(def), "init");
+  return t.front() == '{' || is_authority_code(t) || t.find('[') != std::string_view::npos;
 }
 
 std::string text_short_name(std::string const& def) {

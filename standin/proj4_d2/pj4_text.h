@@ -15,7 +15,8 @@ std::string normalise(std::string const& def);
 bool is_param_list(std::string const& def);
 // True for a definition that PROJ reads without searching its database by
 // object name: a "+" list, "AUTHORITY:code", WKT or PROJJSON. Free names are
-// refused; their search is slow and guesses.
+// refused; their search is slow and guesses. So are "+init=" lists: they
+// name a system in an init file, and PROJ as installed ships none.
 bool is_definition(std::string const& def);
 // Short name from the parameters, e.g. "utm 33N WGS84", "longlat WGS84",
 // an "AUTHORITY:code" text as it is; empty when there is none.

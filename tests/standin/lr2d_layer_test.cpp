@@ -12,6 +12,7 @@
 #include "zv/sibling/entity.h"
 #include "zv/sibling/lr2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"
+#include "zv/sibling/proj4_d2.h"
 
 namespace {
 
@@ -61,7 +62,9 @@ TEST_F(Lr2dTest, FactoryKnowsItsTypesAndAnswersNullOtherwise) {
   Tzv_lr2d_holder first, second;
   EXPECT_NE(first.layer, nullptr);
   EXPECT_EQ(second.layer, nullptr);
-  EXPECT_EQ(zv_lr2d_group_create(), nullptr);
+  Tzv_composite_layer_2d* group = zv_lr2d_group_create();
+  EXPECT_NE(group, nullptr) << "a composite is no factory call: gathering layers must not fail";
+  zv_lr2d_destroy(zv_lr2d_group_safe_upcast(group));
 }
 
 TEST_F(Lr2dTest, LayerIsAnEntityRegisteredByUuid) {
@@ -76,14 +79,18 @@ TEST_F(Lr2dTest, LayerIsAnEntityRegisteredByUuid) {
   EXPECT_EQ(zv_entity_storage_find_by_uid(&uid), nullptr);
 }
 
+// Changes are announced when they change something; the drawing projection
+// is the owner's and never announced.
 TEST_F(Lr2dTest, ChangesAreAnnouncedOnTheLayerChannel) {
   Tzv_lr2d_holder h;
   Tzv_event_recorder rec(h.layer->get_update_event_channel());
+  EXPECT_EQ(zv_caption_of(h.layer), L"Layer");
+  zv_lr2d_set_wcaption(h.layer, L"Layer");
+  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=longlat");
+  EXPECT_EQ(rec.take(), "");
   zv_lr2d_set_wcaption(h.layer, L"Roads");
   EXPECT_EQ(rec.take(), "B U[2] E");
-  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=longlat");
-  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=longlat");  // unchanged: silent
-  EXPECT_EQ(rec.take(), "B U[20] E");
+  EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(h.layer, a); }), L"+proj=longlat");
   zv_lr2d_set_marked(h.layer, true);
   zv_lr2d_set_selected_all(h.layer, true);
   zv_lr2d_selected_invert(h.layer);
@@ -159,6 +166,55 @@ TEST_F(Lr2dTest, BoxComesFromTheHookOrThePage) {
   EXPECT_EQ(zv_box_of(page.layer), "none");
   EXPECT_FALSE(zv_lr2d_page_get_box(page.layer, nullptr));
   EXPECT_FALSE(zv_lr2d_page_get_box(plain.layer, &out));
+}
+
+void zv_expect_box_near(Izv_layer* layer, Tzv_box_d2 const& want, double tol) {
+  Tzv_box_d2 b{};
+  ASSERT_TRUE(zv_lr2d_get_box(layer, &b));
+  EXPECT_NEAR(b.xmin, want.xmin, tol);
+  EXPECT_NEAR(b.ymin, want.ymin, tol);
+  EXPECT_NEAR(b.xmax, want.xmax, tol);
+  EXPECT_NEAR(b.ymax, want.ymax, tol);
+}
+
+constexpr wchar_t const* c_lonlat = L"+proj=longlat +datum=WGS84 +no_defs";
+constexpr wchar_t const* c_utm32 = L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs";
+
+// A layer's box comes back in its drawing projection. Without a system on
+// either side, or with one system on both, it is the box as stored.
+TEST_F(Lr2dTest, BoxIsGivenInTheDrawingProjection) {
+  Tzv_lr2d_holder h;
+  Tzv_box_d2 box{9, 50, 10, 51};
+  zv_lr2d_test_set_box(h.layer, &box);
+  zv_lr2d_set_dst_pj4wstr(h.layer, c_utm32);
+  EXPECT_EQ(zv_box_of(h.layer), "9 50 10 51") << "no own projection: nothing to reproject from";
+  zv_lr2d_test_set_pj4wstr(h.layer, L"+datum=WGS84 +proj=longlat");
+  zv_lr2d_set_dst_pj4wstr(h.layer, c_lonlat);
+  EXPECT_EQ(zv_box_of(h.layer), "9 50 10 51");
+  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=nonsense");
+  EXPECT_EQ(zv_box_of(h.layer), "none") << "no box where it cannot be drawn";
+
+  zv_lr2d_set_dst_pj4wstr(h.layer, c_utm32);
+  if (!zv_pj4_can_reproject()) {
+    EXPECT_EQ(zv_box_of(h.layer), "none");
+    GTEST_SKIP() << "built without PROJ: no reprojection between different systems";
+  }
+  // cs2cs +proj=longlat +datum=WGS84 +to +proj=utm +zone=32 +datum=WGS84: 9E is
+  // the zone's central meridian, where 50N lies lowest; 10E 50N lies
+  // farthest east, 10E 51N highest.
+  Tzv_box_d2 const in_utm{500000.0, 5538630.7029, 571666.4475, 5650300.7866};
+  zv_expect_box_near(h.layer, in_utm, 1e-3);
+
+  // A composite hands its drawing projection on to its sub-layers.
+  Tzv_lr2d_holder group(zv_lr2d_type_group);
+  zv_lr2d_set_dst_pj4wstr(group.layer, c_lonlat);
+  Izv_layer* sub = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+  zv_lr2d_test_set_pj4wstr(sub, c_utm32);
+  zv_lr2d_test_set_box(sub, &in_utm);
+  zv_lr2d_group_add_sublr(zv_lr2d_group_safe_downcast(group.layer), sub);
+  zv_expect_box_near(group.layer, box, 0.05);
+  zv_lr2d_set_dst_pj4wstr(group.layer, c_utm32);
+  zv_expect_box_near(group.layer, in_utm, 1e-9);
 }
 
 TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {

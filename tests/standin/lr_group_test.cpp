@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -38,8 +39,10 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     zv_lr_group_verification_layer(group);
     return l;
   }
-  Izv_layer* add_without_slot(char const* caption) {
-    Izv_layer* l = push(zv_lr2d_type_vector);
+  // A layer without slot at index i (the end by default), as insert_entity
+  // or add_layer_ex_slot leave it; then the verification the scene runs.
+  Izv_layer* add_without_slot(char const* caption, size_t i = SIZE_MAX) {
+    Izv_layer* l = push(zv_lr2d_type_vector, std::min(i, layers.size()));
     l->set_caption(caption);
     zv_lr_group_verification_layer(group);
     return l;
@@ -57,7 +60,14 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
 
   char const* get_meta_id() override { return "TestScene"; }
   uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
-  Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
+  Izv_entity* get_bind_entity(uint32_t i) override {
+    ++bind_reads;
+    return i < layers.size() ? layers[i] : nullptr;
+  }
+  uint32_t get_entity_index(Izv_entity* e) override {
+    auto it = std::find(layers.begin(), layers.end(), e);
+    return it == layers.end() ? zv_no_index : static_cast<uint32_t>(it - layers.begin());
+  }
   void set_active(Izv_entity* e) override {
     if (refuse_activation) throw std::runtime_error("activation refused");
     active = e;
@@ -73,11 +83,15 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
   Izv_entity* active = nullptr;
   bool refuse_activation = false;
   int entity_reads = 0;
+  int bind_reads = 0;
 
  private:
-  Izv_layer* push(char const* type) {
+  // A new member, parented to the scene as the scene's collection does.
+  Izv_layer* push(char const* type, size_t at = SIZE_MAX) {
     Izv_layer* l = zv_lr2d_factory_create_lr(type);
-    if (l) layers.push_back(l);
+    if (!l) return nullptr;
+    l->set_parent(this);
+    layers.insert(layers.begin() + static_cast<long>(std::min(at, layers.size())), l);
     return l;
   }
 };
@@ -165,31 +179,87 @@ TEST(LrGroupTest, WalkIsDepthFirstAndYieldsEachLayerSlotOnce) {
   EXPECT_EQ(zv_lr_group_get_root(s.slot(2)), s.group);
 }
 
+// Verification follows what the scene announced itself, so it is silent.
 TEST(LrGroupTest, VerificationFollowsLayersThatComeAndGo) {
   Tzv_test_scene s;
   s.add_layers(3);
   Tzv_event_recorder rec(zv_group_channel(s.group));
   Izv_layer* loose = s.add_without_slot("New");
-  EXPECT_EQ(rec.take(), "U[9]");
+  EXPECT_EQ(rec.take(), "");
   EXPECT_EQ(zv_tree_text(s.group), "L0 L1 L2 New");
   std::wstring id = zv_lr_text::read([loose](Izv_string_adp* a) { zv_lr_get_group_id(loose, a); });
   EXPECT_FALSE(id.empty()) << "a layer without group id receives one";
   EXPECT_EQ(zv_lr_text::read([&](Izv_string_adp* a) { zv_lr_group_get_group_id(s.slot(3), a); }), id);
 
   s.drop(s.layers[1]);
-  EXPECT_EQ(rec.take(), "U[9]");
   EXPECT_EQ(zv_tree_text(s.group), "L0 L2 New");
-  zv_lr_group_verification_layer(s.group);
-  EXPECT_EQ(rec.take(), "") << "nothing to do, nothing announced";
 
   Tzv_lr_group* orphan = zv_lr_group_add_slot(s.group);  // an id no layer bears
   zv_lr_group_set_group_id(orphan, L"nobody");
-  rec.clear();
   zv_lr_group_verification_layer(s.group);
-  EXPECT_EQ(rec.take(), "U[9]");
   EXPECT_EQ(zv_tree_text(s.group), "L0 L2 New");
+  EXPECT_EQ(rec.take(), "");
   EXPECT_EQ(s.entity_reads, 0) << "verification reads the scene through get_bind_entity only";
   rec.detach();
+}
+
+// A layer without slot lands right after the slot of the layer before it in
+// the scene, in that slot's group, so the walk keeps the scene's order.
+TEST(LrGroupTest, NewSlotFollowsThePrecedingLayersSlot) {
+  Tzv_test_scene s;
+  zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
+  s.add_without_slot("A", 3);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2 A) L3) L4");
+  s.add_without_slot("B", 0);
+  s.add_without_slot("C", s.layers.size());
+  EXPECT_EQ(zv_tree_text(s.group), "B L0 G1(L1 G2(L2 A) L3) L4 C");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+
+  // Sub-layers put back one by one at the same index: the last stands first.
+  s.add_without_slot("X", 2);
+  s.add_without_slot("Y", 2);
+  EXPECT_EQ(zv_tree_text(s.group), "B L0 Y X G1(L1 G2(L2 A) L3) L4 C");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+}
+
+// What gathering marked layers into a composite leaves: the composite in
+// the first marked layer's place, the marked layers gone from the scene.
+TEST(LrGroupTest, LayerReplacingOthersTakesTheFirstOnesPlace) {
+  Tzv_test_scene s;
+  s.add_layers(5);
+  Izv_layer* composite = zv_lr2d_factory_create_lr(zv_lr2d_type_group);
+  composite->set_caption("C");
+  std::vector<Izv_layer*> gathered{s.layers[1], s.layers[3]};
+  s.layers = {s.layers[0], composite, s.layers[2], s.layers[4]};
+  zv_lr_group_verification_layer(s.group);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 C L2 L4");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+  for (Izv_layer* l : gathered) zv_lr2d_destroy(l);
+}
+
+// A load adds layers at the end one by one: each verification reads a
+// fixed number of the scene's layers, however many there are.
+TEST(LrGroupTest, VerificationOfALoadReadsOnlyTheLastLayers) {
+  Tzv_test_scene s;
+  s.add_layers(40);
+  zv_lr_group_set_active(s.group, zv_lr_group_add_group(s.group, L"G"));
+  zv_lr_group_move_to_active(s.group, s.slot(39));
+  s.bind_reads = 0;
+  s.add_layer(zv_lr2d_type_vector)->set_caption("Slotted");  // its slot waits under its group id
+  s.add_without_slot("Loose");
+  EXPECT_LE(s.bind_reads, 6);
+  EXPECT_EQ(zv_tree_text(s.group).substr(zv_tree_text(s.group).find("L38")), "L38 G(L39) Slotted Loose");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+
+  // The last layer follows its predecessor into its group.
+  zv_lr_group_move_to_active(s.group, s.slot(41));
+  s.add_without_slot("Tail");
+  EXPECT_EQ(zv_tree_text(s.group).substr(zv_tree_text(s.group).find("L38")), "L38 G(L39 Loose Tail) Slotted");
+
+  // A tree out of line is walked in full: the stray slot goes.
+  zv_lr_group_set_group_id(zv_lr_group_add_slot(s.group), L"nobody");
+  s.add_without_slot("After");
+  EXPECT_EQ(zv_tree_text(s.group).substr(zv_tree_text(s.group).find("L38")), "L38 G(L39 Loose Tail After) Slotted");
 }
 
 TEST(LrGroupTest, SlotPlacedBeforeItsLayerIsTiedByGroupId) {
@@ -292,7 +362,9 @@ TEST(LrGroupTest, StructureAndOrderChangesAnnounceProperty9) {
   zv_lr_group_set_group_id(s.slot(0), L"other");
   zv_lr_group_set_active(s.group, g);
   zv_lr_group_move(s.slot(0), s.slot(0), 1);
-  EXPECT_EQ(rec.take(), "") << "no change of structure or order";
+  s.add_layer(zv_lr2d_type_vector);  // an empty slot, tied in verification
+  s.add_without_slot("New");
+  EXPECT_EQ(rec.take(), "") << "no change that a listener did not make itself";
   zv_lr_group_set_wcaption(s.group, L"Scene");
   EXPECT_EQ(rec.take(), "B U[2] E");
 
@@ -521,6 +593,41 @@ TEST(LrBuilderTest, BuildsIntoTheSceneCollectsErrorsAndActivates) {
   EXPECT_EQ(zv_lr_builder_get_layer_count(nullptr), 0u);
   zv_lr_builder_make_active(nullptr);
   EXPECT_EQ(zv_builder_errors(nullptr), L"");
+}
+
+// Built layers that left the scene meanwhile may be freed: make_active
+// passes over them and activates the last one still in the scene.
+TEST(LrBuilderTest, ActivationPassesOverLayersRemovedMeanwhile) {
+  Tzv_test_scene s;
+  Tzv_layer_builder* b = zv_lr_builder_create(&s);
+  Izv_layer* kept = zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"a.shp");
+  zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"b.shp");
+  s.drop(s.layers[1]);
+  zv_lr_builder_make_active(b);
+  EXPECT_EQ(s.active, kept);
+
+  s.active = nullptr;
+  zv_lr_builder_add_layer(b, zv_lr2d_type_vector, L"c.shp");
+  s.drop(s.layers[1]);
+  zv_lr_builder_make_active(b);
+  EXPECT_EQ(s.active, nullptr) << "nothing of this building is left";
+  zv_lr_builder_destroy(b);
+}
+
+// A layer's caption need not be unique among the scene's layers, and a copy
+// takes its source's caption.
+TEST(LrLayerInSceneTest, CaptionsNeedNotBeUnique) {
+  Tzv_test_scene s;
+  s.add_layers(2);
+  zv_lr2d_set_wcaption(s.layers[1], L"L0");
+  EXPECT_STREQ(s.layers[1]->get_caption(), "L0");
+  Izv_layer* fresh = s.add_layer(zv_lr2d_type_vector);
+  Izv_layer* copy = s.add_layer(zv_lr2d_type_vector);
+  EXPECT_STREQ(fresh->get_caption(), "Layer");
+  EXPECT_STREQ(copy->get_caption(), "Layer");
+  zv_lr2d_assign(copy, s.layers[0]);
+  EXPECT_STREQ(copy->get_caption(), "L0");
+  EXPECT_EQ(zv_entities_is_unique_wcaption(&s, L"L0"), false);
 }
 
 // A building ends with make_active even when the activation throws: the

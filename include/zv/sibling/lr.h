@@ -6,8 +6,10 @@
 // layer of the scene by its group id (zv_lr_group_verification_layer makes
 // the tie). The root is an entity collection (zv_lr_group_safe_upcast) whose
 // members are the layers in tree order; on its update channel it announces
-// property 9 (zv_prop_layer_group) whenever the tree's structure or order
-// changes, 2 for its caption and 3 for its active slot.
+// property 9 (zv_prop_layer_group) when a move, a new group slot, a removal,
+// clearing or copying changed the tree's structure or order (adding a layer
+// slot and verification are silent), 2 for its caption and 3 for its active
+// slot.
 //
 // Every function accepts null handles: it does nothing and returns
 // false / null / 0 / an empty text. Indexes out of range give null.
@@ -59,10 +61,13 @@ ZV_LR_API void zv_lr_group_set_wcaption(Tzv_lr_group* group, wchar_t const* capt
 ZV_LR_API void zv_lr_group_get_wcaption(Tzv_lr_group* group, Izv_string_adp* adp);
 
 // Brings the tree in line with the scene's layers: a layer without a slot
-// gets the unbound slot with its group id, or else a new slot at the end of
-// the root (and a fresh group id when it has none); slots whose layer left
-// the scene, and unbound slots that no layer claims, go. Announces 9 when
-// anything changed. Linear in the number of layers and slots.
+// gets the unbound slot with its group id, or else a new slot right after
+// the slot of the layer before it in the scene, in the same group (first in
+// the root for the first layer), and a fresh group id when it has none;
+// slots whose layer left the scene, and unbound slots that no layer claims,
+// go. Announces nothing: it follows what the scene announced. O(1) when the
+// tree knows every layer of the scene but the last and holds no other layer
+// slot (a load, one layer at a time), else linear in layers and slots.
 ZV_LR_API void zv_lr_group_verification_layer(Tzv_lr_group* group);
 
 // The slot under `group` that holds `layer`; null when none.
@@ -132,7 +137,8 @@ ZV_LR_API void zv_lr_builder_destroy(Tzv_layer_builder* builder);
 ZV_LR_API Izv_layer* zv_lr_builder_add_layer(Tzv_layer_builder* builder, char const* type, wchar_t const* source);
 ZV_LR_API void zv_lr_builder_add_error(Tzv_layer_builder* builder, wchar_t const* text);
 ZV_LR_API uint32_t zv_lr_builder_get_layer_count(Tzv_layer_builder* builder);
-// Makes the last layer of the building the scene's active one.
+// Makes the last layer of the building that is still in the scene the
+// scene's active one; layers removed meanwhile are not touched.
 ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder);
 // The errors of the last building, one per line; empty when none.
 ZV_LR_API void zv_lr_builder_get_errors(Tzv_layer_builder* builder, Izv_string_adp* adp);

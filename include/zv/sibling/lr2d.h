@@ -26,9 +26,8 @@ inline constexpr char zv_lr2d_type_layout_page[] = "layout_page";
 inline constexpr char zv_lr2d_type_group[] = "group";
 
 // Properties a layer announces on its channel, beside those of an entity
-// (2 caption, 5 marked).
+// (2 caption, 5 marked). Each is announced only when it changes.
 enum : int32_t {
-  zv_lr2d_prop_dst_pj4 = 20,    // drawing projection
   zv_lr2d_prop_box = 21,        // extent
   zv_lr2d_prop_selection = 22,  // selected objects
   zv_lr2d_prop_occupied = 23,   // occupancy released
@@ -38,7 +37,8 @@ enum : int32_t {
 
 extern "C" {
 
-// A new layer of that type, null for an unknown type (or a null name).
+// A new layer of that type, null for an unknown type (or a null name). Its
+// caption is "Layer"; captions need not be unique among siblings.
 ZV_LR2D_API Izv_layer* zv_lr2d_factory_create_lr(char const* type);
 ZV_LR2D_API void zv_lr2d_factory_destroy_lr(Izv_layer* layer);
 ZV_LR2D_API void zv_lr2d_destroy(Izv_layer* layer);
@@ -54,13 +54,19 @@ ZV_LR2D_API Izv_scene* zv_lr2d_get_scn_2d(Izv_layer* layer);
 ZV_LR2D_API void zv_lr2d_set_wcaption(Izv_layer* layer, wchar_t const* caption);
 ZV_LR2D_API void zv_lr2d_get_wcaption(Izv_layer* layer, Izv_string_adp* adp);
 
-// Drawing projection (the scene's); the layer's own projection, maybe empty.
+// Drawing projection (the scene's), stored without an event: the scene that
+// hands it down announces its own change. A composite hands it on to its
+// sub-layers. The layer's own projection, maybe empty.
 ZV_LR2D_API void zv_lr2d_set_dst_pj4wstr(Izv_layer* layer, wchar_t const* pj4);
 ZV_LR2D_API void zv_lr2d_get_dst_pj4wstr(Izv_layer* layer, Izv_string_adp* adp);
 ZV_LR2D_API void zv_lr2d_get_pj4wstr(Izv_layer* layer, Izv_string_adp* adp);
 
-// True and the extent when the layer has one. A composite answers the union
-// of its own box and its sub-layers' boxes. `out` may be null.
+// True and the extent when the layer has one, in the drawing projection:
+// when the own projection differs from it, the bounds of the box's outline
+// reprojected (false when that fails, or when the build has no reprojection
+// between different systems); when either is empty, the box as stored. A
+// composite answers the union of its own box and its sub-layers' boxes.
+// `out` may be null.
 ZV_LR2D_API bool zv_lr2d_get_box(Izv_layer* layer, Tzv_box_d2* out);
 // Recomputes the extent: a page takes its page box, a composite its
 // sub-layers'; other layers keep theirs.
@@ -91,6 +97,8 @@ ZV_LR2D_API int32_t zv_lr2d_get_occupied_level(Izv_layer* layer);
 // Composite layers. A composite owns its sub-layers and frees them with
 // itself. Extracting hands sub-layer i back and leaves its place empty, so
 // the other sub-layers keep their indexes; the count counts places.
+// zv_lr2d_group_create never fails: the factory's test budget does not
+// apply to it.
 ZV_LR2D_API Tzv_composite_layer_2d* zv_lr2d_group_create();
 ZV_LR2D_API void zv_lr2d_group_add_sublr(Tzv_composite_layer_2d* group, Izv_layer* layer);
 ZV_LR2D_API uint32_t zv_lr2d_group_sublr_count(Tzv_composite_layer_2d* group);
