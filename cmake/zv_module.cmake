@@ -17,9 +17,16 @@ if(ZV_SANITIZE)
 endif()
 
 if(WIN32)
-  # The posix MinGW runtime would pull in libwinpthread-1.dll, which Wine does
-  # not find: every DLL and EXE carries its own static copy of the runtime.
-  add_link_options(-static-libgcc -static-libstdc++ -Wl,-Bstatic,--whole-archive -lwinpthread -Wl,--no-whole-archive,-Bdynamic)
+  # One C++ runtime shared by every module, as on the target platform: with a
+  # static copy in each module, std::uncaught_exceptions() in a DLL does not
+  # see an exception thrown by a listener in another module, and a bracket
+  # closing under it would take a second exception for a first one. The
+  # runtime DLLs go next to the programs, where Windows and Wine look first.
+  foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+                    OUTPUT_VARIABLE zv_runtime_dll OUTPUT_STRIP_TRAILING_WHITESPACE)
+    file(COPY ${zv_runtime_dll} DESTINATION ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+  endforeach()
 endif()
 
 find_package(Threads)

@@ -1,87 +1,130 @@
-// Demo host: runs small scripted sequences of changes and prints the event
-// trace that a listener on each object sees.
+// Demo host: drives a 2D scene through the library's exported functions only,
+// as a host application would, and prints after each step what a listener on
+// the scene heard and what the scene now holds.
 //   B        begin-update event      E   end-update event
-//   U[1,3]   update with properties 1 and 3;  1{5}: forwarded from a member
+//   U[1,3]   update with properties 1 and 3;  1{21}: forwarded from a layer
+//   U[]      a plain update of the whole scene
 #include <cstdio>
 #include <string>
 
-#include "core/entities_base.h"
 #include "event_recorder.h"
-#include "zv/margins.h"
+#include "zv/clip_params.h"
+#include "zv/scn_2d.h"
+#include "zv/sibling/lr.h"
+#include "zv/sibling/lr2d.h"
+#include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
-class Tzv_demo_item : public Tzv_entity_base<Izv_entity, void> {
+// Collects text that a producer feeds into an adapter.
+class Tzv_text_sink {
  public:
-  char const* get_meta_id() override { return "DemoItemMetaID"; }
-};
-
-// A collection that forwards its members' events as property 1.
-class Tzv_demo_list : public Tzv_entities_base<Izv_entities, Tzv_demo_item> {
- public:
-  ~Tzv_demo_list() override { clear(); }
-  char const* get_meta_id() override { return "DemoListMetaID"; }
-  Tzv_demo_item* create_entity() override {
-    auto* item = new Tzv_demo_item();
-    zv_event_channel_add_client(item->get_update_event_channel(), &forward, this);
-    return item;
-  }
-  void destroy_entity(Tzv_demo_item* item) override {
-    zv_event_channel_del_client(item->get_update_event_channel(), &forward, this);
-    delete item;
-  }
+  Tzv_text_sink() : adp_(zv_string_adp_create(&narrow, &wide, this)) {}
+  ~Tzv_text_sink() { zv_string_adp_destroy(adp_); }
+  Tzv_text_sink(Tzv_text_sink const&) = delete;
+  Tzv_text_sink& operator=(Tzv_text_sink const&) = delete;
+  Izv_string_adp* adapter() const { return adp_; }
+  std::string const& text() const { return text_; }
 
  private:
-  static void forward(Tzv_table* queue, void* data) {
-    static_cast<Tzv_demo_list*>(data)->broadcast_update_event(zv_prop_members, *queue);
+  static void narrow(char const* s, void* self) { static_cast<Tzv_text_sink*>(self)->text_ = s ? s : ""; }
+  // The demo's texts are ASCII.
+  static void wide(wchar_t const* s, void* self) {
+    std::string& out = static_cast<Tzv_text_sink*>(self)->text_;
+    out.clear();
+    for (; s && *s; ++s) out += static_cast<char>(*s);
   }
+
+  Izv_string_adp* adp_;
+  std::string text_;
 };
 
-void step(Tzv_event_recorder& rec, char const* what) {
-  std::printf("  %-52s %s\n", what, rec.take().c_str());
+std::string caption_of(Izv_layer* layer) {
+  Tzv_text_sink sink;
+  zv_lr2d_get_wcaption(layer, sink.adapter());
+  return sink.text();
 }
 
-void demo_entities() {
-  std::printf("Events seen by a listener on a collection:\n");
-  Tzv_demo_list list;
-  Tzv_event_recorder rec(list.get_update_event_channel());
-  list.set_count(3);
-  step(rec, "set_count(3)");
-  list.get_entity(1)->set_wcaption(L"roads");
-  step(rec, "member 1: set_wcaption(\"roads\")");
-  list.begin_update();
-  list.set_active_index(1);
-  list.get_entity(0)->set_marked(true);
-  list.move(1, 0);
-  list.end_update();
-  step(rec, "bracket: activate 1, mark member 0, move 1 to 0");
-  list.set_marked(true);
-  list.set_marked(true);
-  step(rec, "set_marked(true) twice");
-  list.remove_marked();
-  step(rec, "remove_marked()");
-  list.clear();
-  step(rec, "clear()");
+// The layers in index order, the active one in brackets.
+std::string layer_order(Izv_scene* scene) {
+  std::string out;
+  uint32_t const active = zv_scn_2d_get_active_lr2d_idx(scene);
+  for (uint32_t i = 0; i < zv_scn_2d_get_layer_count(scene); ++i) {
+    std::string const name = caption_of(zv_scn_2d_get_layer_ptr(scene, i));
+    out += (i ? " " : "") + (i == active ? "[" + name + "]" : name);
+  }
+  return out;
 }
 
-void demo_margins() {
-  std::printf("Margins through the exported functions:\n");
-  Tzv_margins_obj* m = zv_margins_create();
-  std::printf("  new: visible %d, left %u, top %u, right %u, bottom %u\n", zv_margins_get_visible(m),
-              zv_margins_get_lft(m), zv_margins_get_top(m), zv_margins_get_rgt(m), zv_margins_get_btm(m));
-  Tzv_margins_obj* copy = zv_margins_create();
-  zv_margins_set_lft(m, 6);
-  std::printf("  after set_lft(6): equal to a new one: %d\n", zv_margins_equal(m, copy));
-  zv_margins_assign(copy, m);
-  std::printf("  after assign: equal: %d\n", zv_margins_equal(m, copy));
-  zv_margins_destroy(copy);
-  zv_margins_destroy(m);
+std::string box_text(bool valid, Tzv_box_d2 const& b) {
+  char buf[128];
+  std::snprintf(buf, sizeof buf, "%s (%.0f, %.0f, %.0f, %.0f)", valid ? "valid" : "none", b.xmin, b.ymin, b.xmax,
+                b.ymax);
+  return buf;
+}
+
+void step(Tzv_event_recorder& rec, Izv_scene* scene, char const* what) {
+  std::printf("  %-44s %-22s | %s\n", what, rec.take().c_str(), layer_order(scene).c_str());
+}
+
+void demo_scene() {
+  std::printf("A scene in UTM zone 32, through the exports (events | layers, active in brackets):\n");
+  Izv_scene* scene = zv_scn_2d_create();
+  Tzv_event_recorder rec(zv_scn_2d_get_update_event_channel(scene));
+
+  zv_scn_2d_set_prj4wstring(scene, L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs");
+  step(rec, scene, "set the projection");
+  char const* const types[] = {"vector", "raster", "vector", "vector"};
+  wchar_t const* const names[] = {L"roads", L"relief", L"rivers", L"towns"};
+  Tzv_box_d2 const boxes[] = {zv_box_d2_init_xy(500000, 5300000, 520000, 5320000),
+                              zv_box_d2_init_xy(490000, 5290000, 530000, 5330000),
+                              zv_box_d2_init_xy(505000, 5310000, 515000, 5340000),
+                              zv_box_d2_init_xy(501000, 5301000, 502000, 5302000)};
+  for (int i = 0; i < 4; ++i) zv_scn_2d_add_layer_type_name(scene, types[i]);
+  step(rec, scene, "add four layers");
+  for (uint32_t i = 0; i < 4; ++i) zv_lr2d_set_wcaption(zv_scn_2d_get_layer_ptr(scene, i), names[i]);
+  step(rec, scene, "name them (each layer announces 2)");
+  // The stand-in layers have no data; give them the extent their data would.
+  for (uint32_t i = 0; i < 4; ++i) zv_lr2d_test_set_box(zv_scn_2d_get_layer_ptr(scene, i), &boxes[i]);
+  step(rec, scene, "their data arrives (each announces 21)");
+
+  Tzv_box_d2 box{};
+  bool valid = zv_scn_2d_get_box(scene, &box);
+  std::printf("  scene box: %s\n", box_text(valid, box).c_str());
+
+  zv_scn_2d_set_active_lr2d_idx(scene, 3);
+  step(rec, scene, "make towns active");
+  zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(scene, 1), true);
+  zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(scene, 2), true);
+  valid = zv_scn_2d_get_marked_lr2d_box(scene, &box);
+  step(rec, scene, "mark relief and rivers");
+  std::printf("  marked box: %s\n", box_text(valid, box).c_str());
+  Tzv_composite_layer_2d* group = zv_scn_2d_create_layer_group(scene);
+  zv_lr2d_set_wcaption(zv_lr2d_group_safe_upcast(group), L"(terrain)");
+  step(rec, scene, "group the marked layers");
+  zv_scn_2d_move_layer(scene, 0, 2);
+  step(rec, scene, "move roads to the end");
+  zv_scn_2d_destroy_layer_group(scene, group);
+  step(rec, scene, "dissolve the group");
+
+  Tzv_clip2d_params* clip = zv_scn_2d_get_clip_params(scene);
+  zv_ov_d2_add_vtx(zv_scn2d_clip_params_get_ov(clip), 500000, 5300000);
+  zv_ov_d2_add_vtx(zv_scn2d_clip_params_get_ov(clip), 510000, 5300000);
+  zv_ov_d2_add_vtx(zv_scn2d_clip_params_get_ov(clip), 510000, 5310000);
+  zv_scn2d_clip_params_set_prj(clip, L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs");
+  zv_scn2d_clip_params_set_enabled(clip, true);
+  valid = zv_scn_2d_get_clipped_box(scene, &box);
+  std::printf("  clipped box (clipping on): %s\n", box_text(valid, box).c_str());
+
+  zv_scn_2d_del_lr2d(scene, 0);
+  step(rec, scene, "remove the first layer");
+  rec.detach();
+  zv_scn_2d_destroy(scene);
 }
 
 }  // namespace
 
 int main() {
-  demo_entities();
-  demo_margins();
+  demo_scene();
   return 0;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "core/extensible_obj.h"
 #include "core/string_adapters.h"
@@ -67,9 +68,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
     if (Izv_entities* parent = parent_collection()) {
       if (!zv_entities_is_unique_wcaption(parent, caption ? caption : L"")) return;
     }
-    Tzv_update_guard bracket(this);
-    caption_ = caption ? caption : L"";
-    broadcast_update_event(zv_prop_caption);
+    store_wcaption(caption ? caption : L"");
   }
 
   Tzv_uuid_t* get_uuid() override { return uuid_; }
@@ -176,6 +175,15 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   Izv_entities* parent_collection() const {
     return parent_ ? zv_entities_safe_downcast(parent_) : nullptr;
   }
+
+  // Stores the caption and announces it, with no check against the parent.
+  void store_wcaption(std::wstring caption) {
+    Tzv_update_guard bracket(this);
+    caption_ = std::move(caption);
+    broadcast_update_event(zv_prop_caption);
+  }
+  // Copies a caption in without an announcement (a whole object's copy).
+  void copy_wcaption(std::wstring const& caption) { caption_ = caption; }
 
   // The active index itself, for collections that keep it in step with
   // their members without announcing.

@@ -1,0 +1,63 @@
+// A 2D scene's parameter objects, styles and plain fields.
+//
+// Null rule: a null handle, or a null required argument, makes a call do
+// nothing and answer 0, false or null. Every pointer getter hands out the
+// scene's own object, borrowed: owned by the scene, never freed by the
+// caller. Setters copy the given object into the scene's own.
+#pragma once
+
+#include "zv/api.h"
+#include "zv/izv_scene.h"
+#include "zv/sibling/axis2d.h"
+#include "zv/sibling/basic/colour.h"
+#include "zv/sibling/styles.h"
+#include "zv/types.h"
+
+extern "C" {
+
+ZV_SCN_2D_API Tzv_profil_data* zv_scn_2d_get_prf_data_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_margins_obj* zv_scn_2d_get_margins_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_axes_obj* zv_scn_2d_get_axes_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Izv_graticule_params* zv_scn_2d_get_graticule_params_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Izv_scale_line_params* zv_scn_2d_get_scale_line_params_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Izv_lookmarks* zv_scn_2d_get_lookmarks_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_extent_ind2d* zv_scn_2d_get_extent_ind_ptr(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_clip2d_params* zv_scn_2d_get_clip_params(Izv_scene* scene);
+
+// The profile data's copy announces property 8 on the scene; the others
+// announce nothing.
+ZV_SCN_2D_API void zv_scn_2d_set_prf_data(Izv_scene* scene, Tzv_profil_data* src);
+ZV_SCN_2D_API void zv_scn_2d_set_margins(Izv_scene* scene, Tzv_margins_obj* src);
+ZV_SCN_2D_API void zv_scn_2d_set_axes(Izv_scene* scene, Tzv_axes_obj* src);
+ZV_SCN_2D_API void zv_scn_2d_set_graticule_params(Izv_scene* scene, Izv_graticule_params* src);
+ZV_SCN_2D_API void zv_scn_2d_set_scale_line_params(Izv_scene* scene, Izv_scale_line_params* src);
+ZV_SCN_2D_API void zv_scn_2d_set_lookmarks(Izv_scene* scene, Izv_lookmarks* src);
+ZV_SCN_2D_API void zv_scn_2d_set_extent_ind(Izv_scene* scene, Tzv_extent_ind2d* src);
+ZV_SCN_2D_API void zv_scn_2d_set_clip_params(Izv_scene* scene, Tzv_clip2d_params* src);
+
+// Isotropy (the profile data's axes scale); setting announces property 8.
+ZV_SCN_2D_API bool zv_scn_2d_get_izotropic(Izv_scene* scene);
+ZV_SCN_2D_API void zv_scn_2d_set_izotropic(Izv_scene* scene, bool izotropic);
+// False for a profile, else whether the projection is valid.
+ZV_SCN_2D_API bool zv_scn_2d_can_show_graticule(Izv_scene* scene);
+
+// Plain fields, no event.
+ZV_SCN_2D_API bool zv_scn_2d_get_redraw_done(Izv_scene* scene);
+ZV_SCN_2D_API void zv_scn_2d_set_redraw_done(Izv_scene* scene, bool done);
+ZV_SCN_2D_API Tzv_color zv_scn_2d_get_background_clr(Izv_scene* scene);
+ZV_SCN_2D_API void zv_scn_2d_set_background_clr(Izv_scene* scene, Tzv_color c);
+ZV_SCN_2D_API Tzv_color zv_scn_2d_get_selected_style_clr(Izv_scene* scene);
+ZV_SCN_2D_API void zv_scn_2d_set_selected_style_clr(Izv_scene* scene, Tzv_color c);
+ZV_SCN_2D_API Tzv_color zv_scn_2d_get_current_style_clr(Izv_scene* scene);
+ZV_SCN_2D_API void zv_scn_2d_set_current_style_clr(Izv_scene* scene, Tzv_color c);
+
+// The owned styles, borrowed.
+ZV_SCN_2D_API Tzv_pnt_style* zv_scn_2d_get_selected_style_pnt(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pln_style* zv_scn_2d_get_selected_style_pln(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pgn_style* zv_scn_2d_get_selected_style_pgn(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pln_style* zv_scn_2d_get_selected_style_text(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pnt_style* zv_scn_2d_get_current_style_pnt(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pln_style* zv_scn_2d_get_current_style_pln(Izv_scene* scene);
+ZV_SCN_2D_API Tzv_pgn_style* zv_scn_2d_get_current_style_pgn(Izv_scene* scene);
+
+}  // extern "C"
