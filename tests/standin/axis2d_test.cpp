@@ -1,6 +1,7 @@
 // Axes stand-in: four independent axes, deep copy and comparison.
 #include <gtest/gtest.h>
 
+#include "null_rule.h"
 #include "zv/sibling/axis2d.h"
 
 namespace {
@@ -8,7 +9,6 @@ namespace {
 TEST(Axes, FourDistinctAxesCopiedAndComparedDeeply) {
   Tzv_axes_obj* a = zv_axes_create();
   Tzv_axes_obj* b = zv_axes_create();
-  EXPECT_FALSE(zv_axes_get_visible(a));
   // A change to one part of one axis leaves every other part alone.
   Tzv_axis_marks_obj* m = zv_axis_type_get_marks(zv_axes_get_vright(a));
   zv_axis_marks_set_ticks_length_out(m, 4.5);
@@ -36,12 +36,8 @@ TEST(Axes, FourDistinctAxesCopiedAndComparedDeeply) {
 }
 
 TEST(Axes, NullHandlesAreIgnored) {
-  zv_axes_destroy(nullptr);
-  zv_axes_assign(nullptr, nullptr);
-  EXPECT_FALSE(zv_axes_equal(nullptr, nullptr));
-  EXPECT_EQ(zv_axes_get_htop(nullptr), nullptr);
-  EXPECT_EQ(zv_axis_type_get_lines(nullptr), nullptr);
-  zv_axis_marks_set_grid_width(nullptr, 1.0);
+  zv_call_each_on_null(zv_axes_destroy, zv_axes_assign, zv_axis_marks_set_grid_width);
+  zv_expect_each_zero_on_null(zv_axes_equal, zv_axes_get_htop, zv_axis_type_get_lines);
   EXPECT_EQ(zv_axis_marks_get_capt_alignment(nullptr), zv_axis_capt_align_center);
 }
 

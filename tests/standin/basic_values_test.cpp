@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "null_rule.h"
 #include "zv/sibling/basic/values.h"
 
 namespace {
@@ -132,30 +133,17 @@ TEST(BasicValues, TableAssignResizeCompare) {
 }
 
 TEST(BasicValues, NullArgumentsAreIgnored) {
-  Tzv_table* t = table_create();
-  table_destroy(nullptr);
-  table_assign(nullptr, t);
-  table_assign(t, nullptr);  // becomes empty
-  table_resize(nullptr, 3);
-  table_clear(nullptr);
+  zv_call_each_on_null(table_destroy, table_assign, table_resize, table_clear, tuple_init, tuple_resize, tuple_clear,
+                       tuple_assign, any_init, any_clear, any_assign, any_assign_integer, any_assign_double,
+                       any_assign_string, any_assign_tuple, any_assign_pointer);
   EXPECT_EQ(table_compare(nullptr, nullptr), 0);
-  EXPECT_NE(table_compare(t, nullptr), 0);
-  tuple_init(nullptr);
-  tuple_resize(nullptr, 2);
-  tuple_clear(nullptr);
-  tuple_assign(nullptr, nullptr);
   EXPECT_EQ(tuple_compare(nullptr, nullptr), 0);
-  any_init(nullptr);
-  any_clear(nullptr);
-  any_assign(nullptr, nullptr);
-  any_assign_integer(nullptr, 1);
-  any_assign_double(nullptr, 1);
-  any_assign_string(nullptr, "x");
-  any_assign_tuple(nullptr, nullptr);
-  any_assign_pointer(nullptr, nullptr);
+  Tzv_table* t = table_create();
+  table_assign(t, nullptr);  // becomes empty
+  EXPECT_NE(table_compare(t, nullptr), 0);
+  table_destroy(t);
   Tzv_test_any a;
   any_assign_tuple(&a.a, nullptr);  // an empty tuple
   EXPECT_EQ(a.a.value.t->count, 0);
   EXPECT_NE(any_compare(&a.a, nullptr), 0);
-  table_destroy(t);
 }
