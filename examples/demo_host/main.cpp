@@ -10,6 +10,9 @@
 #include "event_recorder.h"
 #include "zv/clip_params.h"
 #include "zv/scn_2d.h"
+#include "zv/scn_clm.h"
+#include "zv/scn_layout.h"
+#include "zv/scns_2d.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"
@@ -122,9 +125,75 @@ void demo_scene() {
   zv_scn_2d_destroy(scene);
 }
 
+std::string scene_caption(Izv_scene* scene) {
+  Tzv_text_sink sink;
+  zv_scn_2d_get_wcaption(scene, sink.adapter());
+  return sink.text();
+}
+
+void collection_step(Tzv_event_recorder& rec, char const* what) {
+  std::printf("  %-52s %s\n", what, rec.take().c_str());
+}
+
+void demo_collections() {
+  std::printf("\nCollections, as a listener on each collection hears them:\n");
+  Izv_scns2d* maps = zv_scns_2d_create();
+  Tzv_event_recorder rec(zv_scns_2d_get_update_event_channel(maps));
+  Izv_scene* first = zv_scns_2d_add(maps);
+  Izv_scene* second = zv_scns_2d_add(maps);
+  collection_step(rec, ("add two scenes: " + scene_caption(first) + ", " + scene_caption(second)).c_str());
+  zv_scn_2d_set_wcaption(second, L"Harbour");
+  collection_step(rec, "rename the second scene");
+  Izv_layer* quay = zv_scn_2d_add_layer_type_name(second, "vector");
+  collection_step(rec, "add a layer to it");
+  Tzv_box_d2 const quay_box = zv_box_d2_init_xy(0, 0, 50, 20);
+  zv_lr2d_test_set_box(quay, &quay_box);
+  collection_step(rec, "the layer's data arrives");
+
+  // Occupancy of the marked layers, as the host asks before replacing them.
+  zv_lr2d_test_set_occupied(quay, 2, L"opened for editing");
+  zv_lr2d_set_marked(quay, true);
+  rec.clear();
+  Tzv_text_sink report;
+  int32_t const level = second->is_occupied(report.adapter());
+  std::printf("  occupancy level %d, report:\n%s", level, report.text().c_str());
+  bool const released = second->deoccupy(report.adapter());
+  std::printf("  release %s, report:\n%s", released ? "succeeded" : "failed", report.text().c_str());
+  zv_scns_2d_del(maps, 0);
+  collection_step(rec, "remove the first scene");
+
+  std::printf("\nA print layout whose box takes in its page:\n");
+  Izv_scns2d* layouts = zv_scns_layout_create();
+  Tzv_event_recorder layout_rec(zv_scns_2d_get_update_event_channel(layouts));
+  Izv_scene* layout = zv_scns_2d_add(layouts);
+  collection_step(layout_rec, ("add a layout: " + scene_caption(layout)).c_str());
+  Tzv_box_d2 const page = zv_box_d2_init_xy(0, 0, 210, 297);
+  zv_lr2d_page_set_box(zv_scn_layout_get_page_lr2d(layout), &page);
+  zv_scn_2d_calc_box(layout);
+  Tzv_box_d2 box{};
+  bool const valid = zv_scn_2d_get_box(layout, &box);
+  std::printf("  page (0, 0, 210, 297) gives the layout box %s\n", box_text(valid, box).c_str());
+
+  std::printf("\nA column collection does not hear its scenes:\n");
+  Izv_scns2d* columns = zv_scns_clm_create();
+  Tzv_event_recorder column_rec(zv_scns_2d_get_update_event_channel(columns));
+  Izv_scene* column = zv_scns_2d_add(columns);
+  collection_step(column_rec, ("add a column scene: " + scene_caption(column)).c_str());
+  zv_scn_2d_add_layer_type_name(column, "vector");
+  collection_step(column_rec, "add a layer to it");
+
+  column_rec.detach();
+  layout_rec.detach();
+  rec.detach();
+  zv_scns_clm_destroy(columns);
+  zv_scns_layout_destroy(layouts);
+  zv_scns_2d_destroy(maps);
+}
+
 }  // namespace
 
 int main() {
   demo_scene();
+  demo_collections();
   return 0;
 }

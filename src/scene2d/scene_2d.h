@@ -11,6 +11,7 @@
 //   scene_layers.cpp      the layer list, groups, activation, moves, selection
 //   scene_projection.cpp  the projection text and the layers' projections
 //   scene_extents.cpp     the cached box and the boxes computed on demand
+//   scene_occupancy.cpp   occupancy of the marked layers
 #pragma once
 
 #include <memory>
@@ -59,6 +60,11 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   char const* get_meta_id() override { return "Scene2DMetaID"; }
   // Made unique among the siblings with "%ls(%d)"; the root group shows it.
   void set_wcaption(wchar_t const* caption) override;
+  // Occupancy of the marked layers (scene_occupancy.cpp): the largest level
+  // among them, and a report naming each occupied one.
+  int32_t is_occupied(Izv_string_adp* adp) override;
+  // Releases the occupied marked layers; the report names each that failed.
+  bool deoccupy(Izv_string_adp* adp) override;
   Tzv_meta_data_obj* get_meta_data_ptr() override { return meta_data_.get(); }
   // Copies into the scene's own meta data; null is ignored.
   void set_meta_data(Tzv_meta_data_obj* m) override;

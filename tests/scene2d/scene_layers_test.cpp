@@ -10,7 +10,7 @@
 #include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "scene2d/scene_2d.h"
-#include "standin/throwing_listener.h"
+#include "support/throwing_listener.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {

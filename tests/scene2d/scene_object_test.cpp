@@ -31,6 +31,17 @@ std::wstring group_caption_of(Izv_scene* scene) {
   return text;
 }
 
+// The tree in walk order: "G" a group slot, "L" a layer slot under the root,
+// "l" one under a group.
+std::string tree_shape(Izv_scene* scene) {
+  Tzv_lr_group* root = zv_scn_2d_get_lr_group_ptr(scene);
+  std::string shape;
+  for (Tzv_lr_group* s = zv_lr_group_get_next(root, 0, 0, 0); s != nullptr; s = zv_lr_group_get_next(s, 0, 0, 0)) {
+    shape += zv_lr_group_is_group(s) ? 'G' : (zv_lr_group_get_parent(s) == root ? 'L' : 'l');
+  }
+  return shape;
+}
+
 struct Scene : ::testing::Test {
   Izv_scene* scene = zv_scn_2d_create();
   Tzv_event_recorder rec{zv_scn_2d_get_update_event_channel(scene)};
@@ -116,6 +127,11 @@ TEST_F(Scene, CopiesAndComparisonsFollowTheirOwnLists) {
   zv_margins_set_lft(zv_scn_2d_get_margins_ptr(src), 42);
   zv_scn_2d_set_redraw_done(src, false);
   for (char const* type : {"vector", "raster", "vector"}) zv_scn_2d_add_layer_type_name(src, type);
+  Tzv_lr_group* src_root = zv_scn_2d_get_lr_group_ptr(src);
+  Tzv_lr_group* group = zv_lr_group_add_group(src_root, L"terrain");
+  zv_lr_group_set_active(src_root, group);
+  zv_lr_group_move_to_active(src_root, zv_lr_group_get_child_by_layer(src_root, zv_scn_2d_get_layer_ptr(src, 2)));
+  ASSERT_EQ(tree_shape(src), "LLGl");
   Tzv_pln_style* own_style = zv_scn_2d_get_current_style_pln(scene);
   Tzv_meta_data_obj* own_meta = zv_scn_2d_get_meta_data_ptr(scene);
 
@@ -132,6 +148,7 @@ TEST_F(Scene, CopiesAndComparisonsFollowTheirOwnLists) {
     EXPECT_NE(copy, from);
     EXPECT_STREQ(zv_lr2d_get_lr_type(copy), zv_lr2d_get_lr_type(from));
   }
+  EXPECT_EQ(tree_shape(scene), "LLGl");  // the same tree over the new layers
   EXPECT_TRUE(zv_scn_2d_equal(scene, src));
   EXPECT_FALSE(zv_scn_2d_equal(scene, nullptr));
 

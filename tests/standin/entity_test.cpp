@@ -224,6 +224,19 @@ TEST(EntityCollection, UniqueCaptionReadsEachMemberOnce) {
   EXPECT_EQ(c.total_caption_reads(), n);
 }
 
+// Only a caption that is exactly a candidate takes its number.
+TEST(EntityCollection, UniqueCaptionTakesOnlyWholeNumbersAsWritten) {
+  Tzv_fake_entities c;
+  for (wchar_t const* caption : {L"Map 01", L"Map 1x", L"Map +1", L"Map  1", L"Map -0", L"Map 2", L"Map -1", L"4-B-5",
+                                 L"4-B-4", L"Map 99999999999999999999"}) {
+    c.add(caption);
+  }
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 1), L"Map 1");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", 2), L"Map 3");
+  EXPECT_EQ(zv_unique(&c, L"Map", L"%ls %d", -1), L"Map 0");
+  EXPECT_EQ(zv_unique(&c, L"B", L"%d-%ls-%d", 4), L"5-B-5");
+}
+
 // --- Meta data -------------------------------------------------------------------
 
 TEST(EntityMetaData, CopiesAreDeep) {

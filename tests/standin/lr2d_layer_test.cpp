@@ -9,7 +9,7 @@
 #include "event_recorder.h"
 #include "lr_text.h"
 #include "null_rule.h"
-#include "throwing_listener.h"
+#include "support/throwing_listener.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/lr2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"

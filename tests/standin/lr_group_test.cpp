@@ -14,7 +14,7 @@
 #include "lr_entity_base.h"
 #include "null_rule.h"
 #include "support/null_entities.h"
-#include "throwing_listener.h"
+#include "support/throwing_listener.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"

@@ -1,0 +1,61 @@
+// The collection of 2D scenes: naming and hearing new members, copy and
+// comparison, and the forwarding of the members' changes.
+#include "scene2d/scenes_2d.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/string_adapters.h"
+#include "core/update_guard.h"
+#include "zv/sibling/entity.h"
+
+Tzv_scenes_2d::Tzv_scenes_2d() { set_wcaption(zv_res_get_wstr(c_res_scenes_caption)); }
+
+Tzv_scenes_2d::~Tzv_scenes_2d() { clear_for_destruction(); }
+
+Tzv_scene_2d* Tzv_scenes_2d::get_entity(uint32_t i) { return Base::get_entity(i); }
+
+// One bracket around the whole copy, so listeners hear it as one change.
+void Tzv_scenes_2d::assign(Tzv_scenes_2d* src) {
+  if (src == nullptr || src == this) return;
+  Tzv_update_guard bracket(this);
+  uint32_t const n = src->get_count();
+  set_count(n);
+  for (uint32_t i = 0; i < n; ++i) get_entity(i)->assign(src->get_entity(i));
+}
+
+bool Tzv_scenes_2d::equal(Tzv_scenes_2d* other) {
+  if (other == nullptr) return false;
+  return std::ranges::equal(members(), other->members(),
+                            [](Tzv_scene_2d* a, Tzv_scene_2d* b) { return a->equal(b); });
+}
+
+Tzv_scene_2d* Tzv_scenes_2d::create_entity() {
+  return make_member(c_res_scene_caption, std::make_unique<Tzv_scene_2d>(), true);
+}
+
+// Removed members are no longer heard, but extracted ones still are.
+void Tzv_scenes_2d::destroy_entity(Tzv_scene_2d* scene) {
+  stop_listening(scene);
+  delete scene;
+}
+
+void Tzv_scenes_2d::on_scn_update(Tzv_table& queue) { broadcast_update_event(zv_prop_members, queue); }
+
+// The scene has no parent yet, so its caption is taken as it is: the
+// uniqueness comes from the collection's own choice of number.
+Tzv_scene_2d* Tzv_scenes_2d::make_member(int32_t base_res, std::unique_ptr<Tzv_scene_2d> scene, bool listen) {
+  std::wstring caption;
+  {
+    Tzv_std_wstring_adapter sink(&caption);
+    zv_entities_unique_wcaption(this, zv_res_get_wstr(base_res), L"%ls %d", 1, sink);
+  }
+  scene->set_wcaption(caption.c_str());
+  if (listen) listen_to(scene.get());
+  return scene.release();
+}
+
+// Begin and end events of a member's bracket alone carry no change.
+void Tzv_scenes_2d::on_member_update(Tzv_table& queue) {
+  if (zv_event_queue_count_update_events(&queue) != 0) on_scn_update(queue);
+}
