@@ -218,6 +218,8 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
 
  private:
   static void layer_group_update_proc(Tzv_table* queue, void* scene);
+  // A new layer at the end, tied to the scene, with a slot when `with_slot`.
+  Izv_layer* append_layer(char const* type, bool with_slot);
   // Copies the layers and the tree of `src` (assign's last part).
   void assign_layers(Tzv_scene_2d& src);
   // Takes the place of layer i's vector entry (create_layer_group).

@@ -145,27 +145,16 @@ void Tzv_scene_2d::destroy_entity(Izv_layer* layer) {
   zv_lr2d_factory_destroy_lr(layer);
 }
 
-// A new layer's announcements of its own set-up are not heard: the scene
-// announces the new member itself, and adding a layer leaves the scene's
-// box as it is.
-Izv_layer* Tzv_scene_2d::add_layer(char const* type) {
-  Tzv_update_guard bracket(this);
-  Izv_layer* layer = create_entity(type);
-  if (layer == nullptr) return nullptr;
-  layer_vector().push_back(layer);
-  {
-    stop_listening(layer);
-    zv::core::Tzv_finally hear([this, layer] { listen_to(layer); });
-    join_scene(layer, *this);
-    tie_to_new_slot(group_.get(), layer);
-  }
-  broadcast_update_event(zv_prop_members);
-  return layer;
-}
+Izv_layer* Tzv_scene_2d::add_layer(char const* type) { return append_layer(type, true); }
 
 // The same without a slot: the tree's verification, which announcing the
 // new member runs, gives it one.
-Izv_layer* Tzv_scene_2d::add_layer_ex_slot(char const* type) {
+Izv_layer* Tzv_scene_2d::add_layer_ex_slot(char const* type) { return append_layer(type, false); }
+
+// A new layer's announcements of its own set-up are not heard: the scene
+// announces the new member itself, and adding a layer leaves the scene's
+// box as it is.
+Izv_layer* Tzv_scene_2d::append_layer(char const* type, bool with_slot) {
   Tzv_update_guard bracket(this);
   Izv_layer* layer = create_entity(type);
   if (layer == nullptr) return nullptr;
@@ -174,6 +163,7 @@ Izv_layer* Tzv_scene_2d::add_layer_ex_slot(char const* type) {
     stop_listening(layer);
     zv::core::Tzv_finally hear([this, layer] { listen_to(layer); });
     join_scene(layer, *this);
+    if (with_slot) tie_to_new_slot(group_.get(), layer);
   }
   broadcast_update_event(zv_prop_members);
   return layer;

@@ -67,12 +67,9 @@ TEST_F(ExtensibleObj, ForwardsAChildQueue) {
   zv_end_update_event_init(&e);
   zv_update_event_add_prop_integer(&u, 5);
   Tzv_table* full = zv_event_queue_create();
-  zv_event_queue_push(full, &b.header);
-  zv_event_queue_push(full, &u.header);
-  zv_event_queue_push(full, &e.header);
+  for (Tzv_event* ev : {&b.header, &u.header, &e.header}) zv_event_queue_push(full, ev);
   Tzv_table* brackets = zv_event_queue_create();
-  zv_event_queue_push(brackets, &b.header);
-  zv_event_queue_push(brackets, &e.header);
+  for (Tzv_event* ev : {&b.header, &e.header}) zv_event_queue_push(brackets, ev);
 
   obj.broadcast_update_event(1, *full);
   EXPECT_EQ(rec.take(), "B U[1{5}] E");
@@ -132,13 +129,6 @@ TEST(ExtensibleObjExtras, NamedSlotsAreMadeOnceAndCopied) {
   EXPECT_STREQ(b.get_extra("colour")->value.s, "red");
   b.set_table_extra(*a.get_table_extra());
   EXPECT_TRUE(b.equal(&a));
-}
-
-TEST(ExtensibleObjChannel, IsMadeOnFirstUseAndKept) {
-  Tzv_extensible_obj obj;
-  Tzv_event_channel* c = obj.get_update_event_channel();
-  EXPECT_NE(c, nullptr);
-  EXPECT_EQ(obj.get_update_event_channel(), c);
 }
 
 // find_update: criteria pairs closed by -1 and null.

@@ -6,8 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "core/string_adapters.h"
 #include "event_recorder.h"
@@ -24,12 +22,13 @@ using Box = std::array<double, 4>;
 
 Box box_of(Tzv_box_d2 const& b) { return {b.xmin, b.ymin, b.xmax, b.ymax}; }
 
-// The scene's box after a fresh calc_box, and whether it is valid.
-std::pair<bool, Box> calculated_box(Izv_scene* scene) {
+// After a fresh calc_box the scene's box is valid and `expected`.
+void expect_framed(Izv_scene* scene, Box const& expected) {
   zv_scn_2d_calc_box(scene);
   Tzv_box_d2 b{};
-  bool const valid = zv_scn_2d_get_box(scene, &b);
-  return {valid, box_of(b)};
+  EXPECT_TRUE(zv_scn_2d_get_box(scene, &b));
+  Box const box = box_of(b);
+  for (size_t i = 0; i < box.size(); ++i) EXPECT_DOUBLE_EQ(box[i], expected[i]) << i;
 }
 
 void set_box(Izv_layer* layer, Box const& b) {
@@ -66,7 +65,6 @@ TEST_F(Layout, ANewLayoutHasItsPageAndSheetMargins) {
   EXPECT_STREQ(zv_lr2d_get_lr_type(page), "layout_page");
   EXPECT_STREQ(zv_scn_2d_get_meta_id(layout), "SceneLayoutMetaID");
   EXPECT_EQ(zv_scn_2d_get_background_layer(layout), page);
-  EXPECT_EQ(caption_of(layout), L"");
   // The page is not one of the scene's layers.
   EXPECT_EQ(zv_scn_2d_get_layer_count(layout), 0u);
   EXPECT_EQ(zv_scn_2d_get_layer_ptr(layout, 0), nullptr);
@@ -78,39 +76,29 @@ TEST_F(Layout, ANewLayoutHasItsPageAndSheetMargins) {
             (std::array<uint32_t, 4>{6, 6, 0, 0}));
 }
 
+// The top and left axes are shown, both marks of each set up with the
+// axis's caption alignment; the main marks' visibility and the grid stay
+// as the axes made them.
 TEST_F(Layout, ANewLayoutShowsTheTopAndLeftAxes) {
   Tzv_axes_obj* axes = zv_scn_2d_get_axes_ptr(layout);
   Tzv_axes_obj* fresh = zv_axes_create();
   EXPECT_TRUE(zv_axes_get_visible(axes));
   EXPECT_FALSE(zv_axis_type_get_visible(zv_axes_get_hbottom(axes)));
   EXPECT_FALSE(zv_axis_type_get_visible(zv_axes_get_vright(axes)));
-
-  struct Expected {
+  struct {
     Tzv_axis_obj* axis;
     Tzv_axis_obj* untouched;  // the same axis of fresh axes
     int32_t alignment;
     bool extra_marks_visible;
-  };
-  Tzv_color const line_clr = zv_clr_init_rgb(172, 168, 153);
-  std::array<double, 6> const marks_setup{0.1, -0.5, 0.5, 3.0, 0.0, 2.0};
-  for (Expected const& e : {Expected{zv_axes_get_htop(axes), zv_axes_get_htop(fresh), 0xFF01, true},
-                            Expected{zv_axes_get_vleft(axes), zv_axes_get_vleft(fresh), 0x0101, false}}) {
+  } const expected[] = {{zv_axes_get_htop(axes), zv_axes_get_htop(fresh), 0xFF01, true},
+                        {zv_axes_get_vleft(axes), zv_axes_get_vleft(fresh), 0x0101, false}};
+  for (auto const& e : expected) {
     SCOPED_TRACE(e.alignment);
-    Tzv_axis_lines_obj* line = zv_axis_type_get_lines(e.axis);
-    Tzv_color const clr = zv_axis_lines_get_color(line);
-    EXPECT_TRUE(zv_clr_equal(&clr, &line_clr));
-    EXPECT_EQ(zv_axis_lines_get_width(line), 0.1);
     Tzv_axis_marks_obj* main = zv_axis_type_get_marks(e.axis);
     Tzv_axis_marks_obj* extra = zv_axis_type_get_adv_marks(e.axis);
-    for (Tzv_axis_marks_obj* m : {main, extra}) {
-      EXPECT_EQ((std::array<double, 6>{zv_axis_marks_get_ticks_width(m), zv_axis_marks_get_capt_space(m),
-                                       zv_axis_marks_get_capt_margin(m), zv_axis_marks_get_capt_size(m),
-                                       zv_axis_marks_get_ticks_length_in(m), zv_axis_marks_get_ticks_length_out(m)}),
-                marks_setup);
-      EXPECT_EQ(zv_axis_marks_get_capt_alignment(m), e.alignment);
-    }
+    EXPECT_EQ(zv_axis_marks_get_capt_alignment(main), e.alignment);
+    EXPECT_EQ(zv_axis_marks_get_capt_alignment(extra), e.alignment);
     EXPECT_EQ(zv_axis_marks_get_visible(extra), e.extra_marks_visible);
-    // The main marks' visibility and the grid are left as the axes made them.
     Tzv_axis_marks_obj* fresh_main = zv_axis_type_get_marks(e.untouched);
     EXPECT_EQ(zv_axis_marks_get_visible(main), zv_axis_marks_get_visible(fresh_main));
     EXPECT_EQ(zv_axis_marks_get_grid_visible(main), zv_axis_marks_get_grid_visible(fresh_main));
@@ -125,39 +113,25 @@ TEST(LayoutPage, ALayoutWithoutPageHasTheZeroBox) {
   Izv_scene* layout = zv_scn_layout_create();
   zv_lr2d_test_fail_factory_after(-1);
   EXPECT_EQ(zv_scn_layout_get_page_lr2d(layout), nullptr);
-  EXPECT_EQ(calculated_box(layout), std::make_pair(true, Box{0, 0, 0, 0}));
+  expect_framed(layout, {0, 0, 0, 0});
   zv_scn_layout_destroy(layout);
 }
 
 // --- The box -------------------------------------------------------------------------------
 
-TEST_F(Layout, ThePageAloneIsFramedWithTheMaximumSidesGrowingMore) {
+// The union of the page and the layers, framed: every side moves out by 5%
+// of the size, the maximum side after the minimum one has moved.
+TEST_F(Layout, TheBoxFramesThePageAndTheLayers) {
   set_page_box(page, {0, 0, 100, 200});
-  EXPECT_EQ(calculated_box(layout), std::make_pair(true, Box{-5, -10, 105.25, 210.5}));
-}
+  expect_framed(layout, {-5, -10, 105.25, 210.5});
+  zv_lr2d_test_set_box(page, nullptr);  // a page that lost its box computes it again from its sheet
+  expect_framed(layout, {-5, -10, 105.25, 210.5});
 
-TEST_F(Layout, TheLayersAndThePageAreFramedTogether) {
   set_page_box(page, {0, 0, 10, 10});
   set_box(zv_scn_2d_add_layer_type_name(layout, "vector"), {20, 20, 30, 30});
-  auto const [valid, box] = calculated_box(layout);
-  EXPECT_TRUE(valid);
-  EXPECT_DOUBLE_EQ(box[0], -1.5);
-  EXPECT_DOUBLE_EQ(box[1], -1.5);
-  EXPECT_DOUBLE_EQ(box[2], 31.575);
-  EXPECT_DOUBLE_EQ(box[3], 31.575);
-}
-
-TEST_F(Layout, APageWithoutBoxGivesTheZeroBoxWhateverTheLayersHold) {
-  set_box(zv_scn_2d_add_layer_type_name(layout, "vector"), {20, 20, 30, 30});
-  zv_lr2d_page_set_box(page, nullptr);
-  EXPECT_EQ(calculated_box(layout), std::make_pair(true, Box{0, 0, 0, 0}));
-}
-
-// A page that lost its box computes it again from its sheet.
-TEST_F(Layout, APageIsAskedToComputeItsBoxWhenItHasNone) {
-  set_page_box(page, {0, 0, 100, 200});
-  zv_lr2d_test_set_box(page, nullptr);
-  EXPECT_EQ(calculated_box(layout), std::make_pair(true, Box{-5, -10, 105.25, 210.5}));
+  expect_framed(layout, {-1.5, -1.5, 31.575, 31.575});
+  zv_lr2d_page_set_box(page, nullptr);  // a page without box: zero, whatever the layers hold
+  expect_framed(layout, {0, 0, 0, 0});
 }
 
 // --- Activation ------------------------------------------------------------------------------
@@ -209,42 +183,23 @@ struct Layouts : ::testing::Test {
 TEST_F(Layouts, NewMembersAreLayoutsNamedFromTheLayoutText) {
   EXPECT_STREQ(zv_scns_2d_get_meta_id(layouts), "SceneLayoutCollectionMetaID");
   EXPECT_EQ(caption_of(layouts), L"Layouts");
-  std::vector<std::wstring> captions;
-  for (int i = 0; i < 3; ++i) {
+  for (std::wstring const expected : {L"Layout 1", L"Layout 2"}) {
     Izv_scene* layout = zv_scns_2d_add(layouts);
     EXPECT_STREQ(zv_scn_2d_get_meta_id(layout), "SceneLayoutMetaID");
     EXPECT_NE(zv_scn_layout_get_page_lr2d(layout), nullptr);
-    captions.push_back(caption_of(layout));
+    EXPECT_EQ(caption_of(layout), expected);
   }
-  EXPECT_EQ(captions, (std::vector<std::wstring>{L"Layout 1", L"Layout 2", L"Layout 3"}));
 }
 
-TEST_F(Layouts, ALayoutsChangesReachTheCollectionAsProperty1) {
+// Forwarding itself, also to a throwing listener, is pinned by the scenes
+// tests; here: a layout is heard, its page is not.
+TEST_F(Layouts, ALayoutsChangesReachTheCollectionButNotItsPages) {
   Izv_scene* layout = zv_scns_2d_add(layouts);
   rec.clear();
   zv_scn_2d_set_wcaption(layout, L"Sheet");
   EXPECT_EQ(rec.take(), "U[1{2}]");
-  Izv_layer* layer = zv_scn_2d_add_layer_type_name(layout, "vector");
-  EXPECT_EQ(rec.take(), "U[1{1}]");
-  set_box(layer, {0, 0, 1, 1});
-  EXPECT_EQ(rec.take(), "U[1{1{21}}]");
-  // The page is no layer of the scene: its changes are not heard.
-  set_page_box(zv_scn_layout_get_page_lr2d(layout), {0, 0, 1, 1});
+  set_page_box(zv_scn_layout_get_page_lr2d(layout), {0, 0, 1, 1});  // no layer of the scene
   EXPECT_EQ(rec.take(), "");
-}
-
-TEST_F(Layouts, ForwardingClosesEveryBracketWhenACollectionListenerThrows) {
-  Izv_scene* layout = zv_scns_2d_add(layouts);
-  rec.clear();
-  {
-    Tzv_throwing_listener thrower(zv_scns_2d_get_update_event_channel(layouts), {zv_event_kind_update});
-    EXPECT_THROW(zv_scn_2d_set_wcaption(layout, L"Sheet"), Tzv_listener_error);
-  }
-  EXPECT_EQ(rec.take(), "U[1{2}]");
-  EXPECT_EQ(zv_history_manager_get_depth(zv_history_manager_get_instance()), 0);
-  EXPECT_EQ(caption_of(layout), L"Sheet");
-  zv_scn_2d_set_wcaption(layout, L"Sheet 2");
-  EXPECT_EQ(rec.take(), "U[1{2}]");
 }
 
 TEST(LayoutsLife, LayoutsAndTheirPagesGoWithTheCollection) {

@@ -2,6 +2,7 @@
 // comparison and evaluation in another coordinate system.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "zv/clip_params.h"
@@ -91,36 +92,21 @@ TEST_F(ClipParams, AssignCopiesEverythingAndEqualComparesEachField) {
   // Another spelling of the same system compares equal.
   zv_scn2d_clip_params_set_prj(c, L"+datum=WGS84 +proj=longlat");
   EXPECT_TRUE(zv_scn2d_clip_params_equal(c, geo_));
+  zv_scn2d_clip_params_assign(geo_, geo_);
+  EXPECT_EQ(get_prj(geo_), c_wgs84);
   zv_scn2d_clip_params_destroy(c);
 }
 
-TEST_F(ClipParams, AssignToItselfChangesNothing) {
-  Tzv_clip2d_params* before = zv_scn2d_clip_params_create();
-  zv_scn2d_clip_params_assign(before, geo_);
-  zv_scn2d_clip_params_assign(geo_, geo_);
-  EXPECT_TRUE(zv_scn2d_clip_params_equal(before, geo_));
-  EXPECT_EQ(get_prj(geo_), c_wgs84);
-  zv_scn2d_clip_params_destroy(before);
-}
-
-TEST_F(ClipParams, SameSystemYieldsAnExactCopy) {
+// The scene's clipped-box tests pin the boxes; these pin the outline and
+// that a failure leaves the output as it was.
+TEST_F(ClipParams, SameSystemYieldsAnExactCopyAndFailureTouchesNothing) {
   Tzv_op2d* out = zv_ov_d2_create();
   EXPECT_TRUE(zv_scn2d_clip_params_eval_ov(geo_, L"+no_defs +datum=WGS84 +proj=longlat", out));
   EXPECT_TRUE(zv_ov_d2_equal(out, zv_scn2d_clip_params_get_ov(geo_)));
-  Tzv_box_d2 box{};
-  EXPECT_TRUE(zv_scn2d_clip_params_eval_box(geo_, c_wgs84, &box));
-  EXPECT_EQ(box.xmin, 9.5);
-  EXPECT_EQ(box.ymax, 51.0);
   zv_ov_d2_destroy(out);
-}
-
-TEST_F(ClipParams, FailedReprojectionLeavesTheBoxUntouched) {
   Tzv_box_d2 box{1, 2, 3, 4};
   EXPECT_FALSE(zv_scn2d_clip_params_eval_box(geo_, L"+proj=no_such_projection", &box));
-  EXPECT_EQ(box.xmin, 1);
-  EXPECT_EQ(box.ymin, 2);
-  EXPECT_EQ(box.xmax, 3);
-  EXPECT_EQ(box.ymax, 4);
+  EXPECT_EQ((std::array<double, 4>{box.xmin, box.ymin, box.xmax, box.ymax}), (std::array<double, 4>{1, 2, 3, 4}));
 }
 
 TEST_F(ClipParams, GeographicOutlineEvaluatesIntoUtm) {
@@ -135,41 +121,20 @@ TEST_F(ClipParams, GeographicOutlineEvaluatesIntoUtm) {
     EXPECT_NEAR(zv_ov_d2_get_vtx(out, 0, i).x, expected[i].x, 1e-3) << i;
     EXPECT_NEAR(zv_ov_d2_get_vtx(out, 0, i).y, expected[i].y, 1e-3) << i;
   }
-  Tzv_box_d2 box{};
-  ASSERT_TRUE(zv_scn2d_clip_params_eval_box(geo_, c_utm32, &box));
-  EXPECT_NEAR(box.xmin, 535084.7072, 1e-3);
-  EXPECT_NEAR(box.ymin, 5538750.4776, 1e-3);
-  EXPECT_NEAR(box.xmax, 607498.4934, 1e-3);
-  EXPECT_NEAR(box.ymax, 5650895.7067, 1e-3);
   zv_ov_d2_destroy(out);
 }
 
-TEST_F(ClipParams, NullHandlesAndArgumentsAreIgnored) {
-  zv_scn2d_clip_params_destroy(nullptr);
-  zv_scn2d_clip_params_assign(nullptr, geo_);
+TEST_F(ClipParams, NullArgumentsKeepTheValues) {
   zv_scn2d_clip_params_assign(geo_, nullptr);
-  EXPECT_FALSE(zv_scn2d_clip_params_equal(geo_, nullptr));
-  EXPECT_FALSE(zv_scn2d_clip_params_get_enabled(nullptr));
-  zv_scn2d_clip_params_set_enabled(nullptr, true);
-  zv_scn2d_clip_params_set_draw(nullptr, true);
-  EXPECT_FALSE(zv_scn2d_clip_params_get_draw(nullptr));
-  EXPECT_EQ(zv_scn2d_clip_params_get_ov(nullptr), nullptr);
-  EXPECT_EQ(zv_scn2d_clip_params_get_draw_style(nullptr), nullptr);
-  zv_scn2d_clip_params_set_ov(nullptr, nullptr);
   zv_scn2d_clip_params_set_ov(geo_, nullptr);
-  EXPECT_EQ(zv_ov_d2_get_ring_size(zv_scn2d_clip_params_get_ov(geo_), 0), 4);
   zv_scn2d_clip_params_set_prj(geo_, nullptr);
-  EXPECT_EQ(get_prj(geo_), c_wgs84);
-  zv_scn2d_clip_params_get_prj(nullptr, nullptr);
   zv_scn2d_clip_params_get_prj(geo_, nullptr);
+  EXPECT_EQ(zv_ov_d2_get_ring_size(zv_scn2d_clip_params_get_ov(geo_), 0), 4);
+  EXPECT_EQ(get_prj(geo_), c_wgs84);
   Tzv_box_d2 box{};
-  Tzv_op2d* out = zv_ov_d2_create();
-  EXPECT_FALSE(zv_scn2d_clip_params_eval_box(nullptr, c_wgs84, &box));
   EXPECT_FALSE(zv_scn2d_clip_params_eval_box(geo_, nullptr, &box));
   EXPECT_FALSE(zv_scn2d_clip_params_eval_box(geo_, c_wgs84, nullptr));
-  EXPECT_FALSE(zv_scn2d_clip_params_eval_ov(nullptr, c_wgs84, out));
   EXPECT_FALSE(zv_scn2d_clip_params_eval_ov(geo_, c_wgs84, nullptr));
-  zv_ov_d2_destroy(out);
 }
 
 }  // namespace

@@ -31,19 +31,16 @@ struct SceneOccupancy : ::testing::Test {
 
   Izv_entity* entity() { return static_cast<Izv_entity*>(&scene); }
 
-  // The answer and the report; the adapter held a stale text before.
-  std::pair<int32_t, std::wstring> is_occupied() {
+  // The answer of `query` and its report; the adapter held a stale text before.
+  template <class R>
+  std::pair<R, std::wstring> ask(R (Izv_entity::*query)(Izv_string_adp*)) {
     std::wstring report = L"stale";
     Tzv_std_wstring_adapter sink(&report);
-    int32_t const level = entity()->is_occupied(sink);
-    return {level, report};
+    R const answer = (entity()->*query)(sink);
+    return {answer, report};
   }
-  std::pair<bool, std::wstring> deoccupy() {
-    std::wstring report = L"stale";
-    Tzv_std_wstring_adapter sink(&report);
-    bool const released = entity()->deoccupy(sink);
-    return {released, report};
-  }
+  std::pair<int32_t, std::wstring> is_occupied() { return ask(&Izv_entity::is_occupied); }
+  std::pair<bool, std::wstring> deoccupy() { return ask(&Izv_entity::deoccupy); }
 };
 
 using Level = std::pair<int32_t, std::wstring>;
@@ -51,15 +48,17 @@ using Release = std::pair<bool, std::wstring>;
 
 TEST_F(SceneOccupancy, UnmarkedLayersAreNeitherAskedNorReleased) {
   Izv_layer* held = add(L"A", 3, false, L"in use");
-  add(L"B", 0, false);
   EXPECT_EQ(is_occupied(), Level(0, L""));
   EXPECT_EQ(deoccupy(), Release(true, L""));
   EXPECT_EQ(zv_lr2d_get_occupied_level(held), 3);
   EXPECT_EQ(rec.take(), "");
 }
 
-TEST_F(SceneOccupancy, TheLevelIsTheHighestMarkedOneAndTheReportListsTheHeldInIndexOrder) {
-  add(L"A", 1, true);
+// The level is the highest marked one, never negative; the report lists
+// every held marked layer in index order.
+TEST_F(SceneOccupancy, TheLevelIsTheHighestMarkedOneAndTheReportListsTheHeld) {
+  add(L"A", -4, true);
+  EXPECT_EQ(is_occupied(), Level(0, L"Roads\n    A\n"));
   add(L"B", 0, true);
   add(L"C", 9, false);
   add(L"D", 3, true);
@@ -69,42 +68,22 @@ TEST_F(SceneOccupancy, TheLevelIsTheHighestMarkedOneAndTheReportListsTheHeldInIn
   EXPECT_EQ(rec.take(), "");
 }
 
-TEST_F(SceneOccupancy, ANegativeLevelIsListedButNeverReturned) {
-  add(L"A", -4, true);
-  EXPECT_EQ(is_occupied(), Level(0, L"Roads\n    A\n"));
-  add(L"B", 1, true);
-  EXPECT_EQ(is_occupied(), Level(1, L"Roads\n    A\n    B\n"));
-}
-
-TEST_F(SceneOccupancy, AFailedReleaseIsReportedWithTheLayersTextAndTheOthersAreStillReleased) {
+// Every failure is listed with the layer's text, the others are still
+// released, each by its own bracket, and the scene opens none of its own.
+TEST_F(SceneOccupancy, FailedReleasesAreReportedAndTheOthersAreStillReleased) {
   Izv_layer* locked = add(L"A", 1, true, L"locked by the editor");
   Izv_layer* free_after = add(L"B", 2, true);
-  Izv_layer* unmarked = add(L"C", 1, false, L"never asked");
-  EXPECT_EQ(deoccupy(), Release(false, L"Roads\n    A: locked by the editor\n"));
+  add(L"C", 1, true, L"E2");
+  Izv_layer* unmarked = add(L"D", 1, false, L"never asked");
+  Izv_layer* negative = add(L"E", -1, true);
+  EXPECT_EQ(deoccupy(), Release(false, L"Roads\n    A: locked by the editor\n    C: E2\n"));
   EXPECT_EQ(zv_lr2d_get_occupied_level(locked), 1);
   EXPECT_EQ(zv_lr2d_get_occupied_level(free_after), 0);
   EXPECT_EQ(zv_lr2d_get_occupied_level(unmarked), 1);
-  rec.clear();
-  EXPECT_EQ(is_occupied(), Level(1, L"Roads\n    A\n"));
-}
-
-TEST_F(SceneOccupancy, EveryFailureIsListedAndNoBracketOfTheScenesOwnIsOpened) {
-  add(L"A", 1, true, L"E1");
-  add(L"B", 1, true, L"E2");
-  EXPECT_EQ(deoccupy(), Release(false, L"Roads\n    A: E1\n    B: E2\n"));
-  EXPECT_EQ(rec.take(), "");
-}
-
-TEST_F(SceneOccupancy, EachReleaseIsAnnouncedByItsLayerAlone) {
-  Izv_layer* a = add(L"A", 1, true);
-  Izv_layer* b = add(L"B", -1, true);
-  EXPECT_EQ(deoccupy(), Release(true, L""));
-  EXPECT_EQ(zv_lr2d_get_occupied_level(a), 0);
-  EXPECT_EQ(zv_lr2d_get_occupied_level(b), 0);
-  // Two layer brackets forwarded one after the other, not merged into one.
+  EXPECT_EQ(zv_lr2d_get_occupied_level(negative), 0);
   std::string const one = "B U[1{" + std::to_string(zv_lr2d_prop_occupied) + "}] E";
-  EXPECT_EQ(rec.take(), one + " " + one);
-  EXPECT_EQ(is_occupied(), Level(0, L""));
+  EXPECT_EQ(rec.take(), one + " " + one);  // B and E, not merged into one
+  EXPECT_EQ(is_occupied(), Level(1, L"Roads\n    A\n    C\n"));
 }
 
 }  // namespace

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "scene2d/scene_2d.h"
+#include "support/throwing_listener.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 #include "zv/sibling/proj4_d2.h"
 
@@ -43,24 +43,6 @@ std::vector<std::wstring> texts_of(Tzv_wstrings_obj const* list) {
   return out;
 }
 
-// A listener that throws on the next update event it hears.
-struct Tzv_update_thrower {
-  explicit Tzv_update_thrower(Tzv_event_channel* channel) : channel_(channel) {
-    zv_event_channel_add_client(channel_, &proc, this);
-  }
-  ~Tzv_update_thrower() { zv_event_channel_del_client(channel_, &proc, this); }
-
-  static void proc(Tzv_table* q, void* data) {
-    auto* self = static_cast<Tzv_update_thrower*>(data);
-    if (zv_event_queue_count_update_events(q) != 0 && std::exchange(self->armed, false)) throw "on update";
-  }
-
-  bool armed = true;
-
- private:
-  Tzv_event_channel* channel_;
-};
-
 struct SceneProjection : ::testing::Test {
   Tzv_scene_2d scene;
   Tzv_event_recorder rec{scene.get_update_event_channel()};
@@ -71,21 +53,13 @@ struct SceneProjection : ::testing::Test {
     zv_lr2d_test_set_pj4wstr(layer, own_prj4);
     return layer;
   }
-  static void set_layer_box(Izv_layer* layer, double x1, double y1, double x2, double y2) {
-    Tzv_box_d2 const b = zv_box_d2_init_xy(x1, y1, x2, y2);
-    zv_lr2d_test_set_box(layer, &b);
-  }
 };
 
-TEST_F(SceneProjection, NewSceneHasNoProjectionAndFeedsTheEmptyText) {
-  EXPECT_EQ(scene_prj4(scene), L"");
+TEST_F(SceneProjection, TheStoredTextAgainChangesNothing) {
+  EXPECT_EQ(scene_prj4(scene), L"");  // a new scene has none, and feeds the empty text
   scene.set_prj4(L"");
   scene.set_prj4(nullptr);
-  EXPECT_EQ(scene_prj4(scene), L"");
   EXPECT_EQ(rec.take(), "");
-}
-
-TEST_F(SceneProjection, TheStoredTextAgainChangesNothing) {
   Izv_layer* layer = add_layer();
   scene.set_prj4(c_wgs84);
   Tzv_box_d2 const planted = zv_box_d2_init_xy(1, 2, 3, 4);
@@ -105,37 +79,27 @@ TEST_F(SceneProjection, TheStoredTextAgainChangesNothing) {
   EXPECT_FALSE(scene.try_get_box(box));
 }
 
+// The recalculation of the stale box is pinned by the extents tests.
 TEST_F(SceneProjection, ANewTextReachesEveryLayerAndStalesTheBox) {
   Izv_layer* layers[] = {add_layer(), add_layer(), add_layer()};
-  set_layer_box(layers[0], 0, 0, 10, 10);
-  set_layer_box(layers[2], 5, -5, 20, 5);
   scene.set_box(true, zv_box_d2_init_xy(100, 100, 200, 200));
   rec.clear();
 
   scene.set_prj4(c_utm32);
-  // One plain update, no bracket of the scene's own.
-  EXPECT_EQ(rec.take(), "U[]");
+  EXPECT_EQ(rec.take(), "U[]");  // one plain update, no bracket of the scene's own
   EXPECT_EQ(scene_prj4(scene), c_utm32);
   for (Izv_layer* layer : layers) EXPECT_EQ(dst_prj4(layer), c_utm32);
   EXPECT_FALSE(scene.is_layer_list_valid());
-
   Tzv_box_d2 box{};
   EXPECT_FALSE(scene.try_get_box(box));
-  EXPECT_EQ(box.xmin, 100);  // stale until recalculated
-  EXPECT_TRUE(scene.get_box(box));
-  EXPECT_EQ(box.xmin, 0);
-  EXPECT_EQ(box.ymin, -5);
-  EXPECT_EQ(box.xmax, 20);
-  EXPECT_EQ(box.ymax, 10);
-  EXPECT_EQ(rec.take(), "");
 }
 
 TEST_F(SceneProjection, AThrowingListenerStillLeavesTheNewTextAndAStaleBox) {
   Izv_layer* layers[] = {add_layer(), add_layer()};
   scene.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
   {
-    Tzv_update_thrower thrower(scene.get_update_event_channel());
-    EXPECT_THROW(scene.set_prj4(c_wgs84), char const*);
+    Tzv_throwing_listener thrower(scene.get_update_event_channel(), {zv_event_kind_update});
+    EXPECT_THROW(scene.set_prj4(c_wgs84), Tzv_listener_error);
   }
   EXPECT_EQ(scene_prj4(scene), c_wgs84);
   Tzv_box_d2 box{};
@@ -180,17 +144,15 @@ struct SceneProjectionList : SceneProjection {
   void list() { scene.get_pj_list_uniq_short(short_texts, full_texts); }
 };
 
-TEST_F(SceneProjectionList, ASceneWithoutLayersAppendsNothing) {
-  zv_wstrings_add_str(short_texts, L"kept");
-  list();
-  EXPECT_EQ(texts_of(short_texts), std::vector<std::wstring>{L"kept"});
-  EXPECT_EQ(zv_wstrings_get_size(full_texts), 0);
-}
-
+// Equal projections appear once with the first layer's text; layers without
+// projection or whose projection has no short name are left out.
 TEST_F(SceneProjectionList, EqualProjectionsAppearOnceWithTheFirstLayersText) {
   ASSERT_TRUE(zv_pj4_equal_w(c_wgs84, c_wgs84_reordered));
   ASSERT_NE(short_prj4(c_wgs84), L"");
   ASSERT_NE(short_prj4(c_utm32), L"");
+  ASSERT_EQ(short_prj4(c_undescribed), L"");
+  add_layer();
+  add_layer(c_undescribed);
   add_layer(c_wgs84);
   add_layer(c_utm32);
   add_layer(c_wgs84_reordered);
@@ -203,17 +165,6 @@ TEST_F(SceneProjectionList, EqualProjectionsAppearOnceWithTheFirstLayersText) {
   EXPECT_EQ(texts_of(full_texts), (std::vector<std::wstring>{L"kept", c_wgs84, c_utm32}));
   EXPECT_EQ(texts_of(short_texts), (std::vector<std::wstring>{L"kept", short_prj4(c_wgs84), short_prj4(c_utm32)}));
   EXPECT_EQ(rec.take(), "");
-}
-
-TEST_F(SceneProjectionList, ProjectionsWithoutShortNameAreLeftOut) {
-  ASSERT_EQ(short_prj4(c_undescribed), L"");
-  add_layer();
-  add_layer(c_undescribed);
-  add_layer(c_utm32);
-  add_layer(c_undescribed);
-  list();
-  EXPECT_EQ(texts_of(full_texts), std::vector<std::wstring>{c_utm32});
-  EXPECT_EQ(texts_of(short_texts), std::vector<std::wstring>{short_prj4(c_utm32)});
 }
 
 TEST_F(SceneProjectionList, FollowsTheTreeOrderOfTheLayers) {

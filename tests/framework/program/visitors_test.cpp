@@ -34,13 +34,10 @@ TEST(StringVisitors, NarrowTargetIsEncodedByRowOfTheEncodingTable) {
 }
 
 TEST(StringVisitors, AnIndexOutOfTheTableUsesTheSystemCodePage) {
-  std::string system, beyond;
-  zv::stdstring_visitor by_system(&system, 18);
+  std::string beyond;
   zv::stdstring_visitor by_beyond(&beyond, 4000000000u);
-  zvk_framework_string_visitor_visit(by_system, L"abc");
   zvk_framework_string_visitor_visit(by_beyond, L"abc");
-  EXPECT_EQ(system, "abc");
-  EXPECT_EQ(beyond, system);
+  EXPECT_EQ(beyond, "abc");
 }
 
 void collect(wchar_t const* s, void* data) { static_cast<std::wstring*>(data)->append(s ? s : L"<null>"); }
