@@ -61,7 +61,7 @@ std::string layer_order(Izv_scene* scene) {
 
 std::string box_text(bool valid, Tzv_box_d2 const& b) {
   char buf[128];
-  std::snprintf(buf, sizeof buf, "%s (%.0f, %.0f, %.0f, %.0f)", valid ? "valid" : "none", b.xmin, b.ymin, b.xmax,
+  std::snprintf(buf, sizeof buf, "%s (%.10g, %.10g, %.10g, %.10g)", valid ? "valid" : "none", b.xmin, b.ymin, b.xmax,
                 b.ymax);
   return buf;
 }
@@ -145,7 +145,8 @@ void demo_collections() {
   zv_scn_2d_set_wcaption(second, L"Harbour");
   collection_step(rec, "rename the second scene");
   Izv_layer* quay = zv_scn_2d_add_layer_type_name(second, "vector");
-  collection_step(rec, "add a layer to it");
+  zv_lr2d_set_wcaption(quay, L"quay");
+  collection_step(rec, "add a layer \"quay\" to it");
   Tzv_box_d2 const quay_box = zv_box_d2_init_xy(0, 0, 50, 20);
   zv_lr2d_test_set_box(quay, &quay_box);
   collection_step(rec, "the layer's data arrives");
