@@ -37,6 +37,16 @@ class Tzv_std_wstring_adapter : public Tzv_string_adapter_base {
   std::wstring* target_;
 };
 
+// The text that `produce(adapter)` feeds (the last one fed), e.g.
+// zv_read_wtext([e](Izv_string_adp* a) { e->get_wcaption(a); }).
+template <class F>
+std::wstring zv_read_wtext(F&& produce) {
+  std::wstring text;
+  Tzv_std_wstring_adapter sink(&text);
+  produce(sink.adapter());
+  return text;
+}
+
 // Tells whether any wide text fed so far equals the target exactly; a narrow
 // text resets the answer.
 class Tzv_match_any_wstring_adapter : public Tzv_string_adapter_base {

@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/string_adapters.h"
 #include "core/unwind.h"
 #include "core/update_guard.h"
 #include "scene2d/scene_2d.h"
@@ -47,15 +48,6 @@ class Tzv_open_brackets {
   int unwinding_ = std::uncaught_exceptions();
 };
 
-// The text that `read` feeds into a string adapter.
-template <class F>
-std::wstring read_text(F&& read) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  read(sink.adapter());
-  return text;
-}
-
 // A new member's ties to its scene: owner, default caption and the scene's
 // projection to draw in.
 void join_scene(Izv_layer* layer, Tzv_scene_2d& scene) {
@@ -70,9 +62,9 @@ void join_scene(Izv_layer* layer, Tzv_scene_2d& scene) {
 // layer reports back is the one the slot gets.
 void tie_to_new_slot(Tzv_lr_group* group, Izv_layer* layer) {
   Tzv_lr_group* slot = zv_lr_group_add_slot(group);
-  std::wstring const id = read_text([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+  std::wstring const id = zv_read_wtext([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
   zv_lr_set_group_id(layer, id.c_str());
-  std::wstring const stored = read_text([layer](Izv_string_adp* adp) { zv_lr_get_group_id(layer, adp); });
+  std::wstring const stored = zv_read_wtext([layer](Izv_string_adp* adp) { zv_lr_get_group_id(layer, adp); });
   zv_lr_group_set_group_id(slot, stored.c_str());
 }
 

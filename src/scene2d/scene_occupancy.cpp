@@ -13,10 +13,7 @@
 namespace {
 
 std::wstring caption_of(Izv_entity* entity) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  entity->get_wcaption(sink);
-  return text;
+  return zv_read_wtext([entity](Izv_string_adp* adp) { entity->get_wcaption(adp); });
 }
 
 // Calls `visit` for each marked layer, in index order; the count is read

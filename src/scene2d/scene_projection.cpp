@@ -15,18 +15,12 @@ namespace {
 
 // The layer's own projection; empty when it has none.
 std::wstring layer_prj4(Izv_layer* layer) {
-  std::wstring text;
-  Tzv_std_wstring_adapter adp(&text);
-  zv_lr2d_get_pj4wstr(layer, adp);
-  return text;
+  return zv_read_wtext([layer](Izv_string_adp* adp) { zv_lr2d_get_pj4wstr(layer, adp); });
 }
 
 // The projection library's short display name; empty when it has none.
 std::wstring short_prj4(std::wstring const& prj4) {
-  std::wstring text;
-  Tzv_std_wstring_adapter adp(&text);
-  zv_pj4_get_short_text_w(prj4.c_str(), adp);
-  return text;
+  return zv_read_wtext([&prj4](Izv_string_adp* adp) { zv_pj4_get_short_text_w(prj4.c_str(), adp); });
 }
 
 // The distinct projections met so far, compared by meaning. Texts already

@@ -18,17 +18,11 @@ bool same_box(Tzv_box_d2 const& a, Tzv_box_d2 const& b) {
 }
 
 std::wstring caption_of(Izv_scene* scene) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  zv_scn_2d_get_wcaption(scene, sink);
-  return text;
+  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(scene, adp); });
 }
 
 std::wstring group_caption_of(Izv_scene* scene) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(scene), sink);
-  return text;
+  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(scene), adp); });
 }
 
 // The tree in walk order: "G" a group slot, "L" a layer slot under the root,

@@ -17,10 +17,7 @@
 namespace {
 
 std::wstring caption_of(Izv_scene* scene) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  zv_scn_2d_get_wcaption(scene, sink);
-  return text;
+  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(scene, adp); });
 }
 
 // A collection that logs the caption of every scene it destroys, and checks
