@@ -45,11 +45,9 @@ void Tzv_scenes_2d::on_scn_update(Tzv_table& queue) { broadcast_update_event(zv_
 // The scene has no parent yet, so its caption is taken as it is: the
 // uniqueness comes from the collection's own choice of number.
 Tzv_scene_2d* Tzv_scenes_2d::make_member(int32_t base_res, std::unique_ptr<Tzv_scene_2d> scene, bool listen) {
-  std::wstring caption;
-  {
-    Tzv_std_wstring_adapter sink(&caption);
-    zv_entities_unique_wcaption(this, zv_res_get_wstr(base_res), L"%ls %d", 1, sink);
-  }
+  std::wstring const caption = zv_read_wtext([this, base_res](Izv_string_adp* adp) {
+    zv_entities_unique_wcaption(this, zv_res_get_wstr(base_res), L"%ls %d", 1, adp);
+  });
   scene->set_wcaption(caption.c_str());
   if (listen) listen_to(scene.get());
   return scene.release();
