@@ -6,8 +6,9 @@
 // uuid changed behind the registry's back.
 
 #include <cstring>
-#include <unordered_map>
+#include <functional>
 
+#include "flat_map.h"
 #include "zv/sibling/entity.h"
 
 namespace {
@@ -37,42 +38,37 @@ class Tzv_entity_storage {
  public:
   void add(Izv_entity* e) {
     Tzv_uuid_key const key = zv_key_of(e->get_uuid());
-    auto const [it, inserted] = filed_.try_emplace(e, key);
-    if (!inserted) {
-      if (it->second == key) return;
-      unfile(e, it->second);
-      it->second = key;
+    if (Tzv_uuid_key* filed = filed_.find(e)) {
+      if (*filed == key) return;
+      unfile(e, *filed);
+      *filed = key;
+    } else {
+      filed_.insert(e, key);
     }
-    by_uid_.emplace(key, e);
+    by_uid_.insert(key, e);
   }
 
   void remove(Izv_entity* e) {
-    auto const it = filed_.find(e);
-    if (it == filed_.end()) return;
-    unfile(e, it->second);
-    filed_.erase(it);
+    Tzv_uuid_key const* filed = filed_.find(e);
+    if (!filed) return;
+    unfile(e, *filed);
+    filed_.erase(e);
   }
 
   Izv_entity* find(Tzv_uuid_t const* uid) const {
-    auto const it = by_uid_.find(zv_key_of(uid));
-    return it == by_uid_.end() ? nullptr : it->second;
+    Izv_entity* const* e = by_uid_.find(zv_key_of(uid));
+    return e ? *e : nullptr;
   }
 
   int32_t count() const { return static_cast<int32_t>(filed_.size()); }
 
  private:
   void unfile(Izv_entity* e, Tzv_uuid_key const& key) {
-    auto [first, last] = by_uid_.equal_range(key);
-    for (; first != last; ++first) {
-      if (first->second == e) {
-        by_uid_.erase(first);
-        return;
-      }
-    }
+    by_uid_.erase_if(key, [e](Izv_entity* filed) { return filed == e; });
   }
 
-  std::unordered_multimap<Tzv_uuid_key, Izv_entity*, Tzv_uuid_key_hash> by_uid_;
-  std::unordered_map<Izv_entity*, Tzv_uuid_key> filed_;
+  Tzv_flat_multimap<Tzv_uuid_key, Izv_entity*, Tzv_uuid_key_hash> by_uid_;
+  Tzv_flat_multimap<Izv_entity*, Tzv_uuid_key, std::hash<Izv_entity*>> filed_;
 };
 
 // Entities of other modules may unregister while the process shuts down, in

@@ -1,12 +1,15 @@
 #include "lr_group.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
 std::wstring group_id_of(Izv_layer* layer) {
   return zv_lr_text::read([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
 }
+
+uint64_t id_key(std::wstring const& id) { return std::hash<std::wstring>{}(id); }
 
 std::wstring fresh_group_id() { return zv_lr_text::read([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); }); }
 
@@ -67,18 +70,26 @@ bool Tzv_lr_tree::clear_silent(Tzv_lr_group* group) {
 void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   if (slot->layer) by_layer_.erase(slot->layer);
   slot->layer = layer;
-  by_layer_[layer] = slot;
+  by_layer_.assign(layer, slot);
 }
 
+// The entry of the slot indexed under group id `id`, or null.
+Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id) {
+  if (id.empty()) return nullptr;
+  return by_id_.find_if(id_key(id), [&id](Tzv_lr_group* slot) { return slot->group_id == id; });
+}
+
+// A later slot with the same group id takes the entry over.
 void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
-  if (!slot->is_group && !slot->group_id.empty()) by_id_[slot->group_id] = slot;
+  if (slot->is_group || slot->group_id.empty()) return;
+  if (Tzv_lr_group** entry = indexed_id(slot->group_id)) *entry = slot;
+  else by_id_.insert(id_key(slot->group_id), slot);
 }
 
 void Tzv_lr_tree::forget(Tzv_lr_group* node) {
-  auto by_layer = node->layer ? by_layer_.find(node->layer) : by_layer_.end();
-  if (by_layer != by_layer_.end() && by_layer->second == node) by_layer_.erase(by_layer);
-  auto by_id = node->group_id.empty() ? by_id_.end() : by_id_.find(node->group_id);
-  if (by_id != by_id_.end() && by_id->second == node) by_id_.erase(by_id);
+  auto is_node = [node](Tzv_lr_group* slot) { return slot == node; };
+  if (node->layer) by_layer_.erase_if(node->layer, is_node);
+  if (!node->group_id.empty()) by_id_.erase_if(id_key(node->group_id), is_node);
 }
 
 // Property 9 tells listeners that a walk now shows a structure or order they
@@ -124,8 +135,8 @@ bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
 }
 
 Tzv_lr_group* Tzv_lr_tree::slot_of(Izv_layer* layer) const {
-  auto it = layer ? by_layer_.find(layer) : by_layer_.end();
-  return it == by_layer_.end() ? nullptr : it->second;
+  Tzv_lr_group* const* slot = layer ? by_layer_.find(layer) : nullptr;
+  return slot ? *slot : nullptr;
 }
 
 bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) {
@@ -176,7 +187,7 @@ void Tzv_lr_tree::clear(Tzv_lr_group* group) {
 void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id) {
   forget(slot);
   slot->group_id = id;
-  if (slot->layer) by_layer_[slot->layer] = slot;
+  if (slot->layer) by_layer_.assign(slot->layer, slot);
   index_id(slot);
 }
 
@@ -195,8 +206,8 @@ std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
 
 // The unbound slot that bears a layer's group id `id`, or null.
 Tzv_lr_group* Tzv_lr_tree::waiting_slot(std::wstring const& id) {
-  auto it = id.empty() ? by_id_.end() : by_id_.find(id);
-  return it != by_id_.end() && !it->second->layer ? it->second : nullptr;
+  Tzv_lr_group** slot = indexed_id(id);
+  return slot && !(*slot)->layer ? *slot : nullptr;
 }
 
 // Ties a layer that has no slot: to the slot waiting under its group id, or

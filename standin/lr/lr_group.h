@@ -4,10 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
+#include "flat_map.h"
 #include "lr_entity_base.h"
 #include "zv/izv_scene.h"
 
@@ -97,6 +98,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool clear_silent(Tzv_lr_group* group);
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
   void index_id(Tzv_lr_group* slot);
+  Tzv_lr_group** indexed_id(std::wstring const& id);
   void forget(Tzv_lr_group* node);
   bool verify_last();
   bool verify_all();
@@ -110,8 +112,10 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Izv_scene* scene_;
   Tzv_lr_group root_;
   Tzv_lr_group* active_ = nullptr;
-  std::unordered_map<Izv_layer*, Tzv_lr_group*> by_layer_;
-  std::unordered_map<std::wstring, Tzv_lr_group*> by_id_;
+  Tzv_flat_multimap<Izv_layer*, Tzv_lr_group*, std::hash<Izv_layer*>> by_layer_;
+  // Layer slots by a hash of their group id; equal hashes are told apart by
+  // the id the slot holds.
+  Tzv_flat_multimap<uint64_t, Tzv_lr_group*, std::hash<uint64_t>> by_id_;
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
   uint64_t stamp_ = 0;
   std::vector<Izv_layer*> order_;

@@ -1,0 +1,119 @@
+// An open-addressing hash table with keys and values inline: linear probing,
+// power-of-two capacity, at most half full, backward-shift deletion (no
+// tombstones). One array of cells instead of a node per entry keeps large
+// tables cheap to grow and to probe.
+//
+// A key may appear more than once (a multimap); the `_if` operations pick
+// among equal keys by a predicate on the value. Keys and values must be
+// trivially copyable and cheap to copy.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <type_traits>
+#include <vector>
+
+template <class K, class V, class Hash>
+class Tzv_flat_multimap {
+  static_assert(std::is_trivially_copyable_v<K> && std::is_trivially_copyable_v<V>);
+
+ public:
+  size_t size() const { return size_; }
+
+  // Adds an entry even when the key is present.
+  void insert(K const& key, V const& value) {
+    if (2 * (size_ + 1) > cells_.size()) grow();
+    place(key, value);
+    ++size_;
+  }
+
+  // The value of the first entry under `key` that `pred` accepts, or null.
+  template <class P>
+  V* find_if(K const& key, P pred) {
+    size_t const i = position_if(key, pred);
+    return i == npos ? nullptr : &cells_[i].value;
+  }
+  template <class P>
+  V const* find_if(K const& key, P pred) const {
+    return const_cast<Tzv_flat_multimap*>(this)->find_if(key, pred);
+  }
+
+  // Removes the first entry under `key` that `pred` accepts.
+  template <class P>
+  bool erase_if(K const& key, P pred) {
+    size_t const i = position_if(key, pred);
+    if (i == npos) return false;
+    vacate(i);
+    --size_;
+    return true;
+  }
+
+  // The unique-key view: one entry per key.
+  V* find(K const& key) { return find_if(key, any); }
+  V const* find(K const& key) const { return find_if(key, any); }
+  bool erase(K const& key) { return erase_if(key, any); }
+  void assign(K const& key, V const& value) {
+    if (V* v = find(key)) *v = value;
+    else insert(key, value);
+  }
+
+ private:
+  struct Tzv_cell {
+    K key;
+    V value;
+    bool used;
+  };
+  static constexpr size_t npos = ~size_t{0};
+  static constexpr bool any(V const&) { return true; }
+
+  size_t mask() const { return cells_.size() - 1; }
+
+  // The finaliser of a 64-bit mixer, so that aligned pointers and other
+  // keys with poor low bits still spread over the table.
+  size_t home(K const& key) const {
+    uint64_t h = static_cast<uint64_t>(Hash{}(key));
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDull;
+    h ^= h >> 33;
+    return static_cast<size_t>(h) & mask();
+  }
+
+  template <class P>
+  size_t position_if(K const& key, P& pred) const {
+    if (cells_.empty()) return npos;
+    for (size_t i = home(key);; i = (i + 1) & mask()) {
+      Tzv_cell const& c = cells_[i];
+      if (!c.used) return npos;
+      if (c.key == key && pred(c.value)) return i;
+    }
+  }
+
+  void place(K const& key, V const& value) {
+    size_t i = home(key);
+    while (cells_[i].used) i = (i + 1) & mask();
+    cells_[i] = Tzv_cell{key, value, true};
+  }
+
+  // Empties cell `i` and pulls back the entries of its run that can move
+  // closer to their home, so that no probe chain is broken.
+  void vacate(size_t i) {
+    for (size_t j = (i + 1) & mask(); cells_[j].used; j = (j + 1) & mask()) {
+      size_t const h = home(cells_[j].key);
+      if (((j - h) & mask()) >= ((j - i) & mask())) {
+        cells_[i] = cells_[j];
+        i = j;
+      }
+    }
+    cells_[i].used = false;
+  }
+
+  void grow() {
+    std::vector<Tzv_cell> old(cells_.empty() ? 16 : 2 * cells_.size(), Tzv_cell{K{}, V{}, false});
+    old.swap(cells_);
+    for (Tzv_cell const& c : old)
+      if (c.used) place(c.key, c.value);
+  }
+
+  std::vector<Tzv_cell> cells_;
+  size_t size_ = 0;
+};

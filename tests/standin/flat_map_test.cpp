@@ -1,0 +1,43 @@
+// The stand-ins' open-addressing table against the standard multimap, under
+// heavy collisions, with inserts, look-ups and erasures interleaved.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <unordered_map>
+
+#include "flat_map.h"
+
+namespace {
+
+// Every key lands in one of 8 homes, so probing chains are long and erasure
+// has to shift many cells back.
+struct Tzv_colliding_hash {
+  size_t operator()(uint32_t k) const { return k % 8; }
+};
+
+TEST(FlatMultimap, AgreesWithTheStandardMultimap) {
+  Tzv_flat_multimap<uint32_t, uint32_t, Tzv_colliding_hash> flat;
+  std::unordered_multimap<uint32_t, uint32_t> model;
+  std::mt19937 random(7);
+  for (uint32_t step = 0; step < 20000; ++step) {
+    uint32_t const key = random() % 64;
+    uint32_t const value = random() % 4;
+    auto const is_value = [value](uint32_t v) { return v == value; };
+    auto const [first, last] = model.equal_range(key);
+    auto const in_model = std::find_if(first, last, [value](auto const& e) { return e.second == value; });
+    if (random() % 3 == 0) {
+      ASSERT_EQ(flat.erase_if(key, is_value), in_model != last);
+      if (in_model != last) model.erase(in_model);
+    } else if (random() % 2 == 0) {
+      flat.insert(key, value);
+      model.emplace(key, value);
+    } else {
+      ASSERT_EQ(flat.find_if(key, is_value) != nullptr, in_model != last);
+    }
+    ASSERT_EQ(flat.size(), model.size());
+  }
+}
+
+}  // namespace
