@@ -202,6 +202,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     if (i >= get_count()) return nullptr;
     T* e = members_[i];
     members_.erase(members_.begin() + i);
+    index_caption(e, nullptr);
     forget_active(i);
     return e;
   }
@@ -216,6 +217,10 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   static Izv_entity* as_entity(T* e) { return e; }
 
   std::vector<T*>& members() { return members_; }
+
+  // The members' captions, counted while they are in the list, when the
+  // members are entities of this library (see Tzv_caption_index).
+  Tzv_caption_index& captions() { return captions_; }
 
   // The collection hears `member`'s changes through on_member_update until
   // stop_listening, or until the member leaves the list for destruction.
@@ -251,6 +256,11 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     if (e == nullptr) return;
     e->set_parent(this->self());
     members_.insert(members_.begin() + i, e);
+    index_caption(e, &captions_);
+  }
+
+  static void index_caption(T* e, Tzv_caption_index* index) {
+    if constexpr (requires { e->join_caption_index(index); }) e->join_caption_index(index);
   }
 
   // Taking out the active member leaves no active member, unannounced.
@@ -274,6 +284,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // that event's sender, so it waits until no such event is on the stack.
   void defer(T* e) {
     if (e == nullptr) return;
+    index_caption(e, nullptr);
     stop_listening(e);
     deferred_.push_back({e, delivering_ > 0});
   }
@@ -302,6 +313,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   };
 
   std::vector<T*> members_;
+  Tzv_caption_index captions_;
   std::vector<Tzv_deferred> deferred_;
   uint32_t delivering_ = 0;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "core/caption_index.h"
 #include "core/extensible_obj.h"
 #include "core/string_adapters.h"
 #include "core/update_guard.h"
@@ -22,6 +23,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   }
 
   ~Tzv_entity_base() override {
+    join_caption_index(nullptr);
     zv_entity_storage_remove(self());
     zv_uuid_destroy(uuid_);
   }
@@ -158,6 +160,15 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
     end_update();
   }
 
+  // The collection that holds this entity counts its caption in `index`
+  // (null: in none); every later caption change is counted there too.
+  void join_caption_index(Tzv_caption_index* index) {
+    if (index == caption_index_) return;
+    if (caption_index_ != nullptr) caption_index_->remove(caption_);
+    caption_index_ = index;
+    if (caption_index_ != nullptr) caption_index_->add(caption_);
+  }
+
   // `caption`, or a caption made unique among the parent's members with
   // `format` ("%ls(%d)" for scenes); the entity's own caption is no clash.
   std::wstring make_unique_caption(std::wstring const& caption, wchar_t const* format) {
@@ -179,11 +190,11 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   // Stores the caption and announces it, with no check against the parent.
   void store_wcaption(std::wstring caption) {
     Tzv_update_guard bracket(this);
-    caption_ = std::move(caption);
+    replace_caption(std::move(caption));
     broadcast_update_event(zv_prop_caption);
   }
   // Copies a caption in without an announcement (a whole object's copy).
-  void copy_wcaption(std::wstring const& caption) { caption_ = caption; }
+  void copy_wcaption(std::wstring const& caption) { replace_caption(caption); }
 
   // The active index itself, for collections that keep it in step with
   // their members without announcing.
@@ -192,6 +203,14 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   std::wstring const& caption_ref() const { return caption_; }
 
  private:
+  void replace_caption(std::wstring caption) {
+    if (caption_index_ != nullptr) {
+      caption_index_->add(caption);
+      caption_index_->remove(caption_);
+    }
+    caption_ = std::move(caption);
+  }
+
   uint32_t bound_index_of(Izv_entity* e) {
     for (uint32_t i = 0; i < get_bind_count(); ++i) {
       if (get_bind_entity(i) == e) return i;
@@ -202,6 +221,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   Izv_entity* parent_ = nullptr;
   uint32_t active_index_ = zv_no_index;
   std::wstring caption_;
+  Tzv_caption_index* caption_index_ = nullptr;  // the holding collection's, when it keeps one
   std::wstring group_id_;
   Tzv_uuid_t* uuid_;
   bool marked_ = false;

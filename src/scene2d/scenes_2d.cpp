@@ -3,6 +3,7 @@
 #include "scene2d/scenes_2d.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "core/string_adapters.h"
@@ -43,12 +44,17 @@ void Tzv_scenes_2d::destroy_entity(Tzv_scene_2d* scene) {
 void Tzv_scenes_2d::on_scn_update(Tzv_table& queue) { broadcast_update_event(zv_prop_members, queue); }
 
 // The scene has no parent yet, so its caption is taken as it is: the
-// uniqueness comes from the collection's own choice of number.
+// uniqueness comes from the collection's own choice of number, which its
+// caption index finds without reading every member's caption.
 Tzv_scene_2d* Tzv_scenes_2d::make_member(int32_t base_res, std::unique_ptr<Tzv_scene_2d> scene, bool listen) {
-  std::wstring const caption = zv_read_wtext([this, base_res](Izv_string_adp* adp) {
-    zv_entities_unique_wcaption(this, zv_res_get_wstr(base_res), L"%ls %d", 1, adp);
-  });
-  scene->set_wcaption(caption.c_str());
+  wchar_t const* base = zv_res_get_wstr(base_res);
+  std::optional<std::wstring> caption = captions().first_free(base ? base : L"", c_member_format, 1);
+  if (!caption) {
+    caption = zv_read_wtext([this, base](Izv_string_adp* adp) {
+      zv_entities_unique_wcaption(this, base, c_member_format, 1, adp);
+    });
+  }
+  scene->set_wcaption(caption->c_str());
   if (listen) listen_to(scene.get());
   return scene.release();
 }
