@@ -16,3 +16,4 @@ zv_need_packages() {
 ZV_LINUX_PACKAGES=(cmake ninja-build g++ clang-14 googletest libgtest-dev libgmock-dev libbenchmark-dev
   libproj-dev proj-bin pkg-config binutils)
 ZV_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64)
+ZV_DOCS_PACKAGES=(doxygen)

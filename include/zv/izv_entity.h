@@ -1,6 +1,7 @@
-// Entity interfaces shared by every module of the framework: an updatable
-// object, an entity (named, identified, markable, in a collection) and an
-// entity collection.
+/// \file
+/// Entity interfaces shared by every module of the framework: an updatable
+/// object, an entity (named, identified, markable, in a collection) and an
+/// entity collection.
 #pragma once
 
 #include <cstdint>
@@ -10,19 +11,27 @@
 
 struct Tzv_meta_data_obj;
 
+/// An entity's validity as its owner sets it; the library only stores it.
 typedef int32_t Tzv_valid_state;
 
-// Index value meaning "no member".
+/// Index value meaning "no member".
 constexpr uint32_t zv_no_index = 0xFFFFFFFFu;
 
-// Property ids announced by entities and collections.
+/// Property ids announced by entities and collections.
 enum : int32_t {
+  /// The member list (count, order, contents), and changes forwarded from members.
   zv_prop_members = 1,
+  /// The caption.
   zv_prop_caption = 2,
+  /// The active member.
   zv_prop_active = 3,
+  /// The valid state.
   zv_prop_valid = 4,
+  /// The marked flag.
   zv_prop_marked = 5,
+  /// A scene's view geometry: isotropy and profile data.
   zv_prop_view_geometry = 8,
+  /// A layer group tree's change, which a scene turns into a plain update.
   zv_prop_layer_group = 9,
 };
 

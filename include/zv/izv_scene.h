@@ -1,4 +1,5 @@
-// Scene-level interfaces: a 2D layer, a 2D scene and a collection of scenes.
+/// \file
+/// Scene-level interfaces: a 2D layer, a 2D scene and a collection of scenes.
 #pragma once
 
 #include "zv/izv_entity.h"

@@ -1,4 +1,5 @@
-// The 2D scene's flat interface: every zv_scn_2d_* export, in four groups.
+/// \file
+/// The 2D scene's flat interface: every zv_scn_2d_* export, in four groups.
 #pragma once
 
 #include "zv/scn_2d/boxes.h"
