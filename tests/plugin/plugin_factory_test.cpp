@@ -12,6 +12,7 @@
 #include "plugin/scene_factory_map.h"
 #include "core/string_adapters.h"
 #include "plugin/test_services.h"
+#include "text/encodings.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
 #include "zv/scn_2d_factory.h"
@@ -125,7 +126,8 @@ struct PluginFactory : ::testing::Test {
 };
 
 TEST_F(PluginFactory, ReadsItsNamesOnceAndEntersItsSceneType) {
-  EXPECT_EQ(factory->meta_id(), "Sc\xc3\xa8ne");  // the system code page, UTF-8 here
+  // In the system code page: UTF-8 on Linux, the ANSI code page on Windows.
+  EXPECT_EQ(factory->meta_id(), zv::text::encode(L"Sc\u00e8ne", zv::text::encoding_system));
   EXPECT_EQ(factory->collection_meta_id(), "TestSceneCollection");
   EXPECT_EQ(factory->collection_caption(), L"Test scenes");
   EXPECT_EQ(service.meta_id_reads, 1);
