@@ -6,7 +6,8 @@
 // The collection listens to the members it makes (listen_to) and forwards
 // their events as property 1 (on_member_update). A member stops being heard
 // when it leaves the list for destruction, and no member is destroyed while
-// the collection is handling an event that may have come from it.
+// the collection is handling an event that may have come from it, or while
+// the member itself is inside one of its operations.
 #pragma once
 
 #include <algorithm>
@@ -289,10 +290,20 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     deferred_.push_back({e, delivering_ > 0});
   }
 
+  // A member still inside one of its own operations (a listener on its
+  // channel removed it while it broadcast) waits as well, when it can tell.
+  static bool member_is_busy(T* e) {
+    if constexpr (requires { e->is_busy(); }) {
+      return e->is_busy();
+    } else {
+      return false;
+    }
+  }
+
   void destroy_deferred() {
     std::vector<T*> doomed;
     auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
-      return d.left_during_delivery && delivering_ > 0;
+      return (d.left_during_delivery && delivering_ > 0) || member_is_busy(d.member);
     });
     for (auto it = keep; it != deferred_.end(); ++it) doomed.push_back(it->member);
     deferred_.erase(keep, deferred_.end());

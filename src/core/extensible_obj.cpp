@@ -83,6 +83,14 @@ bool event_matches(Tzv_update_event const* event, std::vector<Tzv_criterion> con
 
 }  // namespace
 
+// Counts the broadcast while it runs, also when a listener throws.
+template <class Event>
+void Tzv_extensible_obj::deliver(Event const* event) {
+  ++broadcasting_;
+  zv::core::Tzv_finally done([this] { --broadcasting_; });
+  zv_event_channel_broadcast(get_update_event_channel(), event);
+}
+
 Tzv_extensible_obj::Tzv_extensible_obj() : extras_(table_create()) { zv_update_event_init(&pending_); }
 
 Tzv_extensible_obj::~Tzv_extensible_obj() {
@@ -155,7 +163,7 @@ void Tzv_extensible_obj::broadcast_property(AddProp&& add) {
   auto event = Tzv_update_value::make<&zv_update_event_init>();
   zv_update_event_init_details(event.get());
   add(event.get());
-  zv_event_channel_broadcast(get_update_event_channel(), event.get());
+  deliver(event.get());
 }
 
 void Tzv_extensible_obj::broadcast_update_event() {
@@ -173,13 +181,13 @@ void Tzv_extensible_obj::broadcast_update_event(char const* name) {
 void Tzv_extensible_obj::broadcast_begin_update_event() {
   if (update_depth_ != 0) return;
   auto event = Tzv_begin_value::make<&zv_begin_update_event_init>();
-  zv_event_channel_broadcast(get_update_event_channel(), event.get());
+  deliver(event.get());
 }
 
 void Tzv_extensible_obj::broadcast_end_update_event() {
   if (update_depth_ != 0) return;
   auto event = Tzv_end_value::make<&zv_end_update_event_init>();
-  zv_event_channel_broadcast(get_update_event_channel(), event.get());
+  deliver(event.get());
 }
 
 // Forwards a child's queue: its bracket events become this object's bracket
@@ -200,7 +208,7 @@ void Tzv_extensible_obj::broadcast_aggregated(Tzv_table& queue, AggrProp&& aggr)
         found = true;
       }
     }
-    if (found) zv_event_channel_broadcast(get_update_event_channel(), event.get());
+    if (found) deliver(event.get());
   } else {
     for (int32_t i = 0; i < zv_event_queue_get_size(&queue); ++i) {
       if (Tzv_update_event* child = zv_event_queue_get_update_event(&queue, i)) {
@@ -235,7 +243,7 @@ void Tzv_extensible_obj::broadcast_event(int id, Tzv_tuple& data) {
   tuple_resize(&event.tuple, 2);
   any_assign_integer(&event.tuple.items[0], id);
   if (data.count > 0) any_assign_tuple(&event.tuple.items[1], &data);
-  zv_event_channel_broadcast(get_update_event_channel(), &event.tuple);
+  deliver(&event.tuple);
 }
 
 // When a listener throws on the begin-update event, the bracket does not
@@ -266,7 +274,7 @@ void Tzv_extensible_obj::broadcast_pending() {
   *event.get() = pending_;
   zv_update_event_init(&pending_);
   pending_ptr_ = nullptr;
-  zv_event_channel_broadcast(get_update_event_channel(), event.get());
+  deliver(event.get());
 }
 
 bool Tzv_extensible_obj::find_update(Tzv_table* queue, ...) {

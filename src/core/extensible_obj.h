@@ -42,9 +42,14 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   static bool find_update(Tzv_table* queue, ...);
 
   uint32_t get_update_depth() const { return update_depth_; }
+  // One of the object's own operations is on the stack: a bracket is open
+  // or a broadcast runs. An owner must not destroy it then.
+  bool is_busy() const { return update_depth_ > 0 || broadcasting_ > 0; }
 
  private:
   void broadcast_pending();
+  template <class Event>
+  void deliver(Event const* event);
   template <class AddProp>
   void broadcast_property(AddProp&& add);
   template <class AggrProp>
@@ -53,6 +58,7 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   Tzv_table* extras_;
   Tzv_event_channel* channel_ = nullptr;
   uint32_t update_depth_ = 0;
+  uint32_t broadcasting_ = 0;
   Tzv_update_event pending_;
   Tzv_update_event* pending_ptr_ = nullptr;
 };

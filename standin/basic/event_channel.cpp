@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "zv/sibling/basic/event_channel.h"
+#include "zv/sibling/fault_hooks.h"
 
 struct Tzv_event_channel {
   struct Tclient {
@@ -87,7 +88,9 @@ void zv_deliver(zv_channel* c, Tzv_table* queue) {
   std::size_t const n = c->clients.size();
   for (std::size_t i = 0; i < n && !c->released; ++i) {
     zv_channel::Tclient const cl = c->clients[i];  // a copy: clients may grow meanwhile
-    if (cl.live) cl.proc(queue, cl.data);
+    if (!cl.live) continue;
+    cl.proc(queue, cl.data);
+    zv_fault_point(zv_fault_listener, cl.data);  // a test may make this client throw once it has run
   }
 }
 

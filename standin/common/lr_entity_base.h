@@ -76,8 +76,34 @@ class Tzv_lr_entity_base : public I {
   Tzv_lr_entity_base(Tzv_lr_entity_base const&) = delete;
   Tzv_lr_entity_base& operator=(Tzv_lr_entity_base const&) = delete;
 
+  // Marks an operation of the layer's own on the stack. The outermost one
+  // carries out a destruction asked for meanwhile, as the last thing it does.
+  class Tzv_busy {
+   public:
+    explicit Tzv_busy(Tzv_lr_entity_base* self) : self_(self) { ++self_->busy_; }
+    ~Tzv_busy() {
+      if (--self_->busy_ == 0 && self_->doomed_) delete self_;
+    }
+    Tzv_busy(Tzv_busy const&) = delete;
+    Tzv_busy& operator=(Tzv_busy const&) = delete;
+
+   private:
+    Tzv_lr_entity_base* self_;
+  };
+
+  // Destroys the layer, or, while one of its own operations is on the stack
+  // (a listener it called asked for it), when the outermost one returns.
+  void destroy_when_idle() {
+    if (busy_ > 0) {
+      doomed_ = true;
+      return;
+    }
+    delete this;
+  }
+
   // Izv_updatable
   void begin_update() override {
+    Tzv_busy const busy(this);
     if (depth_++ > 0) return;
     // The begin broadcast threw: close again, so that the listeners that saw
     // the begin event get the end event and the depth returns to 0.
@@ -86,6 +112,7 @@ class Tzv_lr_entity_base : public I {
     close.release();
   }
   void end_update() override {
+    Tzv_busy const busy(this);
     if (depth_ == 0 || --depth_ > 0) return;
     Tzv_scope_exit const end([this] { broadcast_new<Tzv_lr_end_event>(); });
     flush_pending();
@@ -177,6 +204,7 @@ class Tzv_lr_entity_base : public I {
   template <class T>
   void set_announced(T& field, T value, int32_t id) {
     if (field == value) return;
+    Tzv_busy const busy(this);
     Tzv_lr_update_guard guard(this);
     field = value;
     announce(id);
@@ -217,8 +245,10 @@ class Tzv_lr_entity_base : public I {
     broadcast(e.ev.header);
   }
   void broadcast(Tzv_event const& e) {
+    Tzv_busy const busy(this);
     if (channel_) zv_event_channel_broadcast_event(channel_, &e);
   }
+
 
   Izv_entity* parent_ = nullptr;
   uint32_t active_ = zv_no_index;
@@ -230,6 +260,8 @@ class Tzv_lr_entity_base : public I {
   std::string narrow_caption_;
   Tzv_event_channel* channel_ = nullptr;
   uint32_t depth_ = 0;
+  uint32_t busy_ = 0;     // own operations on the stack
+  bool doomed_ = false;   // destroy when the last of them returns
   Tzv_update_event pending_;
   bool has_pending_ = false;
 };

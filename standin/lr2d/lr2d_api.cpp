@@ -1,19 +1,26 @@
 // Exported functions of the 2D layer stand-in. Each resolves its handle and
 // does nothing (returning the neutral value) for a null or foreign handle.
+#include "fault_injection.h"
 #include "lr2d_layer.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
-// Runs `op` on the stand-in layer behind `layer`, or returns `none`.
+// Runs `op` on the stand-in layer behind `layer`, or returns `none`. A
+// destruction that a listener asks for meanwhile waits until `op` returns.
 template <class R, class Op>
 R with_layer(Izv_layer* layer, R none, Op&& op) {
   Tzv_lr2d_layer* l = zv_lr2d_cast(layer);
-  return l ? op(*l) : none;
+  if (!l) return none;
+  Tzv_lr2d_layer::Tzv_busy const busy(l);
+  return op(*l);
 }
 template <class Op>
 void with_layer(Izv_layer* layer, Op&& op) {
-  if (Tzv_lr2d_layer* l = zv_lr2d_cast(layer)) op(*l);
+  with_layer(layer, 0, [&op](Tzv_lr2d_layer& l) {
+    op(l);
+    return 0;
+  });
 }
 
 std::optional<Tzv_box_d2> opt_box(Tzv_box_d2 const* box) {
@@ -26,9 +33,12 @@ extern "C" {
 
 ZV_LR2D_API Izv_layer* zv_lr2d_factory_create_lr(char const* type) { return zv_lr2d_make(type); }
 
-ZV_LR2D_API void zv_lr2d_factory_destroy_lr(Izv_layer* layer) { delete zv_lr2d_cast(layer); }
+// A layer whose own listener asked for this goes when its operation returns.
+ZV_LR2D_API void zv_lr2d_factory_destroy_lr(Izv_layer* layer) {
+  if (auto* l = zv_lr2d_cast(layer)) l->destroy_when_idle();
+}
 
-ZV_LR2D_API void zv_lr2d_destroy(Izv_layer* layer) { delete zv_lr2d_cast(layer); }
+ZV_LR2D_API void zv_lr2d_destroy(Izv_layer* layer) { zv_lr2d_factory_destroy_lr(layer); }
 
 ZV_LR2D_API char const* zv_lr2d_get_lr_type(Izv_layer* layer) {
   return with_layer(layer, static_cast<char const*>(nullptr), [](Tzv_lr2d_layer& l) { return l.type(); });
@@ -120,8 +130,12 @@ ZV_LR2D_API int32_t zv_lr2d_get_occupied_level(Izv_layer* layer) {
 }
 
 // Not through the factory: a composite is made whatever the factory's
-// budget, since failing here would lose the layers about to be gathered.
-ZV_LR2D_API Tzv_composite_layer_2d* zv_lr2d_group_create() { return new Tzv_composite_layer_2d(); }
+// budget, since failing here would lose the layers about to be gathered. An
+// injected fault throws before anything is gathered.
+ZV_LR2D_API Tzv_composite_layer_2d* zv_lr2d_group_create() {
+  zv_fault::layer_creation();
+  return new Tzv_composite_layer_2d();
+}
 
 ZV_LR2D_API void zv_lr2d_group_add_sublr(Tzv_composite_layer_2d* group, Izv_layer* layer) {
   if (group && layer) group->add(layer);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "fault_injection.h"
+
 namespace {
 
 int32_t g_live_layers = 0;
@@ -225,6 +227,7 @@ Tzv_lr2d_layer* zv_lr2d_make(char const* type) {
   if (!type || g_factory_budget == 0) return nullptr;
   for (auto const& entry : c_layer_types) {
     if (std::strcmp(entry.name, type) != 0) continue;
+    zv_fault::layer_creation();
     if (g_factory_budget > 0) --g_factory_budget;
     return entry.make(entry.name);
   }
