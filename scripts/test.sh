@@ -4,6 +4,7 @@
 #   scripts/test.sh clang      the same with clang
 #   scripts/test.sh windows    cross-built with MinGW-w64, tests run under Wine
 #   scripts/test.sh memcheck   optimised build, every test under valgrind memcheck
+#   scripts/test.sh lint       clang-format and clang-tidy over the tree
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -31,7 +32,16 @@ case "$leg" in
       --overwrite MemoryCheckSuppressionFile="$PWD/$supp" \
       --overwrite MemoryCheckCommandOptions="--leak-check=full --errors-for-leak-kinds=definite --error-exitcode=1 --track-origins=yes"
     exit ;;
-  *) echo "usage: $0 [linux|clang|windows|memcheck]" >&2; exit 2 ;;
+  lint)
+    # The layout of every C++ file, then clang-tidy's checks on the library,
+    # the stand-ins, the examples and the tools (compile commands of a clang
+    # configuration; nothing is built).
+    zv_need_packages "${ZV_LINUX_PACKAGES[@]}" clang-format clang-tidy
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+    cmake --preset linux-clang -B build/lint -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZV_SANITIZE=OFF >/dev/null
+    run-clang-tidy -quiet -p build/lint -j "$(nproc)" '/(src|standin|examples|tools)/.*\.cpp$'
+    exit ;;
+  *) echo "usage: $0 [linux|clang|windows|memcheck|lint]" >&2; exit 2 ;;
 esac
 
 if [ "$leg" = windows ]; then

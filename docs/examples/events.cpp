@@ -32,7 +32,7 @@ std::string caption_and_isotropy(Izv_scene* scene, bool bracketed) {
   zv_event_channel_add_client(channel, &on_scene_update, &heard);
   if (bracketed) scene->begin_update();
   zv_scn_2d_set_wcaption(scene, bracketed ? L"Inside" : L"Outside");  // property 2
-  zv_scn_2d_set_izotropic(scene, false);                               // property 8
+  zv_scn_2d_set_izotropic(scene, false);                              // property 8
   if (bracketed) scene->end_update();
   zv_event_channel_del_client(channel, &on_scene_update, &heard);
   return heard;

@@ -32,7 +32,7 @@ class Tzv_wtext {
 
 // [ownership]
 bool collection_owns_its_scenes() {
-  Izv_scns2d* maps = zv_scns_2d_create();  // the host's: ended by zv_scns_2d_destroy
+  Izv_scns2d* maps = zv_scns_2d_create();   // the host's: ended by zv_scns_2d_destroy
   Izv_scene* scene = zv_scns_2d_add(maps);  // borrowed: the collection owns it
   zv_scn_2d_set_wcaption(scene, L"Harbour");
 
@@ -43,7 +43,7 @@ bool collection_owns_its_scenes() {
   Tzv_margins_obj* mine = zv_margins_create();  // the host's: ended by zv_margins_destroy
   zv_margins_set_lft(mine, 25);
   zv_scn_2d_set_margins(scene, mine);
-  zv_margins_destroy(mine);  // the scene keeps its copy
+  zv_margins_destroy(mine);                                 // the scene keeps its copy
   Tzv_margins_obj* own = zv_scn_2d_get_margins_ptr(scene);  // borrowed: never destroyed by the host
 
   bool const ok = caption.text() == L"Harbour" && zv_margins_get_lft(own) == 25;

@@ -95,11 +95,10 @@ void demo_scene() {
   step(rec, scene, "set the projection");
   char const* const types[] = {"vector", "raster", "vector", "vector"};
   wchar_t const* const names[] = {L"roads", L"relief", L"rivers", L"towns"};
-  Tzv_box_d2 const boxes[] = {zv_box_d2_init_xy(500000, 5300000, 520000, 5320000),
-                              zv_box_d2_init_xy(490000, 5290000, 530000, 5330000),
-                              zv_box_d2_init_xy(505000, 5310000, 515000, 5340000),
-                              zv_box_d2_init_xy(501000, 5301000, 502000, 5302000)};
-  for (int i = 0; i < 4; ++i) zv_scn_2d_add_layer_type_name(scene, types[i]);
+  Tzv_box_d2 const boxes[] = {
+      zv_box_d2_init_xy(500000, 5300000, 520000, 5320000), zv_box_d2_init_xy(490000, 5290000, 530000, 5330000),
+      zv_box_d2_init_xy(505000, 5310000, 515000, 5340000), zv_box_d2_init_xy(501000, 5301000, 502000, 5302000)};
+  for (char const* type : types) zv_scn_2d_add_layer_type_name(scene, type);
   step(rec, scene, "add four layers");
   for (uint32_t i = 0; i < 4; ++i) zv_lr2d_set_wcaption(zv_scn_2d_get_layer_ptr(scene, i), names[i]);
   step(rec, scene, "name them (each layer announces 2)");
@@ -207,7 +206,6 @@ void demo_collections() {
   zv_scns_2d_destroy(maps);
 }
 
-
 // ---------------------------------------------------------------------------
 // Plug-ins.
 
@@ -226,8 +224,8 @@ struct Tzv_sample_entries {
 
 // What the user drops on the map, and the extents (in degrees) that the data
 // behind the names would give: the stand-in layers have no data.
-wchar_t const* const dropped_sources[] = {L"data/roads.zvv", L"data/relief.zvr", L"notes.txt",
-                                          L"data/old roads.zvv", L"data/lakes.ZVV", L"data/peaks.zvv"};
+wchar_t const* const dropped_sources[] = {L"data/roads.zvv",     L"data/relief.zvr", L"notes.txt",
+                                          L"data/old roads.zvv", L"data/lakes.ZVV",  L"data/peaks.zvv"};
 struct Tzv_named_box {
   wchar_t const* name;
   Tzv_box_d2 box;
@@ -359,6 +357,7 @@ void draw_map(Tzv_svg_writer& svg, Izv_scene* map) {
   Tzv_op2d const* outline = zv_scn2d_clip_params_get_ov(zv_scn_2d_get_clip_params(map));
   for (int32_t r = 0; r < zv_ov_d2_get_ring_count(outline); ++r) {
     std::vector<Tzv_vtx_d2> ring;
+    ring.reserve(static_cast<size_t>(zv_ov_d2_get_ring_size(outline, r)));
     for (int32_t i = 0; i < zv_ov_d2_get_ring_size(outline, r); ++i) ring.push_back(zv_ov_d2_get_vtx(outline, r, i));
     svg.add_ring(std::move(ring), Tzv_svg_kind::clip);
   }

@@ -19,16 +19,11 @@ char const* class_of(Tzv_svg_kind kind) {
 std::string escaped(std::string const& text) {
   std::string out;
   for (char c : text) {
-    if (c == '&')
-      out += "&amp;";
-    else if (c == '<')
-      out += "&lt;";
-    else if (c == '>')
-      out += "&gt;";
-    else if (c == '"')
-      out += "&quot;";
-    else
-      out += c;
+    if (c == '&') out += "&amp;";
+    else if (c == '<') out += "&lt;";
+    else if (c == '>') out += "&gt;";
+    else if (c == '"') out += "&quot;";
+    else out += c;
   }
   return out;
 }
@@ -124,8 +119,8 @@ std::string Tzv_svg_writer::panel_svg(Tzv_panel const& panel, double left) {
 std::string Tzv_svg_writer::document() const {
   double const width = gap + static_cast<double>(panels_.size()) * (panel_size + 2 * gap);
   double const height = panel_size + 4 * gap;
-  std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(width) + "\" height=\"" +
-                    number(height) + "\" font-family=\"sans-serif\">\n" +
+  std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" width=")" + number(width) + R"(" height=")" +
+                    number(height) + R"(" font-family="sans-serif">)" + "\n" +
                     "<style>\n"
                     "  .layer { fill: steelblue; fill-opacity: 0.12; stroke: steelblue; stroke-width: 1.5; }\n"
                     "  .page { fill: white; stroke: #333; stroke-width: 2; }\n"

@@ -22,10 +22,8 @@ std::optional<std::array<double, 4>> zv_sample_parse_extent(std::wstring const& 
 }
 
 void Tzv_sample_scene::reattach(Izv_scene* owner) {
-  if (owner)
-    owner->set_wcaption(L"Area");  // the collection makes it unique
-  else
-    pool_.drop(this);  // the last use of this object
+  if (owner) owner->set_wcaption(L"Area");  // the collection makes it unique
+  else pool_.drop(this);                    // the last use of this object
 }
 
 void Tzv_sample_scene::assign(zv::scene_2d source) {

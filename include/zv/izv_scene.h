@@ -4,7 +4,7 @@
 
 #include "zv/izv_entity.h"
 
-struct Tzv_lr_group;   // a node of the layer group tree (root, group or layer slot)
+struct Tzv_lr_group;  // a node of the layer group tree (root, group or layer slot)
 struct Izv_layer_list;
 
 // A 2D layer of the layer libraries; its own operations are plain functions

@@ -29,8 +29,7 @@ ZV_SCN_2D_API void zv_scn2d_builder_destroy(Tzv_scene_2d_builder* builder);
 /// ZV_SCENE_2D_EDITOR_EXTENSION_ID (zv/framework/service_ids.h), and their
 /// filters, replacing what an earlier init collected. When a service or
 /// filter throws, the builder is left as if never initialised.
-ZV_SCN_2D_API void zv_scn2d_builder_init(Tzv_scene_2d_builder* builder, Izv_scene* scene,
-                                         wchar_t const* identifier);
+ZV_SCN_2D_API void zv_scn2d_builder_init(Tzv_scene_2d_builder* builder, Izv_scene* scene, wchar_t const* identifier);
 /// True when some filter supports at least one of the names.
 ZV_SCN_2D_API bool zv_scn2d_builder_is_supported(Tzv_scene_2d_builder* builder, Tzv_wstrings_obj* names);
 /// Adds layers for the names, then makes the last layer built that is still in

@@ -23,13 +23,13 @@ namespace zv::api {
 template <class M>
 struct member_traits;
 
-#define ZV_API_MEMBER_TRAITS(CV, NOEXCEPT)                    \
-  template <class C, class R, class... P>                     \
-  struct member_traits<R (C::*)(P...) CV NOEXCEPT> {          \
-    using object = C CV;                                      \
-    using result = R;                                         \
-    template <std::size_t I>                                  \
-    using param = std::tuple_element_t<I, std::tuple<P...>>;  \
+#define ZV_API_MEMBER_TRAITS(CV, NOEXCEPT)                   \
+  template <class C, class R, class... P>                    \
+  struct member_traits<R (C::*)(P...) CV NOEXCEPT> {         \
+    using object = C CV;                                     \
+    using result = R;                                        \
+    template <std::size_t I>                                 \
+    using param = std::tuple_element_t<I, std::tuple<P...>>; \
   };
 ZV_API_MEMBER_TRAITS(, )
 ZV_API_MEMBER_TRAITS(const, )
@@ -44,8 +44,8 @@ inline constexpr zero_t zero{};
 // A pointer argument to the object that the member takes by reference.
 template <class P, class A>
 inline constexpr bool needs_object =
-    std::is_reference_v<P> && std::is_pointer_v<std::remove_cvref_t<A>> &&
-    std::is_convertible_v<std::remove_cvref_t<A>, std::remove_reference_t<P>*>;
+    std::is_reference_v<P>&& std::is_pointer_v<std::remove_cvref_t<A>>&&
+        std::is_convertible_v<std::remove_cvref_t<A>, std::remove_reference_t<P>*>;
 
 template <class P, class A>
 bool present(A const& a) {

@@ -78,7 +78,7 @@ Tzv_caption_index::Tzv_family* Tzv_caption_index::family(std::wstring_view base,
     if (f.base == base && f.format == format && f.first == first) return &f;
   auto split = split_format(base, format);
   if (!split) return nullptr;
-  families_.push_back({std::wstring(base), std::wstring(format), std::move(split->first), std::move(split->second),
-                       first, first});
+  families_.push_back(
+      {std::wstring(base), std::wstring(format), std::move(split->first), std::move(split->second), first, first});
   return &families_.back();
 }

@@ -39,9 +39,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // The bound entities are the stored members, read straight from the list:
   // walks over them (the active member, recursive brackets, the layer group
   // tree's verification) must not trigger a collection's own re-ordering.
-  Izv_entity* get_bind_entity(uint32_t i) override {
-    return i < members_.size() ? as_entity(members_[i]) : nullptr;
-  }
+  Izv_entity* get_bind_entity(uint32_t i) override { return i < members_.size() ? as_entity(members_[i]) : nullptr; }
   uint32_t get_bind_count() override { return static_cast<uint32_t>(members_.size()); }
 
   void create() override {}

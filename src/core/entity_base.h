@@ -46,9 +46,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
     Tzv_extensible_obj::end_update();
   }
 
-  Tzv_event_channel* get_update_event_channel() override {
-    return Tzv_extensible_obj::get_update_event_channel();
-  }
+  Tzv_event_channel* get_update_event_channel() override { return Tzv_extensible_obj::get_update_event_channel(); }
 
   // The caption in the system ANSI code page; valid until the next call.
   char const* get_caption() override {
@@ -183,9 +181,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
  protected:
   Izv_entity* self() { return static_cast<Izv_entity*>(this); }
 
-  Izv_entities* parent_collection() const {
-    return parent_ ? zv_entities_safe_downcast(parent_) : nullptr;
-  }
+  Izv_entities* parent_collection() const { return parent_ ? zv_entities_safe_downcast(parent_) : nullptr; }
 
   // Stores the caption and announces it, with no check against the parent.
   void store_wcaption(std::wstring caption) {

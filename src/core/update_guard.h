@@ -40,5 +40,4 @@ class Tzv_bracket {
 // The object's own bracket (begin_update / end_update, virtually).
 using Tzv_update_guard = zv::core::Tzv_bracket<Izv_updatable, &zv::core::begin_updatable, &zv::core::end_updatable>;
 // An entity's bracket through the entity library; a null entity is accepted.
-using Tzv_entity_update_guard =
-    zv::core::Tzv_bracket<Izv_entity, &zv::core::begin_entity, &zv::core::end_entity>;
+using Tzv_entity_update_guard = zv::core::Tzv_bracket<Izv_entity, &zv::core::begin_entity, &zv::core::end_entity>;

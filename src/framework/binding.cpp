@@ -1,17 +1,15 @@
 // The generic functions of every interface, and the catalogue as data.
 #include "zv/framework/binding.h"
 
-#define ZV_GENERIC_FUNCTIONS(X, ...)                                                              \
-  extern "C" {                                                                                    \
-  t_zv_##X##_interface zv_##X##_interface_null(void) { return {}; }                               \
-  int zv_##X##_interface_is_null(t_zv_##X##_interface h) { return zv::detail::is_null(h) ? 1 : 0; } \
-  int zv_##X##_interface_compare(t_zv_##X##_interface a, t_zv_##X##_interface b) {                \
-    return zv::detail::compare(a, b);                                                             \
-  }                                                                                               \
-  t_zv_interface zv_##X##_interface_generalize(t_zv_##X##_interface h) { return zv::detail::generalize(h); } \
-  t_zv_##X##_interface zv_##X##_interface_specialize(t_zv_interface g) {                          \
-    return zv::detail::specialize<t_zv_##X##_interface>(g);                                       \
-  }                                                                                               \
+#define ZV_GENERIC_FUNCTIONS(X, ...)                                                                                   \
+  extern "C" {                                                                                                         \
+  t_zv_##X##_interface zv_##X##_interface_null(void) { return {}; }                                                    \
+  int zv_##X##_interface_is_null(t_zv_##X##_interface h) { return zv::detail::is_null(h) ? 1 : 0; }                    \
+  int zv_##X##_interface_compare(t_zv_##X##_interface a, t_zv_##X##_interface b) { return zv::detail::compare(a, b); } \
+  t_zv_interface zv_##X##_interface_generalize(t_zv_##X##_interface h) { return zv::detail::generalize(h); }           \
+  t_zv_##X##_interface zv_##X##_interface_specialize(t_zv_interface g) {                                               \
+    return zv::detail::specialize<t_zv_##X##_interface>(g);                                                            \
+  }                                                                                                                    \
   }
 #define ZV_I ZV_GENERIC_FUNCTIONS
 #define ZV_V ZV_GENERIC_FUNCTIONS

@@ -20,8 +20,7 @@ custom_service_factory_impl::custom_service_factory_impl(wchar_t const* category
 }
 custom_service_factory_impl::~custom_service_factory_impl() { get_list().remove(this); }
 
-custom_client_factory_impl::custom_client_factory_impl(wchar_t const* category)
-    : basic_service_factory_impl(category) {
+custom_client_factory_impl::custom_client_factory_impl(wchar_t const* category) : basic_service_factory_impl(category) {
   get_list().push_back(this);
 }
 custom_client_factory_impl::~custom_client_factory_impl() { get_list().remove(this); }

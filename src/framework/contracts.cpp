@@ -44,17 +44,17 @@ constexpr auto operation_slot = &method<decltype(M)>::template call<M, C>;
 }  // namespace zv::detail
 
 #define ZV_TABLE_SLOT(X, op, R, P, A) , zv::detail::operation_slot<&zv::X##_impl::op, t_zv_##X##_contract>
-#define ZV_TABLE(X, N, SLOTS)                                                                              \
-  t_zv_##X##_contract const zv_##X##_contract_##N = {                                                     \
-      &zv::detail::generalize_slot<zv::X##_impl, t_zv_##X##_contract> SLOTS};                              \
-  namespace {                                                                                              \
-  t_zv_contract const zv_##X##_generic_contract = {&zv::detail::specialize_slot<zv::X##_impl>};           \
-  }                                                                                                        \
-  void zv::X##_impl::specialize(char const* name, void** contract, void** self) {                          \
-    if (!contract || !self || !zv::detail::same_name(name, ZV_INTERFACE_NAME(X, N))) return;              \
-    *contract = const_cast<t_zv_##X##_contract*>(&zv_##X##_contract_##N);                                  \
-    *self = this;                                                                                          \
-  }                                                                                                        \
+#define ZV_TABLE(X, N, SLOTS)                                                                   \
+  t_zv_##X##_contract const zv_##X##_contract_##N = {                                           \
+      &zv::detail::generalize_slot<zv::X##_impl, t_zv_##X##_contract> SLOTS};                   \
+  namespace {                                                                                   \
+  t_zv_contract const zv_##X##_generic_contract = {&zv::detail::specialize_slot<zv::X##_impl>}; \
+  }                                                                                             \
+  void zv::X##_impl::specialize(char const* name, void** contract, void** self) {               \
+    if (!contract || !self || !zv::detail::same_name(name, ZV_INTERFACE_NAME(X, N))) return;    \
+    *contract = const_cast<t_zv_##X##_contract*>(&zv_##X##_contract_##N);                       \
+    *self = this;                                                                               \
+  }                                                                                             \
   zv::X##_impl::operator t_zv_interface() { return {&zv_##X##_generic_contract, this}; }
 #define ZV_TABLE_IF_1(M) M
 #define ZV_TABLE_IF_0(M) ZV_TABLE_SKIP

@@ -33,7 +33,8 @@ void Tzv_extent_ind2d::set_link_uid(uint32_t i, Tzv_uuid_t const& uid) {
 }
 
 int32_t Tzv_extent_ind2d::find_link(Tzv_uuid_t const& uid) const {
-  auto const it = std::find_if(links_.begin(), links_.end(), [&uid](Tlink const& l) { return zv_uuid_equal(l.get(), &uid); });
+  auto const it =
+      std::find_if(links_.begin(), links_.end(), [&uid](Tlink const& l) { return zv_uuid_equal(l.get(), &uid); });
   return it == links_.end() ? -1 : static_cast<int32_t>(it - links_.begin());
 }
 

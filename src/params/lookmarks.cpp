@@ -30,22 +30,18 @@ int32_t Tzv_lookmarks2d::find_ptr(Tzv_lookmark2d const* p) const {
 void Tzv_lookmarks2d::delete_item(uint32_t i) {
   if (!in_range(i)) return;
   items_.erase(items_.begin() + i);
-  int32_t const idx = static_cast<int32_t>(i);
-  if (active_idx_ == idx)
-    active_idx_ = -1;
-  else if (active_idx_ > idx)
-    --active_idx_;
+  auto const idx = static_cast<int32_t>(i);
+  if (active_idx_ == idx) active_idx_ = -1;
+  else if (active_idx_ > idx) --active_idx_;
 }
 
 void Tzv_lookmarks2d::swap_items(uint32_t i, uint32_t j) {
   if (!in_range(i) || !in_range(j)) return;
   std::swap(items_[i], items_[j]);
-  int32_t const a = static_cast<int32_t>(i);
-  int32_t const b = static_cast<int32_t>(j);
-  if (active_idx_ == a)
-    active_idx_ = b;
-  else if (active_idx_ == b)
-    active_idx_ = a;
+  auto const a = static_cast<int32_t>(i);
+  auto const b = static_cast<int32_t>(j);
+  if (active_idx_ == a) active_idx_ = b;
+  else if (active_idx_ == b) active_idx_ = a;
 }
 
 int32_t Tzv_lookmarks2d::get_active_idx() const {

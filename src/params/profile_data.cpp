@@ -75,10 +75,8 @@ bool Tzv_profil_data::find_xy(double l, double& x, double& y) const {
   std::size_t hi = n - 1;
   while (hi - lo >= 2) {
     std::size_t const mid = (lo + hi) / 2;
-    if (l > ls_[mid])
-      lo = mid;
-    else
-      hi = mid;
+    if (l > ls_[mid]) lo = mid;
+    else hi = mid;
   }
   double const l0 = ls_[lo];
   double const l1 = ls_[hi];
@@ -106,8 +104,8 @@ bool Tzv_profil_data::find_l(double x, double y, double tolerance, double& l) co
   int32_t iv = -1;
   std::size_t const n = ls_.size();
   // Indices outside the line are treated as "not found".
-  bool const has_seg =
-      zv_pv_d2_vec_distance_xy(pv_.get(), x, y, &seg_dist, &foot, &ia, &ib) && zv_valid_index(ia, n) && zv_valid_index(ib, n);
+  bool const has_seg = zv_pv_d2_vec_distance_xy(pv_.get(), x, y, &seg_dist, &foot, &ia, &ib) && zv_valid_index(ia, n) &&
+                       zv_valid_index(ib, n);
   bool const has_vtx = zv_pv_d2_vtx_distance_xy(pv_.get(), x, y, &vtx_dist, &iv) && zv_valid_index(iv, n);
   if (!has_seg && !has_vtx) return false;
   if (has_vtx && (!has_seg || seg_dist >= vtx_dist)) {

@@ -106,7 +106,7 @@ void Tzv_scene_2d_builder::release_services() {
 
 zv::scene_editor_filter Tzv_scene_2d_builder::filter_for(wchar_t const* name) const {
   // By index and by copy: a filter may make the list grow while it is asked.
-  for (size_t k = 0; k < filters_.size(); ++k) {
+  for (size_t k = 0; k < filters_.size(); ++k) {  // NOLINT(modernize-loop-convert)
     zv::scene_editor_filter const filter = filters_[k];
     if (!filter.is_null() && filter.supports(name)) return filter;
   }

@@ -51,8 +51,8 @@ class Tzv_scene_2d_builder final : public zv::polymorphic<zv::service_visitor_im
   void visit(zv::scene_editor_filter filter) override;
 
  private:
-  using Tzv_service_ref = zv::ref<zv::scene_2d_editor_extension_service, false,
-                                  zv::reftraits<zv::scene_2d_editor_extension_service>>;
+  using Tzv_service_ref =
+      zv::ref<zv::scene_2d_editor_extension_service, false, zv::reftraits<zv::scene_2d_editor_extension_service>>;
 
   void collect_services(wchar_t const* identifier);
   void collect_filters();

@@ -27,8 +27,7 @@ void Tzv_scenes_2d::assign(Tzv_scenes_2d* src) {
 
 bool Tzv_scenes_2d::equal(Tzv_scenes_2d* other) {
   if (other == nullptr) return false;
-  return std::ranges::equal(members(), other->members(),
-                            [](Tzv_scene_2d* a, Tzv_scene_2d* b) { return a->equal(b); });
+  return std::ranges::equal(members(), other->members(), [](Tzv_scene_2d* a, Tzv_scene_2d* b) { return a->equal(b); });
 }
 
 Tzv_scene_2d* Tzv_scenes_2d::create_entity() {
@@ -50,9 +49,8 @@ Tzv_scene_2d* Tzv_scenes_2d::make_member(int32_t base_res, std::unique_ptr<Tzv_s
   wchar_t const* base = zv_res_get_wstr(base_res);
   std::optional<std::wstring> caption = captions().first_free(base ? base : L"", c_member_format, 1);
   if (!caption) {
-    caption = zv_read_wtext([this, base](Izv_string_adp* adp) {
-      zv_entities_unique_wcaption(this, base, c_member_format, 1, adp);
-    });
+    caption = zv_read_wtext(
+        [this, base](Izv_string_adp* adp) { zv_entities_unique_wcaption(this, base, c_member_format, 1, adp); });
   }
   scene->set_wcaption(caption->c_str());
   if (listen) listen_to(scene.get());

@@ -11,9 +11,9 @@
 #include "scene2d/scene_2d.h"
 
 // Resource numbers of the captions (basic library's resource strings).
-inline constexpr int32_t c_res_scene_caption = zv_res_map;           // base of new scene captions
-inline constexpr int32_t c_res_scenes_caption = zv_res_maps;         // the collection's own caption
-inline constexpr wchar_t c_member_format[] = L"%ls %d";                 // a new member: base and number
+inline constexpr int32_t c_res_scene_caption = zv_res_map;    // base of new scene captions
+inline constexpr int32_t c_res_scenes_caption = zv_res_maps;  // the collection's own caption
+inline constexpr wchar_t c_member_format[] = L"%ls %d";       // a new member: base and number
 
 class Tzv_scenes_2d : public Tzv_entities_base<Izv_scns2d, Tzv_scene_2d> {
   using Base = Tzv_entities_base<Izv_scns2d, Tzv_scene_2d>;

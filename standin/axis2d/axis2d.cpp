@@ -1,9 +1,7 @@
 // Axes held as plain values: copies and comparisons are member-wise and deep.
 #include "zv/sibling/axis2d.h"
 
-bool operator==(Tzv_color const& a, Tzv_color const& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
+bool operator==(Tzv_color const& a, Tzv_color const& b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
 
 struct Tzv_axis_lines_obj {
   Tzv_color color{0, 0, 0, 0};
@@ -45,10 +43,10 @@ struct Tzv_axes_obj {
 
 // A setter and a getter of one member; the getter of a null object yields the
 // member's default.
-#define ZV_AXIS_FIELD(prefix, T, name, V)                                                   \
-  ZV_AXIS2D_API void prefix##_set_##name(T* o, V v) {                                      \
-    if (o) o->name = v;                                                                    \
-  }                                                                                        \
+#define ZV_AXIS_FIELD(prefix, T, name, V)             \
+  ZV_AXIS2D_API void prefix##_set_##name(T* o, V v) { \
+    if (o) o->name = v;                               \
+  }                                                   \
   ZV_AXIS2D_API V prefix##_get_##name(T const* o) { return o ? o->name : T{}.name; }
 
 // A pointer to an owned part.

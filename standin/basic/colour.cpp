@@ -15,6 +15,4 @@ uint32_t zv_clr_to_int(Tzv_color c) {
   return uint32_t{c.r} | (uint32_t{c.g} << 8) | (uint32_t{c.b} << 16) | (uint32_t{c.a} << 24);
 }
 
-bool zv_clr_equal(Tzv_color const* a, Tzv_color const* b) {
-  return a && b && zv_clr_to_int(*a) == zv_clr_to_int(*b);
-}
+bool zv_clr_equal(Tzv_color const* a, Tzv_color const* b) { return a && b && zv_clr_to_int(*a) == zv_clr_to_int(*b); }

@@ -12,8 +12,8 @@ struct Tzv_res_entry {
 };
 
 constexpr Tzv_res_entry zv_res_table[] = {
-    {zv_res_map, L"Map"},     {zv_res_column, L"Column"},   {zv_res_layout, L"Layout"},
-    {zv_res_maps, L"Maps"},   {zv_res_columns, L"Columns"}, {zv_res_layouts, L"Layouts"},
+    {zv_res_map, L"Map"},   {zv_res_column, L"Column"},   {zv_res_layout, L"Layout"},
+    {zv_res_maps, L"Maps"}, {zv_res_columns, L"Columns"}, {zv_res_layouts, L"Layouts"},
 };
 
 }  // namespace

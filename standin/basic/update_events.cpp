@@ -142,9 +142,7 @@ void zv_update_event_init_details(Tzv_update_event* e) {
   if (e && !e->details) e->details = new zv_prop_list;
 }
 
-Tzv_update_event_prop_list* zv_update_event_get_details(Tzv_update_event const* e) {
-  return e ? e->details : nullptr;
-}
+Tzv_update_event_prop_list* zv_update_event_get_details(Tzv_update_event const* e) { return e ? e->details : nullptr; }
 
 void zv_update_event_add_prop_integer(Tzv_update_event* e, int32_t id) {
   if (e) zv_add(*zv_details(e), zv_integer_key(id));
@@ -158,8 +156,7 @@ void zv_update_event_aggr_prop_integer(Tzv_update_event* e, int32_t id, Tzv_upda
   if (e) zv_aggr(*zv_details(e), zv_integer_key(id), child);
 }
 
-void zv_update_event_aggr_prop_string(Tzv_update_event* e, char const* name,
-                                      Tzv_update_event_prop_list const* child) {
+void zv_update_event_aggr_prop_string(Tzv_update_event* e, char const* name, Tzv_update_event_prop_list const* child) {
   if (e) zv_aggr(*zv_details(e), zv_string_key(name), child);
 }
 
@@ -195,13 +192,11 @@ void zv_update_event_prop_list_aggr_string(Tzv_update_event_prop_list* l, char c
   if (l) zv_aggr(*l, zv_string_key(name), child);
 }
 
-Tzv_update_event_prop const* zv_update_event_prop_list_find(Tzv_update_event_prop_list const* l,
-                                                            Tzv_any const* key) {
+Tzv_update_event_prop const* zv_update_event_prop_list_find(Tzv_update_event_prop_list const* l, Tzv_any const* key) {
   return key ? zv_find(l, *key) : nullptr;
 }
 
-Tzv_update_event_prop const* zv_update_event_prop_list_find_integer(Tzv_update_event_prop_list const* l,
-                                                                    int32_t id) {
+Tzv_update_event_prop const* zv_update_event_prop_list_find_integer(Tzv_update_event_prop_list const* l, int32_t id) {
   return zv_find(l, zv_integer_key(id));
 }
 

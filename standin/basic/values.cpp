@@ -27,14 +27,14 @@ char* zv_dup_str(char const* s) {
 // An array of n empty items (null for n <= 0).
 Tzv_any* zv_new_items(int32_t n) {
   if (n <= 0) return nullptr;
-  Tzv_any* items = new Tzv_any[static_cast<std::size_t>(n)];
+  auto* items = new Tzv_any[static_cast<std::size_t>(n)];
   for (int32_t i = 0; i < n; ++i) any_init(&items[i]);
   return items;
 }
 
 Tzv_tuple* zv_new_rows(int32_t n) {
   if (n <= 0) return nullptr;
-  Tzv_tuple* rows = new Tzv_tuple[static_cast<std::size_t>(n)];
+  auto* rows = new Tzv_tuple[static_cast<std::size_t>(n)];
   for (int32_t i = 0; i < n; ++i) tuple_init(&rows[i]);
   return rows;
 }
@@ -139,7 +139,7 @@ void any_assign_string(Tzv_any* a, char const* s) {
 
 void any_assign_tuple(Tzv_any* a, Tzv_tuple const* t) {
   if (!a) return;
-  Tzv_tuple* const copy = new Tzv_tuple(t ? zv_tuple_copy(t) : Tzv_tuple{0, nullptr});
+  auto* const copy = new Tzv_tuple(t ? zv_tuple_copy(t) : Tzv_tuple{0, nullptr});
   any_clear(a);
   a->type = zv_any_tuple;
   a->value.t = copy;

@@ -71,7 +71,7 @@ class Tzv_flat_multimap {
   // The finaliser of a 64-bit mixer, so that aligned pointers and other
   // keys with poor low bits still spread over the table.
   size_t home(K const& key) const {
-    uint64_t h = static_cast<uint64_t>(Hash{}(key));
+    auto h = static_cast<uint64_t>(Hash{}(key));
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
     h ^= h >> 33;

@@ -105,20 +105,16 @@ class Tzv_caption_format {
   // anything else is text.
   void parse(wchar_t const* f) {
     while (*f) {
-      if (f[0] != L'%') {
-        literal_ += *f++;
-      } else if (f[1] == L'%') {
+      std::wstring_view const rest(f);
+      if (rest.starts_with(L"%%")) {
         literal_ += L'%';
         f += 2;
-      } else if (f[1] == L'd') {
+      } else if (rest.starts_with(L"%d")) {
         push(Tpart_kind::number);
         f += 2;
-      } else if (f[1] == L's') {
+      } else if (rest.starts_with(L"%s") || rest.starts_with(L"%ls")) {
         push(Tpart_kind::base);
-        f += 2;
-      } else if (f[1] == L'l' && f[2] == L's') {
-        push(Tpart_kind::base);
-        f += 3;
+        f += rest[1] == L'l' ? 3 : 2;
       } else {
         literal_ += *f++;
       }

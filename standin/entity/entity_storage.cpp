@@ -74,7 +74,7 @@ class Tzv_entity_storage {
 // Entities of other modules may unregister while the process shuts down, in
 // any order of static destruction, so the registry is never destroyed.
 Tzv_entity_storage& zv_storage() {
-  static Tzv_entity_storage* const storage = new Tzv_entity_storage;
+  static auto* const storage = new Tzv_entity_storage;
   return *storage;
 }
 

@@ -73,7 +73,8 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_child_by_layer(Tzv_lr_group* group, Izv_
 }
 
 ZV_LR_API void zv_lr_group_set_active(Tzv_lr_group* group, Tzv_lr_group* slot) {
-  if (group && (!slot || same_tree(group, slot))) group->tree->set_active_slot(Tzv_lr_tree::is_root(slot) ? nullptr : slot);
+  if (group && (!slot || same_tree(group, slot)))
+    group->tree->set_active_slot(Tzv_lr_tree::is_root(slot) ? nullptr : slot);
 }
 
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group) {

@@ -1,4 +1,5 @@
 // Layer lists and the layer builder.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -27,9 +28,9 @@ struct Tzv_layer_builder {
   // The last layer built that is still a member of the scene. Only the
   // pointer values are compared: a removed layer may already be freed.
   Izv_entity* last_member() const {
-    for (auto it = built.rbegin(); it != built.rend(); ++it)
-      if (scene->get_entity_index(*it) != zv_no_index) return *it;
-    return nullptr;
+    auto const last = std::find_if(built.rbegin(), built.rend(),
+                                   [this](Izv_entity* e) { return scene->get_entity_index(e) != zv_no_index; });
+    return last != built.rend() ? *last : nullptr;
   }
   void add_error(std::wstring const& text) {
     start();
@@ -69,8 +70,7 @@ ZV_LR_API Izv_layer* zv_lr_builder_add_layer(Tzv_layer_builder* builder, char co
   builder->start();
   Izv_layer* layer = builder->scene && type ? builder->scene->add_layer(type) : nullptr;
   if (layer) builder->built.push_back(layer);
-  else
-    builder->add_error(zv_lr_text::or_empty(source) + L": no layer of type \"" + zv_lr_text::to_wide(type) + L"\"");
+  else builder->add_error(zv_lr_text::or_empty(source) + L": no layer of type \"" + zv_lr_text::to_wide(type) + L"\"");
   return layer;
 }
 

@@ -56,7 +56,7 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   Izv_scene* scene_ = nullptr;
   std::wstring dst_pj4_;
   std::wstring own_pj4_;
-  std::optional<Tzv_box_d2> box_;                    // in the own projection
+  std::optional<Tzv_box_d2> box_;                   // in the own projection
   std::optional<std::optional<Tzv_box_d2>> drawn_;  // box_ in dst_pj4_, once worked out
   bool selected_ = false;
   int32_t mode_[3] = {0, 0, 0};

@@ -71,9 +71,7 @@ ZV_PRG_API void zv_pv_d2_assign(Tzv_pp2d* dst, Tzv_pp2d const* src) {
   if (dst && src) dst->vtx = src->vtx;
 }
 
-ZV_PRG_API bool zv_pv_d2_equal(Tzv_pp2d const* a, Tzv_pp2d const* b) {
-  return a && b && ring_equal(a->vtx, b->vtx);
-}
+ZV_PRG_API bool zv_pv_d2_equal(Tzv_pp2d const* a, Tzv_pp2d const* b) { return a && b && ring_equal(a->vtx, b->vtx); }
 
 ZV_PRG_API int32_t zv_pv_d2_get_size(Tzv_pp2d const* pv) { return pv ? static_cast<int32_t>(pv->vtx.size()) : 0; }
 

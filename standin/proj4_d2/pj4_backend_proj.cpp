@@ -83,8 +83,7 @@ class Tcrs_cache {
   bool compare(std::string const& a, std::string const& b) {
     PJ* pa = crs(a);
     PJ* pb = crs(b);
-    return pa && pb &&
-           proj_is_equivalent_to_with_ctx(ctx_.get(), pa, pb, PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS);
+    return pa && pb && proj_is_equivalent_to_with_ctx(ctx_.get(), pa, pb, PJ_COMP_EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS);
   }
   // Equivalence is symmetric: one entry serves both orders. No definition
   // holds a NUL, so it separates the two unambiguously.
@@ -96,7 +95,7 @@ class Tcrs_cache {
   }
 
   std::mutex mutex_;
-  Tctx ctx_;                                      // declared first: outlives its systems
+  Tctx ctx_;  // declared first: outlives its systems
   std::unordered_map<std::string, Tpj> systems_;
   std::unordered_map<std::string, bool> equal_;
 };

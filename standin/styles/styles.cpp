@@ -7,9 +7,7 @@
 #include <deque>
 #include <string>
 
-bool operator==(Tzv_color const& a, Tzv_color const& b) {
-  return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
-}
+bool operator==(Tzv_color const& a, Tzv_color const& b) { return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a; }
 
 namespace {
 
@@ -110,19 +108,19 @@ void init_selected(T* s) {
 }  // namespace
 
 // create, destroy, assign, equal and init_selected of a whole style.
-#define ZV_STYLE_WHOLE(prefix, T)                                                                        \
-  ZV_STYLES_API T* prefix##_create() { return new T; }                                                 \
-  ZV_STYLES_API void prefix##_destroy(T* s) { delete s; }                                              \
-  ZV_STYLES_API void prefix##_assign(T* dst, T const* src) { assign_value(dst, src); }                 \
-  ZV_STYLES_API bool prefix##_equal(T const* a, T const* b) { return equal_value(a, b); }              \
+#define ZV_STYLE_WHOLE(prefix, T)                                                         \
+  ZV_STYLES_API T* prefix##_create() { return new T; }                                    \
+  ZV_STYLES_API void prefix##_destroy(T* s) { delete s; }                                 \
+  ZV_STYLES_API void prefix##_assign(T* dst, T const* src) { assign_value(dst, src); }    \
+  ZV_STYLES_API bool prefix##_equal(T const* a, T const* b) { return equal_value(a, b); } \
   ZV_STYLES_API void prefix##_init_selected(T* s) { init_selected(s); }
 
 // A setter and a getter of one member; the getter of a null object yields the
 // member's default.
-#define ZV_STYLE_FIELD(prefix, T, name, V, member)                                                       \
-  ZV_STYLES_API void prefix##_set_##name(T* s, V v) {                                                   \
-    if (s) s->member = v;                                                                               \
-  }                                                                                                     \
+#define ZV_STYLE_FIELD(prefix, T, name, V, member)    \
+  ZV_STYLES_API void prefix##_set_##name(T* s, V v) { \
+    if (s) s->member = v;                             \
+  }                                                   \
   ZV_STYLES_API V prefix##_get_##name(T const* s) { return s ? s->member : T{}.member; }
 
 // A pointer to an owned part.

@@ -29,7 +29,7 @@ TEST(Encodings, LookUpByNameAndOutOfRangeRows) {
 
 TEST(Encodings, ConvertTheSameOnEveryPlatform) {
   EXPECT_EQ(encode(L"\u00e9", 0), "\xc3\xa9");
-  EXPECT_EQ(encode(L"\u0416", 8), "\xc6");  // Cyrillic Zhe in CP1251
+  EXPECT_EQ(encode(L"\u0416", 8), "\xc6");   // Cyrillic Zhe in CP1251
   EXPECT_EQ(encode(L"\u0416", 16), "\x86");  // and in CP866
   EXPECT_EQ(encode(code_point(0x1F600), 0), "\xf0\x9f\x98\x80");
   EXPECT_EQ(decode("\xf0\x9f\x98\x80", 0), code_point(0x1F600));

@@ -114,8 +114,10 @@ TEST_F(ClipParams, GeographicOutlineEvaluatesIntoUtm) {
   Tzv_op2d* out = zv_ov_d2_create();
   ASSERT_TRUE(zv_scn2d_clip_params_eval_ov(geo_, c_utm32, out));
   // cs2cs +proj=longlat +datum=WGS84 +no_defs +to +proj=utm +zone=32 +datum=WGS84 +units=m +no_defs
-  Tzv_vtx_d2 const expected[] = {
-      {535833.4592, 5538750.4776}, {607498.4934, 5539708.7568}, {605251.9095, 5650895.7067}, {535084.7072, 5649943.8597}};
+  Tzv_vtx_d2 const expected[] = {{535833.4592, 5538750.4776},
+                                 {607498.4934, 5539708.7568},
+                                 {605251.9095, 5650895.7067},
+                                 {535084.7072, 5649943.8597}};
   ASSERT_EQ(zv_ov_d2_get_ring_size(out, 0), 4);
   for (int32_t i = 0; i < 4; ++i) {
     EXPECT_NEAR(zv_ov_d2_get_vtx(out, 0, i).x, expected[i].x, 1e-3) << i;

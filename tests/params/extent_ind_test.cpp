@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "zv/extent_ind.h"
 #include "support/test_entities.h"
+#include "zv/extent_ind.h"
 #include "zv/sibling/entity.h"
 
 namespace {

@@ -82,7 +82,9 @@ TEST(Graticule, EveryLevelOfTheTreeIsComparedAndCopied) {
       [](Tzv_graticule2d_params* p) { zv_graticule_ticks_set_lon_approx_ndiap(main_of(p), 0); },
       [](Tzv_graticule2d_params* p) { zv_graticule_ticks_set_fnt_clr(main_of(p), zv_clr_init_rgb(0, 0, 1)); },
       [](Tzv_graticule2d_params* p) { zv_fnt_type_set_height(zv_graticule_ticks_get_fnt_type_ptr(addt_of(p)), 20); },
-      [](Tzv_graticule2d_params* p) { zv_graticule_grid_set_visible(zv_graticule_ticks_get_grid_ptr(addt_of(p)), false); },
+      [](Tzv_graticule2d_params* p) {
+        zv_graticule_grid_set_visible(zv_graticule_ticks_get_grid_ptr(addt_of(p)), false);
+      },
       [](Tzv_graticule2d_params* p) { zv_graticule_line_set_width(zv_graticule_frame_get_line_ptr(frame_of(p)), 1); },
   };
   for (edit e : edits) {

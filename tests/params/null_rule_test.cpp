@@ -65,25 +65,23 @@ TEST(NullRule, Graticule) {
   ZV_EXPECT_NULL_REFUSED(zv_graticule_frame);
   ZV_EXPECT_NULL_REFUSED(zv_graticule_ticks);
   ZV_EXPECT_NULL_REFUSED(zv_graticule_params);
-  expect_zero_getters(zv_graticule_line_get_color, zv_graticule_line_get_width, zv_graticule_grid_get_visible,
-                      zv_graticule_grid_get_line_ptr, zv_graticule_frame_get_visible, zv_graticule_frame_get_line_ptr,
-                      zv_graticule_ticks_get_lon_approx_ndiap, zv_graticule_ticks_get_lat_approx_ndiap,
-                      zv_graticule_ticks_get_fnt_visible, zv_graticule_ticks_get_fnt_short_str,
-                      zv_graticule_ticks_get_fnt_size, zv_graticule_ticks_get_fnt_clr,
-                      zv_graticule_ticks_get_fnt_type_ptr, zv_graticule_ticks_get_grid_ptr,
-                      zv_graticule_params_get_visible, zv_graticule_params_get_fixed_step_flag,
-                      zv_graticule_params_get_addit_flag, zv_graticule_params_get_rotate_side_text_flag,
-                      zv_graticule_params_get_main_ticks_ptr, zv_graticule_params_get_addt_ticks_ptr,
-                      zv_graticule_params_get_frame_ptr);
-  call_each_on_null(zv_graticule_line_set_color, zv_graticule_line_set_width, zv_graticule_grid_set_visible,
-                    zv_graticule_frame_set_visible, zv_graticule_ticks_set_lon_step_dms,
-                    zv_graticule_ticks_set_lat_step_dms, zv_graticule_ticks_set_lon_approx_ndiap,
-                    zv_graticule_ticks_set_lat_approx_ndiap, zv_graticule_ticks_set_fnt_visible,
-                    zv_graticule_ticks_set_fnt_short_str, zv_graticule_ticks_set_fnt_size,
-                    zv_graticule_ticks_set_fnt_clr, zv_graticule_params_set_visible,
-                    zv_graticule_params_set_fixed_step_flag, zv_graticule_params_set_addit_flag,
-                    zv_graticule_params_set_rotate_side_text_flag, zv_graticule_ticks_get_lon_step_dms,
-                    zv_graticule_ticks_get_lat_step_dms);
+  expect_zero_getters(
+      zv_graticule_line_get_color, zv_graticule_line_get_width, zv_graticule_grid_get_visible,
+      zv_graticule_grid_get_line_ptr, zv_graticule_frame_get_visible, zv_graticule_frame_get_line_ptr,
+      zv_graticule_ticks_get_lon_approx_ndiap, zv_graticule_ticks_get_lat_approx_ndiap,
+      zv_graticule_ticks_get_fnt_visible, zv_graticule_ticks_get_fnt_short_str, zv_graticule_ticks_get_fnt_size,
+      zv_graticule_ticks_get_fnt_clr, zv_graticule_ticks_get_fnt_type_ptr, zv_graticule_ticks_get_grid_ptr,
+      zv_graticule_params_get_visible, zv_graticule_params_get_fixed_step_flag, zv_graticule_params_get_addit_flag,
+      zv_graticule_params_get_rotate_side_text_flag, zv_graticule_params_get_main_ticks_ptr,
+      zv_graticule_params_get_addt_ticks_ptr, zv_graticule_params_get_frame_ptr);
+  call_each_on_null(
+      zv_graticule_line_set_color, zv_graticule_line_set_width, zv_graticule_grid_set_visible,
+      zv_graticule_frame_set_visible, zv_graticule_ticks_set_lon_step_dms, zv_graticule_ticks_set_lat_step_dms,
+      zv_graticule_ticks_set_lon_approx_ndiap, zv_graticule_ticks_set_lat_approx_ndiap,
+      zv_graticule_ticks_set_fnt_visible, zv_graticule_ticks_set_fnt_short_str, zv_graticule_ticks_set_fnt_size,
+      zv_graticule_ticks_set_fnt_clr, zv_graticule_params_set_visible, zv_graticule_params_set_fixed_step_flag,
+      zv_graticule_params_set_addit_flag, zv_graticule_params_set_rotate_side_text_flag,
+      zv_graticule_ticks_get_lon_step_dms, zv_graticule_ticks_get_lat_step_dms);
 }
 
 TEST(NullRule, ProfileData) {
@@ -94,15 +92,14 @@ TEST(NullRule, ProfileData) {
   EXPECT_EQ(zv_prf_data_get_axes_scale(nullptr), zv_prf_axes_scale_none);
   call_each_on_null(zv_prf_data_set_is_profil, zv_prf_data_set_xmin, zv_prf_data_set_xmax, zv_prf_data_set_ymin,
                     zv_prf_data_set_ymax, zv_prf_data_set_zmin, zv_prf_data_set_zmax, zv_prf_data_set_zscale,
-                    zv_prf_data_set_delta_xy, zv_prf_data_set_axes_scale, zv_prf_data_set_pv,
-                    zv_prf_data_calculate_ls, zv_prf_data_get_prj4string, zv_prf_data_set_prj4string);
+                    zv_prf_data_set_delta_xy, zv_prf_data_set_axes_scale, zv_prf_data_set_pv, zv_prf_data_calculate_ls,
+                    zv_prf_data_get_prj4string, zv_prf_data_set_prj4string);
 }
 
 TEST(NullRule, ClipExtentMarginsAndScaleLine) {
   ZV_EXPECT_NULL_REFUSED(zv_scn2d_clip_params);
   expect_zero_getters(zv_scn2d_clip_params_get_enabled, zv_scn2d_clip_params_get_draw, zv_scn2d_clip_params_get_ov,
-                      zv_scn2d_clip_params_get_draw_style, zv_scn2d_clip_params_eval_ov,
-                      zv_scn2d_clip_params_eval_box);
+                      zv_scn2d_clip_params_get_draw_style, zv_scn2d_clip_params_eval_ov, zv_scn2d_clip_params_eval_box);
   call_each_on_null(zv_scn2d_clip_params_set_enabled, zv_scn2d_clip_params_set_draw, zv_scn2d_clip_params_set_ov,
                     zv_scn2d_clip_params_set_prj, zv_scn2d_clip_params_get_prj);
 

@@ -46,11 +46,11 @@ double find_l(Tzv_profil_data const* prf, double x, double y, double tolerance) 
   return l;
 }
 
-#define EXPECT_XY(p, ex, ey)      \
-  do {                            \
-    Tzv_vtx_d2 const q = (p);     \
-    EXPECT_DOUBLE_EQ(q.x, ex);    \
-    EXPECT_DOUBLE_EQ(q.y, ey);    \
+#define EXPECT_XY(p, ex, ey)   \
+  do {                         \
+    Tzv_vtx_d2 const q = (p);  \
+    EXPECT_DOUBLE_EQ(q.x, ex); \
+    EXPECT_DOUBLE_EQ(q.y, ey); \
   } while (0)
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "core/string_adapters.h"
 #include "plugin/plugin_scene_factory.h"
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
-#include "core/string_adapters.h"
 #include "plugin/test_services.h"
 #include "text/encodings.h"
 #include "zv/plugin.h"

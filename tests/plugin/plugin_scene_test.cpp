@@ -46,8 +46,7 @@ Box held_box(Tzv_scene_2d& scene) {
 
 struct PluginScene : ::testing::Test {
   Tzvt_scene_service service{L"PluginScene"};
-  std::unique_ptr<Tzv_plugin_scn_2d> scene =
-      std::make_unique<Tzv_plugin_scn_2d>("PluginScene", service.handle());
+  std::unique_ptr<Tzv_plugin_scn_2d> scene = std::make_unique<Tzv_plugin_scn_2d>("PluginScene", service.handle());
   Tzvt_plugin_scene& plugin = service.last_scene();
 };
 
@@ -127,8 +126,7 @@ TEST_F(PluginScene, AssignThatThePluginRefusesClosesTheBracket) {
 TEST_F(PluginScene, SourceGoesToAndComesFromThePlugin) {
   zv_scn_2d_set_source(scene.get(), L"C:/maps/a.map");
   EXPECT_EQ(plugin.source, L"C:/maps/a.map");
-  EXPECT_EQ(zv_read_wtext([this](Izv_string_adp* adp) { zv_scn_2d_get_source(scene.get(), adp); }),
-            L"C:/maps/a.map");
+  EXPECT_EQ(zv_read_wtext([this](Izv_string_adp* adp) { zv_scn_2d_get_source(scene.get(), adp); }), L"C:/maps/a.map");
 }
 
 TEST(PluginSceneUnpaired, SourceOfAnUnpairedSceneTouchesNothing) {

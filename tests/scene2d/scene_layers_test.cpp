@@ -215,7 +215,7 @@ TEST_F(SceneLayers, DissolvingACompositePutsItsLayersAtTheActiveIndex) {
   expect_order({0, 1, 3, 2});  // the one extracted last stands first
   expect_active(3);
   EXPECT_EQ(zv_lr2d_test_get_live_count(), live);  // the emptied composite is freed
-  EXPECT_EQ(rec.take(), "B U[1] E");  // the index stays 2
+  EXPECT_EQ(rec.take(), "B U[1] E");               // the index stays 2
 }
 
 TEST_F(SceneLayers, DissolvingWithNoActiveLayerUsesTheCompositesPlace) {
@@ -320,7 +320,7 @@ TEST_F(SceneLayers, MovingALayerIntoTheActiveGroup) {
 TEST_F(SceneLayers, AWalkOverALayerThatLeftKeepsTheVector) {
   add(3);
   Izv_layer* gone = scene.remove_entity_internal(1);  // the tree still holds its slot
-  scene.changed();                                     // the order is stale
+  scene.changed();                                    // the order is stale
   EXPECT_EQ(in_tree(), (Order{0, 1, 2}));
   EXPECT_EQ(in_vector(), (Order{0, 2}));  // not 0, 1 from a walk of two steps
   EXPECT_FALSE(scene.is_layer_list_valid());
@@ -393,22 +393,22 @@ TEST_P(SceneLayersFailing, AListenerThatThrowsOnTheUpdateLeavesNoBracketOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Operations, SceneLayersFailing,
-    ::testing::Values(
-        Tzv_layer_op{"add_layer", [](SceneLayers& t) { t.scene.add_layer(zv_lr2d_type_vector); }},
-        Tzv_layer_op{"add_layer_ex_slot", [](SceneLayers& t) { t.scene.add_layer_ex_slot(zv_lr2d_type_vector); }},
-        Tzv_layer_op{"create_layer_group", [](SceneLayers& t) { t.scene.create_layer_group(); }},
-        Tzv_layer_op{"destroy_layer_group",
-                     [](SceneLayers& t) {
-                       Tzv_composite_layer_2d* group = zv_lr2d_group_safe_downcast(t.scene.get_entity(1));
-                       t.scene.destroy_layer_group(group);
-                     }},
-        Tzv_layer_op{"move", [](SceneLayers& t) { t.scene.move(0, 2); }},
-        Tzv_layer_op{"move_marked", [](SceneLayers& t) { t.scene.move_marked(0); }},
-        Tzv_layer_op{"set_active", [](SceneLayers& t) { t.scene.set_active(t.made[0]); }},
-        Tzv_layer_op{"set_active_index", [](SceneLayers& t) { t.scene.set_active_index(0); }},
-        Tzv_layer_op{"set_selected_all", [](SceneLayers& t) { t.scene.set_selected_all(true); }},
-        Tzv_layer_op{"selected_invert", [](SceneLayers& t) { t.scene.selected_invert(); }},
-        Tzv_layer_op{"layer_change", [](SceneLayers& t) { zv_lr2d_set_selected_all(t.made[0], true); }}),
+    ::testing::Values(Tzv_layer_op{"add_layer", [](SceneLayers& t) { t.scene.add_layer(zv_lr2d_type_vector); }},
+                      Tzv_layer_op{"add_layer_ex_slot",
+                                   [](SceneLayers& t) { t.scene.add_layer_ex_slot(zv_lr2d_type_vector); }},
+                      Tzv_layer_op{"create_layer_group", [](SceneLayers& t) { t.scene.create_layer_group(); }},
+                      Tzv_layer_op{"destroy_layer_group",
+                                   [](SceneLayers& t) {
+                                     Tzv_composite_layer_2d* group = zv_lr2d_group_safe_downcast(t.scene.get_entity(1));
+                                     t.scene.destroy_layer_group(group);
+                                   }},
+                      Tzv_layer_op{"move", [](SceneLayers& t) { t.scene.move(0, 2); }},
+                      Tzv_layer_op{"move_marked", [](SceneLayers& t) { t.scene.move_marked(0); }},
+                      Tzv_layer_op{"set_active", [](SceneLayers& t) { t.scene.set_active(t.made[0]); }},
+                      Tzv_layer_op{"set_active_index", [](SceneLayers& t) { t.scene.set_active_index(0); }},
+                      Tzv_layer_op{"set_selected_all", [](SceneLayers& t) { t.scene.set_selected_all(true); }},
+                      Tzv_layer_op{"selected_invert", [](SceneLayers& t) { t.scene.selected_invert(); }},
+                      Tzv_layer_op{"layer_change", [](SceneLayers& t) { zv_lr2d_set_selected_all(t.made[0], true); }}),
     [](::testing::TestParamInfo<Tzv_layer_op> const& info) { return std::string(info.param.name); });
 
 TEST_F(SceneLayers, AFailingFactoryLeavesTheSceneAsItWas) {

@@ -22,7 +22,8 @@ std::wstring caption_of(Izv_scene* scene) {
 }
 
 std::wstring group_caption_of(Izv_scene* scene) {
-  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(scene), adp); });
+  return zv_read_wtext(
+      [scene](Izv_string_adp* adp) { zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(scene), adp); });
 }
 
 // The tree in walk order: "G" a group slot, "L" a layer slot under the root,

@@ -168,7 +168,7 @@ TEST_F(Scenes, AnArrayWithRepeatsAndStrayIndexesRemovesEachSceneOnce) {
   uint32_t indexes[] = {3, 1, 3, 99, zv_no_index};
   zv_scns_2d_del_array(scenes, 5, indexes);
   EXPECT_EQ(captions(), L"Map 1;Map 3;Map 5;");
-  expect_gone(L"Map 4;Map 2;");  // in array order
+  expect_gone(L"Map 4;Map 2;");                          // in array order
   EXPECT_EQ(zv_scns_2d_get_active_scn_idx(scenes), 2u);  // not shifted
 }
 
@@ -277,7 +277,7 @@ TEST_F(Scenes, NullHandlesAndIndexesOutOfRange) {
   zv_scns_2d_del_array(scenes, 3, nullptr);
   zv_scns_2d_assign(scenes, nullptr);
   EXPECT_EQ(captions(), L"Map 1;Map 2;");
-  EXPECT_EQ(rec.take(), "B U[1] E");  // the empty array only
+  EXPECT_EQ(rec.take(), "B U[1] E");         // the empty array only
   zv_scns_2d_set_marked_scn_idx(scenes, 2);  // unmarks all
   EXPECT_FALSE(zv_scn_2d_get_marked(at(0)));
   zv_scns_2d_set_active_scn_idx(scenes, 2);

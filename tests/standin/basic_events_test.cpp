@@ -106,11 +106,10 @@ TEST(BasicPropList, NullArgumentsAndBadIndexesAreIgnored) {
                        zv_update_event_prop_list_add_integer, zv_update_event_prop_list_add_string,
                        zv_update_event_prop_list_aggr_integer, zv_update_event_prop_list_aggr_string,
                        zv_begin_update_event_init, zv_end_update_event_init);
-  zv_expect_each_zero_on_null(zv_update_event_get_details, zv_update_event_prop_list_find,
-                              zv_update_event_prop_list_find_integer, zv_update_event_prop_list_find_string,
-                              zv_update_event_prop_list_get_size, zv_update_event_prop_list_get,
-                              zv_update_event_prop_get_key, zv_update_event_prop_get_child,
-                              zv_update_event_prop_is_aggregated);
+  zv_expect_each_zero_on_null(
+      zv_update_event_get_details, zv_update_event_prop_list_find, zv_update_event_prop_list_find_integer,
+      zv_update_event_prop_list_find_string, zv_update_event_prop_list_get_size, zv_update_event_prop_list_get,
+      zv_update_event_prop_get_key, zv_update_event_prop_get_child, zv_update_event_prop_is_aggregated);
   Tzv_test_update e({1});
   EXPECT_EQ(zv_update_event_prop_list_get(e.details(), 1), nullptr);
   EXPECT_EQ(zv_update_event_prop_list_get(e.details(), -1), nullptr);
@@ -186,7 +185,10 @@ TEST_F(BasicChannelClients, ClientsChangedDuringBroadcast) {
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 3);
   broadcast_begin();
   broadcast_begin();
-  EXPECT_EQ(trace, "ab" "abd" "ad");
+  EXPECT_EQ(trace,
+            "ab"
+            "abd"
+            "ad");
   del(c);  // no longer a client
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 2);
 }

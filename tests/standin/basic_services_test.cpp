@@ -147,15 +147,13 @@ TEST(BasicFont, EveryFieldIsCopiedAndCompared) {
 }
 
 TEST(BasicServices, NullArgumentsAndUnknownIdsAreIgnored) {
-  zv_call_each_on_null(zv_uuid_generate, zv_uuid_assign, zv_uuid_destroy, zv_uuid_generate_string,
-                       zv_uuid_get_string, zv_string_adp_feed, zv_string_adp_feed_ansi, zv_string_adp_destroy,
-                       zv_wstrings_get_str_adp, zv_wstrings_add_str, zv_wstrings_clear, zv_wstrings_destroy,
-                       zv_history_manager_begin_update, zv_history_manager_end_update, zv_fnt_type_destroy,
-                       zv_fnt_type_assign, zv_fnt_type_set_name, zv_fnt_type_get_name, zv_fnt_type_set_height,
-                       zv_fnt_type_set_bold, zv_fnt_type_set_italic);
-  zv_expect_each_zero_on_null(zv_uuid_equal, zv_wstrings_get_size, zv_wstrings_get_str,
-                              zv_history_manager_get_depth, zv_fnt_type_equal, zv_fnt_type_get_height,
-                              zv_fnt_type_get_bold, zv_fnt_type_get_italic);
+  zv_call_each_on_null(zv_uuid_generate, zv_uuid_assign, zv_uuid_destroy, zv_uuid_generate_string, zv_uuid_get_string,
+                       zv_string_adp_feed, zv_string_adp_feed_ansi, zv_string_adp_destroy, zv_wstrings_get_str_adp,
+                       zv_wstrings_add_str, zv_wstrings_clear, zv_wstrings_destroy, zv_history_manager_begin_update,
+                       zv_history_manager_end_update, zv_fnt_type_destroy, zv_fnt_type_assign, zv_fnt_type_set_name,
+                       zv_fnt_type_get_name, zv_fnt_type_set_height, zv_fnt_type_set_bold, zv_fnt_type_set_italic);
+  zv_expect_each_zero_on_null(zv_uuid_equal, zv_wstrings_get_size, zv_wstrings_get_str, zv_history_manager_get_depth,
+                              zv_fnt_type_equal, zv_fnt_type_get_height, zv_fnt_type_get_bold, zv_fnt_type_get_italic);
   Tzv_uuid_t u{};
   zv_uuid_assign(&u, nullptr);
   zv_uuid_get_string(&u, nullptr);

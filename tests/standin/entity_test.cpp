@@ -16,9 +16,7 @@ namespace {
 template <class I>
 class Tzv_fake_entity : public Tzv_null_entity<I> {
  public:
-  explicit Tzv_fake_entity(std::wstring caption = L"") : caption_(std::move(caption)) {
-    zv_uuid_generate(&uuid_, 0);
-  }
+  explicit Tzv_fake_entity(std::wstring caption = L"") : caption_(std::move(caption)) { zv_uuid_generate(&uuid_, 0); }
 
   void get_wcaption(Izv_string_adp* adp) override {
     ++caption_reads;
@@ -178,8 +176,8 @@ TEST(EntityCollection, UniqueCaptionCountsFromFirst) {
     int32_t first;
     wchar_t const* expected;
   } const cases[] = {
-      {L"%ls %d", 1, L"Map 3"}, {L"%ls %d", 2, L"Map 3"}, {L"%ls %d", 5, L"Map 5"},
-      {L"%s %d", 1, L"Map 3"},  {nullptr, 1, L"Map 3"},  // nullptr: the library's own format
+      {L"%ls %d", 1, L"Map 3"},   {L"%ls %d", 2, L"Map 3"}, {L"%ls %d", 5, L"Map 5"},
+      {L"%s %d", 1, L"Map 3"},    {nullptr, 1, L"Map 3"},  // nullptr: the library's own format
       {L"%ls(%d)", 0, L"Map(1)"},
   };
   for (Tcase const& t : cases) EXPECT_EQ(zv_unique(&c, L"Map", t.format, t.first), t.expected) << t.expected;

@@ -98,8 +98,7 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
 };
 
 std::string zv_label(Tzv_lr_group* n) {
-  if (!zv_lr_group_is_group(n))
-    return zv_lr_group_get_lr_ptr(n) ? zv_lr_group_get_lr_ptr(n)->get_caption() : "?";
+  if (!zv_lr_group_is_group(n)) return zv_lr_group_get_lr_ptr(n) ? zv_lr_group_get_lr_ptr(n)->get_caption() : "?";
   std::wstring w = zv_lr_text::read([n](Izv_string_adp* a) { zv_lr_group_get_wcaption(n, a); });
   return zv_lr_text::to_narrow(w);
 }
@@ -419,16 +418,15 @@ TEST(LrGroupTest, NullHandlesAndForeignSlotsAreHarmless) {
   zv_call_each_on_null(zv_lr_group_destroy, zv_lr_group_clear, zv_lr_group_assign, zv_lr_group_remove,
                        zv_lr_group_set_group_id, zv_lr_group_get_group_id, zv_lr_group_set_wcaption,
                        zv_lr_group_get_wcaption, zv_lr_group_verification_layer, zv_lr_group_set_active,
-                       zv_lr_group_set_marked, zv_lr_group_move_marked, zv_lr_group_move_to_active,
-                       zv_lr_set_group_id, zv_lr_get_group_id, zv_lr_list_destroy, zv_lr_list_clear,
-                       zv_lr_list_add_layer_ptr, zv_lr_builder_destroy, zv_lr_builder_add_error,
-                       zv_lr_builder_make_active);
+                       zv_lr_group_set_marked, zv_lr_group_move_marked, zv_lr_group_move_to_active, zv_lr_set_group_id,
+                       zv_lr_get_group_id, zv_lr_list_destroy, zv_lr_list_clear, zv_lr_list_add_layer_ptr,
+                       zv_lr_builder_destroy, zv_lr_builder_add_error, zv_lr_builder_make_active);
   zv_expect_each_zero_on_null(zv_lr_group_safe_upcast, zv_lr_group_get_root, zv_lr_group_add_slot,
                               zv_lr_group_add_group, zv_lr_group_get_child_by_layer, zv_lr_group_get_active,
-                              zv_lr_group_get_next, zv_lr_group_is_group, zv_lr_group_is_parent,
-                              zv_lr_group_get_parent, zv_lr_group_get_marked, zv_lr_group_get_lr_ptr,
-                              zv_lr_safe_downcast, zv_lr_get_update_event_channel, zv_lr_list_get_count,
-                              zv_lr_list_get_layer_ptr, zv_lr_builder_add_layer, zv_lr_builder_get_layer_count);
+                              zv_lr_group_get_next, zv_lr_group_is_group, zv_lr_group_is_parent, zv_lr_group_get_parent,
+                              zv_lr_group_get_marked, zv_lr_group_get_lr_ptr, zv_lr_safe_downcast,
+                              zv_lr_get_update_event_channel, zv_lr_list_get_count, zv_lr_list_get_layer_ptr,
+                              zv_lr_builder_add_layer, zv_lr_builder_get_layer_count);
   EXPECT_EQ(zv_builder_errors(nullptr), L"");
 
   // Live handles with what does not belong: a layer slot, another tree's slot, the root.

@@ -18,31 +18,31 @@
     zv::detail::unused A;             \
     return R();                       \
   }
-#define ZV_ADAPTER_CLASS(X, N, DECLS)                                                      \
-  extern t_zv_##X##_contract const zv_##X##_contract_##N;                                \
-  namespace zv {                                                                          \
-  class X##_impl {                                                                        \
-   public:                                                                                \
-    using interface_type = t_zv_##X##_interface;                                          \
-    using client_type = X;                                                                \
-    /* Writes X's contract and this sub-object when `name` is X's interface name. */      \
-    virtual void specialize(char const* name, void** contract, void** self);              \
-    /* The generic handle of this sub-object. */                                          \
-    virtual operator t_zv_interface();                                                    \
-    DECLS                                                                                 \
-    operator t_zv_##X##_interface() { return {&zv_##X##_contract_##N, this}; }            \
-    operator X() { return X(static_cast<t_zv_##X##_interface>(*this)); }                  \
-    /* The object behind a handle made by this module's table for X, else null. */        \
-    static X##_impl* from_interface(t_zv_##X##_interface h) {                             \
+#define ZV_ADAPTER_CLASS(X, N, DECLS)                                                         \
+  extern t_zv_##X##_contract const zv_##X##_contract_##N;                                     \
+  namespace zv {                                                                              \
+  class X##_impl {                                                                            \
+   public:                                                                                    \
+    using interface_type = t_zv_##X##_interface;                                              \
+    using client_type = X;                                                                    \
+    /* Writes X's contract and this sub-object when `name` is X's interface name. */          \
+    virtual void specialize(char const* name, void** contract, void** self);                  \
+    /* The generic handle of this sub-object. */                                              \
+    virtual operator t_zv_interface();                                                        \
+    DECLS                                                                                     \
+    operator t_zv_##X##_interface() { return {&zv_##X##_contract_##N, this}; }                \
+    operator X() { return X(static_cast<t_zv_##X##_interface>(*this)); }                      \
+    /* The object behind a handle made by this module's table for X, else null. */            \
+    static X##_impl* from_interface(t_zv_##X##_interface h) {                                 \
       return h.contract == &zv_##X##_contract_##N ? static_cast<X##_impl*>(h.self) : nullptr; \
-    }                                                                                     \
-                                                                                          \
-   protected:                                                                             \
-    X##_impl() = default;                                                                 \
-    X##_impl(X##_impl const&) = default;                                                  \
-    X##_impl& operator=(X##_impl const&) = default;                                       \
-    ~X##_impl() = default;                                                                \
-  };                                                                                      \
+    }                                                                                         \
+                                                                                              \
+   protected:                                                                                 \
+    X##_impl() = default;                                                                     \
+    X##_impl(X##_impl const&) = default;                                                      \
+    X##_impl& operator=(X##_impl const&) = default;                                           \
+    ~X##_impl() = default;                                                                    \
+  };                                                                                          \
   }
 #define ZV_ADAPTER_IF_1(M) M
 #define ZV_ADAPTER_IF_0(M) ZV_ADAPTER_SKIP
@@ -83,7 +83,8 @@ class polymorphic_next {
  protected:
   polymorphic_next() = default;
   polymorphic_next(polymorphic_next const&) {}
-  polymorphic_next& operator=(polymorphic_next const&) { return *this; }
+  // Copies nothing: a link belongs to its own object.
+  polymorphic_next& operator=(polymorphic_next const&) { return *this; }  // NOLINT(bugprone-unhandled-self-assignment)
   ~polymorphic_next() = default;
 
   polymorphic_next* next_ = nullptr;
@@ -97,7 +98,7 @@ class polymorphic_base {
  protected:
   polymorphic_base() = default;
   polymorphic_base(polymorphic_base const&) {}
-  polymorphic_base& operator=(polymorphic_base const&) { return *this; }
+  polymorphic_base& operator=(polymorphic_base const&) { return *this; }  // NOLINT(bugprone-unhandled-self-assignment)
   ~polymorphic_base() = default;
 
   // Links are pushed at the front, so the chain runs from the last-built link.
@@ -117,12 +118,8 @@ class polymorphic_base {
 template <class I>
 class polymorphic_impl : public I, public polymorphic_next, public virtual polymorphic_base {
  public:
-  void specialize(char const* name, void** contract, void** self) override {
-    specialize_base(name, contract, self);
-  }
-  void specialize_next(char const* name, void** contract, void** self) override {
-    I::specialize(name, contract, self);
-  }
+  void specialize(char const* name, void** contract, void** self) override { specialize_base(name, contract, self); }
+  void specialize_next(char const* name, void** contract, void** self) override { I::specialize(name, contract, self); }
 
  protected:
   polymorphic_impl() { push_link(this); }

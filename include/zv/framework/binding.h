@@ -115,21 +115,21 @@ class client {
 }  // namespace zv::detail
 
 // Pass 1: client types are declared and tied to their handles.
-#define ZV_CLIENT_FWD(X, N, ...)                                   \
-  namespace zv {                                                   \
-  class X;                                                         \
-  namespace detail {                                               \
-  template <>                                                      \
-  struct abi<X> {                                                  \
-    using type = t_zv_##X##_interface;                             \
-  };                                                               \
-  template <>                                                      \
-  struct traits<t_zv_##X##_interface> {                            \
-    using client_type = X;                                         \
-    using contract = t_zv_##X##_contract;                          \
-    static constexpr char const* name = ZV_INTERFACE_NAME(X, N);   \
-  };                                                               \
-  }                                                                \
+#define ZV_CLIENT_FWD(X, N, ...)                                 \
+  namespace zv {                                                 \
+  class X;                                                       \
+  namespace detail {                                             \
+  template <>                                                    \
+  struct abi<X> {                                                \
+    using type = t_zv_##X##_interface;                           \
+  };                                                             \
+  template <>                                                    \
+  struct traits<t_zv_##X##_interface> {                          \
+    using client_type = X;                                       \
+    using contract = t_zv_##X##_contract;                        \
+    static constexpr char const* name = ZV_INTERFACE_NAME(X, N); \
+  };                                                             \
+  }                                                              \
   }
 #define ZV_I ZV_CLIENT_FWD
 #define ZV_V ZV_CLIENT_FWD
@@ -140,14 +140,14 @@ class client {
 
 // Pass 2: client value types with their operations declared.
 #define ZV_CLIENT_OP_DECL(X, op, R, P, A) R op P const;
-#define ZV_CLIENT_CLASS(X, DECLS)                                                  \
-  namespace zv {                                                                   \
-  class X : public detail::client<t_zv_##X##_interface> {                          \
-   public:                                                                         \
-    using client::client;                                                          \
+#define ZV_CLIENT_CLASS(X, DECLS)                                                                 \
+  namespace zv {                                                                                  \
+  class X : public detail::client<t_zv_##X##_interface> {                                         \
+   public:                                                                                        \
+    using client::client;                                                                         \
     static X specialize(t_zv_interface g) { return detail::specialize<t_zv_##X##_interface>(g); } \
-    DECLS                                                                          \
-  };                                                                               \
+    DECLS                                                                                         \
+  };                                                                                              \
   }
 #define ZV_CLIENT_I(X, N, A, OPS) ZV_CLIENT_CLASS(X, OPS(ZV_CLIENT_OP_DECL, X))
 #define ZV_CLIENT_V(X, N, A, Y) ZV_CLIENT_CLASS(X, ZV_OPS_VISIT(ZV_CLIENT_OP_DECL, X, Y))
@@ -163,17 +163,17 @@ class client {
 
 // Pass 3: contracts and the generic functions.
 #define ZV_CONTRACT_SLOT(X, op, R, P, A) zv::detail::slot_t<t_zv_##X##_contract, R P> op;
-#define ZV_CONTRACT_STRUCT(X, SLOTS)                                         \
-  extern "C" {                                                               \
-  struct t_zv_##X##_contract {                                               \
+#define ZV_CONTRACT_STRUCT(X, SLOTS)                                               \
+  extern "C" {                                                                     \
+  struct t_zv_##X##_contract {                                                     \
     t_zv_interface (*generalize)(t_zv_##X##_contract const* contract, void* self); \
-    SLOTS                                                                    \
-  };                                                                         \
-  t_zv_##X##_interface zv_##X##_interface_null(void);                        \
-  int zv_##X##_interface_is_null(t_zv_##X##_interface h);                    \
-  int zv_##X##_interface_compare(t_zv_##X##_interface a, t_zv_##X##_interface b); \
-  t_zv_interface zv_##X##_interface_generalize(t_zv_##X##_interface h);      \
-  t_zv_##X##_interface zv_##X##_interface_specialize(t_zv_interface g);      \
+    SLOTS                                                                          \
+  };                                                                               \
+  t_zv_##X##_interface zv_##X##_interface_null(void);                              \
+  int zv_##X##_interface_is_null(t_zv_##X##_interface h);                          \
+  int zv_##X##_interface_compare(t_zv_##X##_interface a, t_zv_##X##_interface b);  \
+  t_zv_interface zv_##X##_interface_generalize(t_zv_##X##_interface h);            \
+  t_zv_##X##_interface zv_##X##_interface_specialize(t_zv_interface g);            \
   }
 #define ZV_CONTRACT_I(X, N, A, OPS) ZV_CONTRACT_STRUCT(X, OPS(ZV_CONTRACT_SLOT, X))
 #define ZV_CONTRACT_V(X, N, A, Y) ZV_CONTRACT_STRUCT(X, ZV_OPS_VISIT(ZV_CONTRACT_SLOT, X, Y))
@@ -189,11 +189,11 @@ class client {
 
 // Pass 4: entry points (one test of the two words, one indirect call) and the
 // operations of the client value types, which forward to them.
-#define ZV_ENTRY(X, op, R, P, A)                                                                     \
-  inline zv::detail::abi_t<R> zvk_framework_##X##_##op(t_zv_##X##_interface h ZV_APPEND P) {        \
-    if (!h.contract || !h.self) return zv::detail::abi_t<R>();                                       \
-    return zv::detail::invoke(h.contract->op, h.contract, h.self ZV_APPEND A);                       \
-  }                                                                                                  \
+#define ZV_ENTRY(X, op, R, P, A)                                                             \
+  inline zv::detail::abi_t<R> zvk_framework_##X##_##op(t_zv_##X##_interface h ZV_APPEND P) { \
+    if (!h.contract || !h.self) return zv::detail::abi_t<R>();                               \
+    return zv::detail::invoke(h.contract->op, h.contract, h.self ZV_APPEND A);               \
+  }                                                                                          \
   inline R zv::X::op P const { return R(zvk_framework_##X##_##op(handle() ZV_APPEND A)); }
 #define ZV_ENTRY_I(X, N, A, OPS) OPS(ZV_ENTRY, X)
 #define ZV_ENTRY_V(X, N, A, Y) ZV_OPS_VISIT(ZV_ENTRY, X, Y)

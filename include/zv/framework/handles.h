@@ -21,11 +21,11 @@ struct t_zv_contract {
                      void** result_self);
 };
 
-#define ZV_HANDLE_DECL(X, N, A, ...) \
-  struct t_zv_##X##_contract;        \
-  struct t_zv_##X##_interface {      \
+#define ZV_HANDLE_DECL(X, N, A, ...)     \
+  struct t_zv_##X##_contract;            \
+  struct t_zv_##X##_interface {          \
     t_zv_##X##_contract const* contract; \
-    void* self;                      \
+    void* self;                          \
   };
 #define ZV_I ZV_HANDLE_DECL
 #define ZV_V ZV_HANDLE_DECL

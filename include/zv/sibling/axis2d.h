@@ -15,10 +15,10 @@
 
 extern "C" {
 
-struct Tzv_axes_obj;         // the four axes
-struct Tzv_axis_obj;         // one axis, part of the axes
-struct Tzv_axis_lines_obj;   // the axis line, part of an axis
-struct Tzv_axis_marks_obj;   // tick marks, captions and grid lines, part of an axis
+struct Tzv_axes_obj;        // the four axes
+struct Tzv_axis_obj;        // one axis, part of the axes
+struct Tzv_axis_lines_obj;  // the axis line, part of an axis
+struct Tzv_axis_marks_obj;  // tick marks, captions and grid lines, part of an axis
 
 // Caption alignment codes.
 enum : int32_t {

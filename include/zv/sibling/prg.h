@@ -43,7 +43,7 @@ ZV_PRG_API void zv_pv_d2_destroy(Tzv_pp2d* pv);  // null accepted
 ZV_PRG_API void zv_pv_d2_assign(Tzv_pp2d* dst, Tzv_pp2d const* src);
 ZV_PRG_API bool zv_pv_d2_equal(Tzv_pp2d const* a, Tzv_pp2d const* b);
 ZV_PRG_API int32_t zv_pv_d2_get_size(Tzv_pp2d const* pv);
-ZV_PRG_API Tzv_vtx_d2 zv_pv_d2_get_vtx(Tzv_pp2d const* pv, int32_t i);  // (0, 0) out of range
+ZV_PRG_API Tzv_vtx_d2 zv_pv_d2_get_vtx(Tzv_pp2d const* pv, int32_t i);          // (0, 0) out of range
 ZV_PRG_API void zv_pv_d2_set_vtx(Tzv_pp2d* pv, int32_t i, double x, double y);  // ignored out of range
 ZV_PRG_API void zv_pv_d2_add_vtx(Tzv_pp2d* pv, double x, double y);
 ZV_PRG_API void zv_pv_d2_clear(Tzv_pp2d* pv);
@@ -61,7 +61,7 @@ ZV_PRG_API void zv_ov_d2_assign(Tzv_op2d* dst, Tzv_op2d const* src);
 ZV_PRG_API bool zv_ov_d2_equal(Tzv_op2d const* a, Tzv_op2d const* b);
 // The box of all vertices; (0, 0, 0, 0) for an empty polygon.
 ZV_PRG_API Tzv_box_d2 zv_ov_d2_get_box(Tzv_op2d const* ov);
-ZV_PRG_API int32_t zv_ov_d2_add_ring(Tzv_op2d* ov);  // index of the new, empty ring
+ZV_PRG_API int32_t zv_ov_d2_add_ring(Tzv_op2d* ov);                  // index of the new, empty ring
 ZV_PRG_API void zv_ov_d2_add_vtx(Tzv_op2d* ov, double x, double y);  // to the last ring; makes one if none
 ZV_PRG_API int32_t zv_ov_d2_get_ring_count(Tzv_op2d const* ov);
 ZV_PRG_API int32_t zv_ov_d2_get_ring_size(Tzv_op2d const* ov, int32_t ring);

@@ -51,9 +51,9 @@ ZV_STYLES_API bool zv_pgn_style_equal(Tzv_pgn_style const* a, Tzv_pgn_style cons
 ZV_STYLES_API void zv_pgn_style_init_selected(Tzv_pgn_style* s);
 ZV_STYLES_API Tzv_bpln_style* zv_pgn_style_get_bpln_style_ptr(Tzv_pgn_style* s);  // outline
 ZV_STYLES_API Tzv_bpgn_style* zv_pgn_style_get_bpgn_style_ptr(Tzv_pgn_style* s);  // fill
-ZV_STYLES_API void zv_pgn_style_set_pgn_visible(Tzv_pgn_style* s, bool visible);     // fill shown
+ZV_STYLES_API void zv_pgn_style_set_pgn_visible(Tzv_pgn_style* s, bool visible);  // fill shown
 ZV_STYLES_API bool zv_pgn_style_get_pgn_visible(Tzv_pgn_style const* s);
-ZV_STYLES_API void zv_pgn_style_set_pln_visible(Tzv_pgn_style* s, bool visible);     // outline shown
+ZV_STYLES_API void zv_pgn_style_set_pln_visible(Tzv_pgn_style* s, bool visible);  // outline shown
 ZV_STYLES_API bool zv_pgn_style_get_pln_visible(Tzv_pgn_style const* s);
 
 // The framework's colour for selected objects.

@@ -35,7 +35,8 @@ void expect_every_direction_from(Tzvt_two_visitors& o) {
   expect_specializes_to<t_zv_referent_interface, zv::referent_impl>(g, o);
   // Neither implemented nor in the chain.
   EXPECT_EQ(zv_scene_2d_visitor_interface_is_null(zv_scene_2d_visitor_interface_specialize(g)), 1);
-  EXPECT_EQ(zv_scene_editor_filter_visitor_interface_is_null(zv_scene_editor_filter_visitor_interface_specialize(g)), 1);
+  EXPECT_EQ(zv_scene_editor_filter_visitor_interface_is_null(zv_scene_editor_filter_visitor_interface_specialize(g)),
+            1);
 }
 
 TEST(Polymorphic, EveryChainedInterfaceSpecialisesToEveryOther) {
@@ -100,7 +101,8 @@ TEST(FromInterface, AHandleOfAnotherModuleIsNeverCast) {
   EXPECT_EQ(zv::scene_2d_service_impl::from_interface(theirs), nullptr);
   EXPECT_TRUE(zvt_module_owns(theirs));
 
-  class Tzvt_local_service final : public zv::scene_2d_service_impl {} mine;
+  class Tzvt_local_service final : public zv::scene_2d_service_impl {
+  } mine;
   t_zv_scene_2d_service_interface const ours = mine;
   EXPECT_EQ(zv::scene_2d_service_impl::from_interface(ours), &mine);
   EXPECT_FALSE(zvt_module_owns(ours));

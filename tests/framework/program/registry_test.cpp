@@ -60,7 +60,8 @@ TEST_F(Registry, AProviderOfAnotherVersionIsNotFound) {
 
 TEST_F(Registry, AMarkerVisitorWithoutSpecificVisitorsReceivesNothing) {
   zvt_module_register(scenes_id);
-  class Marker final : public zv::service_visitor_impl {} marker;
+  class Marker final : public zv::service_visitor_impl {
+  } marker;
   EXPECT_EQ(zv_service_registry_with_services(scenes_id, marker), 0);
 }
 

@@ -9,7 +9,7 @@ extern "C" {
 struct Tzv_fnt_type;
 struct Izv_string_adp;  // string_adp.h
 
-ZV_BASIC_API Tzv_fnt_type* zv_fnt_type_create();  // "Arial", 10, regular
+ZV_BASIC_API Tzv_fnt_type* zv_fnt_type_create();         // "Arial", 10, regular
 ZV_BASIC_API void zv_fnt_type_destroy(Tzv_fnt_type* f);  // null accepted
 ZV_BASIC_API void zv_fnt_type_assign(Tzv_fnt_type* dst, Tzv_fnt_type const* src);
 ZV_BASIC_API bool zv_fnt_type_equal(Tzv_fnt_type const* a, Tzv_fnt_type const* b);

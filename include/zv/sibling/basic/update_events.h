@@ -34,8 +34,8 @@ struct Tzv_end_update_event {
   Tzv_event header;
 };
 
-ZV_BASIC_API void zv_update_event_init(Tzv_update_event* e);  // no details
-ZV_BASIC_API void zv_update_event_clear(Tzv_update_event* e);  // frees details
+ZV_BASIC_API void zv_update_event_init(Tzv_update_event* e);          // no details
+ZV_BASIC_API void zv_update_event_clear(Tzv_update_event* e);         // frees details
 ZV_BASIC_API void zv_update_event_init_details(Tzv_update_event* e);  // empty list when none yet
 ZV_BASIC_API Tzv_update_event_prop_list* zv_update_event_get_details(Tzv_update_event const* e);
 
@@ -61,15 +61,14 @@ ZV_BASIC_API void zv_update_event_prop_list_aggr_string(Tzv_update_event_prop_li
 // or string Tzv_any.
 ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_find(Tzv_update_event_prop_list const* l,
                                                                          Tzv_any const* key);
-ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_find_integer(
-    Tzv_update_event_prop_list const* l, int32_t id);
-ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_find_string(
-    Tzv_update_event_prop_list const* l, char const* name);
+ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_find_integer(Tzv_update_event_prop_list const* l,
+                                                                                 int32_t id);
+ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_find_string(Tzv_update_event_prop_list const* l,
+                                                                                char const* name);
 
 // Walking a list (recorders, tests).
 ZV_BASIC_API int32_t zv_update_event_prop_list_get_size(Tzv_update_event_prop_list const* l);
-ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_get(Tzv_update_event_prop_list const* l,
-                                                                        int32_t i);
+ZV_BASIC_API Tzv_update_event_prop const* zv_update_event_prop_list_get(Tzv_update_event_prop_list const* l, int32_t i);
 ZV_BASIC_API Tzv_any const* zv_update_event_prop_get_key(Tzv_update_event_prop const* p);
 // The child list of an aggregated property; null for a plain one.
 ZV_BASIC_API Tzv_update_event_prop_list const* zv_update_event_prop_get_child(Tzv_update_event_prop const* p);

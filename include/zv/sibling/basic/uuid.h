@@ -13,7 +13,7 @@ struct Tzv_uuid_t {
 };
 struct Izv_string_adp;  // string_adp.h
 
-ZV_BASIC_API Tzv_uuid_t* zv_uuid_create();  // all zero
+ZV_BASIC_API Tzv_uuid_t* zv_uuid_create();                         // all zero
 ZV_BASIC_API void zv_uuid_generate(Tzv_uuid_t* u, int32_t flags);  // fresh random (version 4) value
 ZV_BASIC_API void zv_uuid_assign(Tzv_uuid_t* dst, Tzv_uuid_t const* src);
 ZV_BASIC_API bool zv_uuid_equal(Tzv_uuid_t const* a, Tzv_uuid_t const* b);

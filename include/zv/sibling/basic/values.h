@@ -51,16 +51,16 @@ ZV_BASIC_API Tzv_table* table_create();
 ZV_BASIC_API void table_destroy(Tzv_table* t);  // null accepted
 ZV_BASIC_API void table_assign(Tzv_table* dst, Tzv_table const* src);
 ZV_BASIC_API int table_compare(Tzv_table const* a, Tzv_table const* b);  // 0 when equal
-ZV_BASIC_API void table_resize(Tzv_table* t, int32_t rows);  // appends empty rows / drops the tail
+ZV_BASIC_API void table_resize(Tzv_table* t, int32_t rows);              // appends empty rows / drops the tail
 ZV_BASIC_API void table_clear(Tzv_table* t);
 
-ZV_BASIC_API void tuple_init(Tzv_tuple* tp);  // empty tuple; nothing to free before
+ZV_BASIC_API void tuple_init(Tzv_tuple* tp);               // empty tuple; nothing to free before
 ZV_BASIC_API void tuple_resize(Tzv_tuple* tp, int32_t n);  // appends empty items / drops the tail
-ZV_BASIC_API void tuple_clear(Tzv_tuple* tp);  // frees the items, count 0
+ZV_BASIC_API void tuple_clear(Tzv_tuple* tp);              // frees the items, count 0
 ZV_BASIC_API void tuple_assign(Tzv_tuple* dst, Tzv_tuple const* src);
 ZV_BASIC_API int tuple_compare(Tzv_tuple const* a, Tzv_tuple const* b);
 
-ZV_BASIC_API void any_init(Tzv_any* a);  // empty; nothing to free before
+ZV_BASIC_API void any_init(Tzv_any* a);   // empty; nothing to free before
 ZV_BASIC_API void any_clear(Tzv_any* a);  // frees what it owns, becomes empty
 ZV_BASIC_API void any_assign(Tzv_any* dst, Tzv_any const* src);
 ZV_BASIC_API void any_assign_integer(Tzv_any* a, int64_t v);
