@@ -31,21 +31,14 @@ void expect_framed(Izv_scene* scene, Box const& expected) {
   for (size_t i = 0; i < box.size(); ++i) EXPECT_DOUBLE_EQ(box[i], expected[i]) << i;
 }
 
-void set_box(Izv_layer* layer, Box const& b) {
+// Hands `b` to a box setter of a layer.
+void set_box(Izv_layer* layer, Box const& b, void (*setter)(Izv_layer*, Tzv_box_d2 const*) = zv_lr2d_test_set_box) {
   Tzv_box_d2 const box{b[0], b[1], b[2], b[3]};
-  zv_lr2d_test_set_box(layer, &box);
-}
-
-void set_page_box(Izv_layer* page, Box const& b) {
-  Tzv_box_d2 const box{b[0], b[1], b[2], b[3]};
-  zv_lr2d_page_set_box(page, &box);
+  setter(layer, &box);
 }
 
 std::wstring caption_of(Izv_entity* entity) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  entity->get_wcaption(sink);
-  return text;
+  return zv_read_wtext([entity](Izv_string_adp* a) { entity->get_wcaption(a); });
 }
 
 struct Layout : ::testing::Test {
@@ -122,12 +115,12 @@ TEST(LayoutPage, ALayoutWithoutPageHasTheZeroBox) {
 // The union of the page and the layers, framed: every side moves out by 5%
 // of the size, the maximum side after the minimum one has moved.
 TEST_F(Layout, TheBoxFramesThePageAndTheLayers) {
-  set_page_box(page, {0, 0, 100, 200});
+  set_box(page, {0, 0, 100, 200}, zv_lr2d_page_set_box);
   expect_framed(layout, {-5, -10, 105.25, 210.5});
   zv_lr2d_test_set_box(page, nullptr);  // a page that lost its box computes it again from its sheet
   expect_framed(layout, {-5, -10, 105.25, 210.5});
 
-  set_page_box(page, {0, 0, 10, 10});
+  set_box(page, {0, 0, 10, 10}, zv_lr2d_page_set_box);
   set_box(zv_scn_2d_add_layer_type_name(layout, "vector"), {20, 20, 30, 30});
   expect_framed(layout, {-1.5, -1.5, 31.575, 31.575});
   zv_lr2d_page_set_box(page, nullptr);  // a page without box: zero, whatever the layers hold
@@ -198,7 +191,7 @@ TEST_F(Layouts, ALayoutsChangesReachTheCollectionButNotItsPages) {
   rec.clear();
   zv_scn_2d_set_wcaption(layout, L"Sheet");
   EXPECT_EQ(rec.take(), "U[1{2}]");
-  set_page_box(zv_scn_layout_get_page_lr2d(layout), {0, 0, 1, 1});  // no layer of the scene
+  set_box(zv_scn_layout_get_page_lr2d(layout), {0, 0, 1, 1}, zv_lr2d_page_set_box);  // no layer of the scene
   EXPECT_EQ(rec.take(), "");
 }
 

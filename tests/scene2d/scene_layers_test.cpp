@@ -15,14 +15,6 @@
 
 namespace {
 
-template <class F>
-std::wstring read_text(F&& read) {
-  std::wstring text;
-  Tzv_std_wstring_adapter sink(&text);
-  read(sink.adapter());
-  return text;
-}
-
 // Lets a test hand the scene a queue of layer events as one batch.
 struct Tzv_open_scene : Tzv_scene_2d {
   using Tzv_scene_2d::on_layer_update;
@@ -90,13 +82,13 @@ TEST_F(SceneLayers, AddLayerOnAnEmptyScene) {
   EXPECT_EQ(rec.take(), "B U[1] E");  // the layer's own set-up is not forwarded
   EXPECT_EQ(scene.get_count(), 1u);
   EXPECT_EQ(scene.get_entity(0), layer);
-  EXPECT_EQ(read_text([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); }), L"Layer");
+  EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); }), L"Layer");
   EXPECT_EQ(zv_lr2d_get_scn_2d(layer), static_cast<Izv_scene*>(&scene));
-  EXPECT_EQ(read_text([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }),
+  EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }),
             L"+proj=longlat +datum=WGS84 +no_defs");
-  std::wstring const id = read_text([layer](Izv_string_adp* a) { zv_lr_get_group_id(layer, a); });
+  std::wstring const id = zv_read_wtext([layer](Izv_string_adp* a) { zv_lr_get_group_id(layer, a); });
   EXPECT_FALSE(id.empty());
-  EXPECT_EQ(read_text([this, layer](Izv_string_adp* a) { zv_lr_group_get_group_id(slot(layer), a); }), id);
+  EXPECT_EQ(zv_read_wtext([this, layer](Izv_string_adp* a) { zv_lr_group_get_group_id(slot(layer), a); }), id);
   EXPECT_TRUE(scene.is_box_valid());
 }
 

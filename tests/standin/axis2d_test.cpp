@@ -1,7 +1,7 @@
 // Axes stand-in: four independent axes, deep copy and comparison.
 #include <gtest/gtest.h>
 
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/axis2d.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "event_recorder.h"
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/basic/event_channel.h"
 
 namespace {

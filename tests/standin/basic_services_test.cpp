@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/basic.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/basic/values.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "event_recorder.h"
 #include "lr_text.h"
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "support/throwing_listener.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/lr2d.h"

@@ -12,8 +12,8 @@
 
 #include "event_recorder.h"
 #include "lr_entity_base.h"
-#include "null_rule.h"
 #include "support/null_entities.h"
+#include "support/null_rule.h"
 #include "support/throwing_listener.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/proj4_d2.h"
 
 namespace {

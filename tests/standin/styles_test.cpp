@@ -1,7 +1,7 @@
 // Style stand-in: sub-styles, complex line layers, deep copy and comparison.
 #include <gtest/gtest.h>
 
-#include "null_rule.h"
+#include "support/null_rule.h"
 #include "zv/sibling/styles.h"
 
 namespace {

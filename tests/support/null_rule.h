@@ -1,6 +1,8 @@
-// The null rule of the stand-ins' exports, checked in bulk: an export called
-// with a null handle (and zero for its other arguments) does nothing, and a
-// query answers its zero value.
+// The null rule of the exports, checked in bulk: an export called with a
+// null handle (and zero for its other arguments) does nothing, and a query
+// answers its zero value. A test file may add an overload of
+// zv_expect_zero_on_null for a result type without operator== (found by
+// argument-dependent lookup, so it must not be in an unnamed namespace).
 #pragma once
 
 #include <gtest/gtest.h>
