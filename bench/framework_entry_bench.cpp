@@ -2,6 +2,7 @@
 // next to a plain virtual call doing the same work.
 #include <benchmark/benchmark.h>
 
+#include "table_reporter.h"
 #include "zv/framework/adapters.h"
 
 namespace {
@@ -24,9 +25,8 @@ struct Tzvb_other_counter : Tzvb_counter {
 // A contract whose slot does the work directly: the entry point alone.
 t_zv_string_visitor_contract const direct_contract = {
     .generalize = [](t_zv_string_visitor_contract const*, void*) -> t_zv_interface { return {}; },
-    .visit = [](t_zv_string_visitor_contract const*, void* self, wchar_t const* text) {
-      static_cast<Tzvb_counter*>(self)->count += text != nullptr;
-    },
+    .visit = [](t_zv_string_visitor_contract const*, void* self,
+                wchar_t const* text) { static_cast<Tzvb_counter*>(self)->count += text != nullptr; },
 };
 
 // An adapter: the entry point, then the adapter's virtual operation.
@@ -88,5 +88,19 @@ void BM_specialize(benchmark::State& state) {
 }
 BENCHMARK(BM_specialize<Tzvb_one>);
 BENCHMARK(BM_specialize<Tzvb_three>);
+
+Tzv_bench_rows const rows{
+    {"BM_virtual_call", "a plain virtual call", "call", {.scale_limit = 0}},
+    {"BM_entry_point",
+     "an interface entry point",
+     "call",
+     {.floor = "BM_virtual_call", .floor_limit = 1.5, .scale_limit = 0}},
+    {"BM_entry_point_to_adapter",
+     "an entry point into an adapter",
+     "call",
+     {.floor = "BM_virtual_call", .scale_limit = 0}},
+    {"BM_specialize<Tzvb_one>", "specialize, one link", "call", {.scale_limit = 0}},
+    {"BM_specialize<Tzvb_three>", "specialize, three links", "call", {.scale_limit = 0}},
+};
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Layer group tree of the layer stand-in: walk, verification and moves at
-// 1k and 16k layers, a load at 1,000 and 100,000. Per-layer time (items)
-// should stay flat across sizes.
+// Layer group tree of the layer stand-in: walk, verification, moves and a
+// load at 1,000 and 100,000 layers. Time per layer should stay flat across
+// sizes.
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "../standin/common/lr_entity_base.h"
+#include "../standin/lr/lr_group.h"
+#include "bench_scene.h"
 #include "support/null_entities.h"
+#include "table_reporter.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 
@@ -68,7 +71,7 @@ void BM_lr_group_walk(benchmark::State& state) {
       n += zv_lr_group_get_lr_ptr(s) != nullptr;
     benchmark::DoNotOptimize(n);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
 // A layer leaves the scene and a new one without slot arrives: two
@@ -83,7 +86,7 @@ void BM_lr_group_verification(benchmark::State& state) {
     scene.layers.push_back(last);
     zv_lr_group_verification_layer(scene.group);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
 // The scene's move(0, n-1) and back, and a lookup of the slots by layer.
@@ -94,7 +97,7 @@ void BM_lr_group_move(benchmark::State& state) {
     zv_lr_group_move(scene.slot(last), scene.slot(0), 1);
     zv_lr_group_move(scene.slot(last - 1), scene.slot(0), -1);
   }
-  state.SetItemsProcessed(state.iterations());
+  state.counters[zv_bench_elements] = 2;
 }
 
 // Every tenth layer marked, moved to the front and back to the end.
@@ -105,7 +108,7 @@ void BM_lr_group_move_marked(benchmark::State& state) {
     zv_lr_group_move_marked(scene.slot(0), -1);
     zv_lr_group_move_marked(scene.slot(scene.layers.size() - 1), 0);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
 // A load of N layers into an empty scene, every second one without a slot,
@@ -125,13 +128,45 @@ void BM_lr_group_load(benchmark::State& state) {
     scene.reset();
     state.ResumeTiming();
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
-BENCHMARK(BM_lr_group_walk)->Arg(1 << 10)->Arg(1 << 14);
-BENCHMARK(BM_lr_group_load)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_lr_group_verification)->Arg(1 << 10)->Arg(1 << 14);
-BENCHMARK(BM_lr_group_move)->Arg(1 << 10)->Arg(1 << 14);
-BENCHMARK(BM_lr_group_move_marked)->Arg(1 << 10)->Arg(1 << 14);
+// The memory floor of a walk: chasing links through as many nodes of a
+// slot's size, laid out in order, with no call per node.
+void BM_node_chase(benchmark::State& state) {
+  struct Tzv_node {
+    Tzv_node* next;
+    void* payload[sizeof(Tzv_lr_group) / sizeof(void*) - 1];
+  };
+  std::vector<Tzv_node> nodes(static_cast<size_t>(state.range(0)));
+  for (size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i].next = &nodes[i + 1];
+  nodes.back().next = nullptr;
+  for (auto _ : state) {
+    int n = 0;
+    for (Tzv_node* p = &nodes.front(); p; p = p->next) n += p->payload[0] != nullptr;
+    benchmark::DoNotOptimize(n);
+  }
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
+}
+
+Tzv_bench_rows const rows{
+    {"BM_node_chase", "chase links through slot-sized nodes", "node", {.scale_limit = 0}},
+    {"BM_lr_group_walk", "tree: walk over the layer slots", "layer", {.floor = "BM_node_chase"}},
+    {"BM_lr_group_verification", "tree: verification, a layer out and one in", "layer",
+     zv_bench::over_scattered_layers},
+    {"BM_lr_group_move", "tree: move a slot first to last, and back", "op"},
+    {"BM_lr_group_move_marked", "tree: move_marked (every 10th), there and back", "layer",
+     zv_bench::over_scattered_layers},
+    {"BM_lr_group_load", "tree: load N layers, each verified", "layer"},
+};
+
+void sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond); }
+
+BENCHMARK(BM_node_chase)->Apply(sizes);
+BENCHMARK(BM_lr_group_walk)->Apply(sizes);
+BENCHMARK(BM_lr_group_verification)->Apply(sizes);
+BENCHMARK(BM_lr_group_move)->Apply(sizes);
+BENCHMARK(BM_lr_group_move_marked)->Apply(sizes);
+BENCHMARK(BM_lr_group_load)->Apply(sizes);
 
 }  // namespace

@@ -1,17 +1,19 @@
 // The scene collection through the exports, at 100 and 10,000 scenes:
-// adding N scenes one by one (each named "Map N" with the smallest free
-// number), then destroying the collection. Time per scene (items) should
-// stay flat across sizes; the floor is making and destroying the same scenes
-// without a collection.
+// adding scenes one by one (each named "Map N" with the smallest free
+// number) and a member's change reaching the collection's listener.
 
-#include <benchmark/benchmark.h>
-
+#include <cstdint>
 #include <vector>
 
-#include "zv/scn_2d.h"
+#include "bench_scene.h"
+#include "table_reporter.h"
 #include "zv/scns_2d.h"
 
 namespace {
+
+using namespace zv_bench;
+
+void scene_sizes(benchmark::internal::Benchmark* b) { b->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond); }
 
 // The floor: the same number of scenes made and destroyed on their own.
 void bm_scns_scene_make_destroy(benchmark::State& state) {
@@ -20,7 +22,7 @@ void bm_scns_scene_make_destroy(benchmark::State& state) {
     for (auto& s : scenes) s = zv_scn_2d_create();
     for (auto* s : scenes) zv_scn_2d_destroy(s);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  set_elements(state, static_cast<double>(state.range(0)));
 }
 
 // N scenes added one by one, then the collection destroyed with them.
@@ -31,10 +33,47 @@ void bm_scns_add(benchmark::State& state) {
     benchmark::DoNotOptimize(zv_scns_2d_get(scenes, 0));
     zv_scns_2d_destroy(scenes);
   }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  set_elements(state, static_cast<double>(state.range(0)));
 }
+
+// The middle scene of N announces a change; the collection's listener hears it.
+void bm_scns_member_change(benchmark::State& state) {
+  Izv_scns2d* scenes = zv_scns_2d_create();
+  for (int64_t i = 0; i < state.range(0); ++i) zv_scns_2d_add(scenes);
+  Izv_scene* scene = zv_scns_2d_get(scenes, static_cast<uint32_t>(state.range(0) / 2));
+  int64_t heard = 0;
+  {
+    Tzv_counting_listener listener(zv_scns_2d_get_update_event_channel(scenes));
+    for (auto _ : state) zv_scn_2d_changed(scene);
+    heard = listener.heard();
+  }
+  if (heard < state.iterations()) state.SkipWithError("the collection did not hear every change");
+  zv_scns_2d_destroy(scenes);
+}
+
+// The floor of a heard change: the same change of a scene in no collection.
+void bm_scn_change_alone(benchmark::State& state) {
+  Izv_scene* scene = zv_scn_2d_create();
+  for (auto _ : state) zv_scn_2d_changed(scene);
+  zv_scn_2d_destroy(scene);
+}
+
+Tzv_bench_rows const rows{
+    {"bm_scns_scene_make_destroy", "make and destroy a scene", "scene", {.scale_limit = 0}},
+    {"bm_scns_add",
+     "scns_2d_add (unique caption), destroy with all",
+     "scene",
+     {.floor = "bm_scns_scene_make_destroy", .floor_limit = 2, .scale_limit = 0, .note = "cache-bound: 8 KB scenes"}},
+    {"bm_scn_change_alone", "a scene's change, in no collection", "op", {.scale_limit = 0}},
+    {"bm_scns_member_change",
+     "a scene's change reaching a collection listener",
+     "op",
+     {.floor = "bm_scn_change_alone"}},
+};
 
 }  // namespace
 
-BENCHMARK(bm_scns_scene_make_destroy)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond)->MinTime(2);
-BENCHMARK(bm_scns_add)->Arg(100)->Arg(10000)->Unit(benchmark::kMicrosecond)->MinTime(2);
+BENCHMARK(bm_scns_scene_make_destroy)->Apply(scene_sizes);
+BENCHMARK(bm_scns_add)->Apply(scene_sizes);
+BENCHMARK(bm_scn_change_alone)->Apply(scene_sizes);
+BENCHMARK(bm_scns_member_change)->Apply(scene_sizes);

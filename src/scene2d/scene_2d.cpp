@@ -124,9 +124,9 @@ bool Tzv_scene_2d::equal(Tzv_scene_2d* other) {
          zv_clr_equal(&background_, &other->background_) && prj4_ == other->prj4_ &&
          prf_data_->equal(*other->prf_data_) && margins_->equal(*other->margins_) &&
          zv_axes_equal(axes_.get(), other->axes_.get()) && graticule_->equal(*other->graticule_) &&
-         scale_line_->get_visible() == other->scale_line_->get_visible() &&
-         lookmarks_->equal(*other->lookmarks_) && ind.get_visible() == other_ind.get_visible() &&
-         zv_pgn_style_equal(ind.get_style(), other_ind.get_style()) && clip_->equal(*other->clip_);
+         scale_line_->get_visible() == other->scale_line_->get_visible() && lookmarks_->equal(*other->lookmarks_) &&
+         ind.get_visible() == other_ind.get_visible() && zv_pgn_style_equal(ind.get_style(), other_ind.get_style()) &&
+         clip_->equal(*other->clip_);
 }
 
 // --- Entity -----------------------------------------------------------------------
@@ -154,15 +154,10 @@ void Tzv_scene_2d::broadcast_update_event() {
 
 void Tzv_scene_2d::broadcast_update_event(int id) {
   if (id == zv_prop_members) {
-    zv_lr_group_verification_layer(group_.get());
+    if (!order_only_) zv_lr_group_verification_layer(group_.get());
     layer_list_valid_ = false;
   }
   Base::broadcast_update_event(id);
-}
-
-void Tzv_scene_2d::broadcast_update_event(int id, Tzv_table& queue) {
-  if (id == zv_prop_members) layer_list_valid_ = false;
-  Base::broadcast_update_event(id, queue);
 }
 
 void Tzv_scene_2d::changed() { broadcast_update_event(); }

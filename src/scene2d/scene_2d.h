@@ -73,9 +73,10 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   using Base::broadcast_update_event;
   // A plain update: the layer vector is re-read from the tree.
   void broadcast_update_event() override;
-  // Property 1 first brings the tree in line with the layers.
+  // Property 1 first brings the tree in line with the layers. A layer's own
+  // events, forwarded with their queue, leave the order as it is: only the
+  // tree (property 9) and the scene's own list changes re-order it.
   void broadcast_update_event(int id) override;
-  void broadcast_update_event(int id, Tzv_table& queue) override;
   // Announces a plain update event.
   virtual void changed();
 
@@ -220,11 +221,15 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   static void layer_group_update_proc(Tzv_table* queue, void* scene);
   // A new layer at the end, tied to the scene, with a slot when `with_slot`.
   Izv_layer* append_layer(char const* type, bool with_slot);
+  // Runs a move of the vector that keeps the same layers (see order_only_).
+  template <class Move>
+  void move_members(Move&& move);
   // Copies the layers and the tree of `src` (assign's last part).
   void assign_layers(Tzv_scene_2d& src);
   // Takes the place of layer i's vector entry (create_layer_group).
   std::vector<Izv_layer*>& layer_vector() { return members(); }
 
+  bool order_only_ = false;  // the vector is being re-ordered, not changed
   bool redraw_done_ = true;
   std::wstring prj4_;
   std::unique_ptr<Tzv_profil_data> prf_data_;

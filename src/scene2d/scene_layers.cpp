@@ -296,7 +296,8 @@ void Tzv_scene_2d::set_active_index(uint32_t i) {
 // --- Moves: in the vector and in the tree --------------------------------------------
 // The slots are taken from the vector as it stands; the vector moves before
 // the tree, so that the tree's announcement of its new order cannot re-order
-// the vector before the vector's own move.
+// the vector before the vector's own move. A vector that was in tree order
+// stays so after moving a layer among the root's: it is not walked again.
 
 void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
   Tzv_scene_update_guard bracket(this);
@@ -307,8 +308,12 @@ void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
     target = slot_of(group_.get(), get_entity(to < get_count() ? to : get_count()));  // null past the end
     moved = slot_of(group_.get(), get_entity(from));
   }
-  Base::move(from, to);
+  // Two layer slots of the root: the tree's move is the vector's rotation.
+  bool const in_order = layer_list_valid_ && moved != nullptr && target != nullptr &&
+                        zv_lr_group_get_parent(moved) == group_.get() && zv_lr_group_get_parent(target) == group_.get();
+  move_members([this, from, to] { Base::move(from, to); });
   if (in_tree) zv_lr_group_move(target, moved, to > from ? 1 : -1);
+  if (in_order) layer_list_valid_ = true;
 }
 
 // To the front: before layer 0; elsewhere: after the layer before `pos` (a
@@ -317,8 +322,17 @@ void Tzv_scene_2d::move_marked(uint32_t pos) {
   Tzv_scene_update_guard bracket(this);
   uint32_t const place = std::min(pos, get_count());
   Tzv_lr_group* anchor = group_ ? slot_of(group_.get(), get_entity(place == 0 ? 0 : place - 1)) : nullptr;
-  Base::move_marked(pos);
+  move_members([this, pos] { Base::move_marked(pos); });
   if (group_) zv_lr_group_move_marked(anchor, place == 0 ? -1 : 0);
+}
+
+// A move keeps the same layers: the tree needs no verification, which would
+// read every layer.
+template <class Move>
+void Tzv_scene_2d::move_members(Move&& move) {
+  order_only_ = true;
+  zv::core::Tzv_finally done([this] { order_only_ = false; });
+  move();
 }
 
 // The vector follows through the tree's events.

@@ -11,9 +11,29 @@ std::wstring group_id_of(Izv_layer* layer) {
 
 uint64_t id_key(std::wstring const& id) { return std::hash<std::wstring>{}(id); }
 
-std::wstring fresh_group_id() { return zv_lr_text::read([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); }); }
+std::wstring fresh_group_id() {
+  return zv_lr_text::read([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+}
 
 }  // namespace
+
+Tzv_lr_group* Tzv_lr_node_pool::make() {
+  if (!free_.empty()) {
+    Tzv_lr_group* node = free_.back();
+    free_.pop_back();
+    return node;
+  }
+  if (used_in_last_ == block_size) {
+    blocks_.push_back(std::make_unique<Tzv_lr_group[]>(block_size));
+    used_in_last_ = 0;
+  }
+  return &blocks_.back()[used_in_last_++];
+}
+
+void Tzv_lr_node_pool::recycle(Tzv_lr_group* node) {
+  *node = Tzv_lr_group{};
+  free_.push_back(node);
+}
 
 Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
   root_.tree = this;
@@ -41,7 +61,7 @@ void Tzv_lr_tree::detach(Tzv_lr_group* node) {
 }
 
 Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group) {
-  auto* node = new Tzv_lr_group;
+  Tzv_lr_group* node = nodes_.make();
   node->tree = this;
   node->is_group = group;
   insert(parent, before, node);
@@ -57,7 +77,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
     forget(n);
     if (n == active_) active_ = nullptr;
     if (!n->is_group) --layer_slots_;
-    delete n;
+    nodes_.recycle(n);
   }
 }
 
@@ -73,17 +93,22 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   by_layer_.assign(layer, slot);
 }
 
-// The entry of the slot indexed under group id `id`, or null.
-Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id) {
+// The entry of the slot indexed under group id `id` (whose key is `key`),
+// or null.
+Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id, uint64_t key) {
   if (id.empty()) return nullptr;
-  return by_id_.find_if(id_key(id), [&id](Tzv_lr_group* slot) { return slot->group_id == id; });
+  return by_id_.find_if(key, [&id](Tzv_lr_group* slot) { return slot->group_id == id; });
 }
 
-// A later slot with the same group id takes the entry over.
+Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id) { return indexed_id(id, id_key(id)); }
+
+// A later slot with the same group id takes the entry over. The id is
+// hashed once.
 void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
   if (slot->is_group || slot->group_id.empty()) return;
-  if (Tzv_lr_group** entry = indexed_id(slot->group_id)) *entry = slot;
-  else by_id_.insert(id_key(slot->group_id), slot);
+  uint64_t const key = id_key(slot->group_id);
+  if (Tzv_lr_group** entry = indexed_id(slot->group_id, key)) *entry = slot;
+  else by_id_.insert(key, slot);
 }
 
 void Tzv_lr_tree::forget(Tzv_lr_group* node) {
@@ -191,9 +216,7 @@ void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id) 
   index_id(slot);
 }
 
-Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const {
-  return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i));
-}
+Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i)); }
 
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   std::vector<Izv_layer*> layers;
@@ -215,11 +238,16 @@ Tzv_lr_group* Tzv_lr_tree::waiting_slot(std::wstring const& id) {
 // scene), in the same group; first in the root when there is no anchor.
 Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
   std::wstring id = group_id_of(layer);
-  Tzv_lr_group* slot = waiting_slot(id);
+  Tzv_lr_group* waiting = waiting_slot(id);
+  return take_slot(layer, anchor, std::move(id), waiting);
+}
+
+// The same, with the layer's group id and its waiting slot (or null) known.
+Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std::wstring id, Tzv_lr_group* slot) {
   if (!slot) {
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
-    slot->group_id = id;
+    slot->group_id = std::move(id);
     index_id(slot);
   }
   tie(slot, layer);
@@ -238,8 +266,10 @@ bool Tzv_lr_tree::verify_last() {
   Tzv_lr_group* anchor = n > 1 ? slot_of(bound_layer(n - 2)) : nullptr;
   if (n > 1 && !anchor) return false;
   size_t const loose = layer_slots_ - by_layer_.size();
-  if (loose != (waiting_slot(group_id_of(last)) ? 1u : 0u)) return false;
-  take_slot(last, anchor);
+  std::wstring id = group_id_of(last);
+  Tzv_lr_group* waiting = waiting_slot(id);
+  if (loose != (waiting ? 1u : 0u)) return false;
+  take_slot(last, anchor, std::move(id), waiting);
   return true;
 }
 

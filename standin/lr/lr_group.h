@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,23 @@ struct Tzv_lr_group {
   bool marked = false;         // group slots; a layer slot asks its layer
   Izv_layer* layer = nullptr;  // layer slots, once tied
   std::wstring group_id;
-  std::wstring caption;        // group slots; the root's is the entity's
-  uint64_t stamp = 0;          // scratch mark of the running operation
+  std::wstring caption;  // group slots; the root's is the entity's
+  uint64_t stamp = 0;    // scratch mark of the running operation
+};
+
+// The tree's nodes, made in blocks so that a tree loaded in order lies in
+// order in memory (a walk reads it sequentially); freed nodes are reused.
+class Tzv_lr_node_pool {
+ public:
+  Tzv_lr_group* make();
+  // The node is reset (its texts freed) and kept for reuse.
+  void recycle(Tzv_lr_group* node);
+
+ private:
+  static constexpr size_t block_size = 256;
+  std::vector<std::unique_ptr<Tzv_lr_group[]>> blocks_;
+  size_t used_in_last_ = block_size;
+  std::vector<Tzv_lr_group*> free_;
 };
 
 class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
@@ -60,8 +76,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
 
   // The walk: see zv_lr_group_get_next. A non-null `limit` ends it on
   // leaving the subtree of `limit`.
-  static Tzv_lr_group* next(Tzv_lr_group* slot, bool skip_children, bool layers_only,
-                            Tzv_lr_group* limit = nullptr);
+  static Tzv_lr_group* next(Tzv_lr_group* slot, bool skip_children, bool layers_only, Tzv_lr_group* limit = nullptr);
   static bool is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor);
 
   // Izv_entity / Izv_entities: the layers in tree order.
@@ -99,17 +114,20 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
   void index_id(Tzv_lr_group* slot);
   Tzv_lr_group** indexed_id(std::wstring const& id);
+  Tzv_lr_group** indexed_id(std::wstring const& id, uint64_t key);
   void forget(Tzv_lr_group* node);
   bool verify_last();
   bool verify_all();
   Tzv_lr_group* waiting_slot(std::wstring const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
+  Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std::wstring id, Tzv_lr_group* slot);
   Izv_layer* bound_layer(uint32_t i) const;
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
   Tzv_lr_group* top_marked(Tzv_lr_group* node);
 
   Izv_scene* scene_;
+  Tzv_lr_node_pool nodes_;  // before every link into it
   Tzv_lr_group root_;
   Tzv_lr_group* active_ = nullptr;
   Tzv_flat_multimap<Izv_layer*, Tzv_lr_group*, std::hash<Izv_layer*>> by_layer_;

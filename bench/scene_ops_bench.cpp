@@ -1,0 +1,175 @@
+// The scene's operations over all its layers, through the exports, at 1,000
+// and 100,000 layers; time per layer of the scene (per operation for a
+// single move) should stay flat across sizes.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "bench_scene.h"
+#include "table_reporter.h"
+#include "zv/sibling/lr2d_test_hooks.h"
+
+namespace {
+
+using namespace zv_bench;
+
+// A scene of N layers made before the timing and destroyed after it.
+class Tzv_timed_scene {
+ public:
+  // Time is per layer of the scene unless `elements` says otherwise.
+  explicit Tzv_timed_scene(benchmark::State& state, int64_t elements = 0)
+      : scene_(make_scene(state.range(0))), layers_(layers_of(scene_)) {
+    set_elements(state, static_cast<double>(elements != 0 ? elements : state.range(0)));
+  }
+  ~Tzv_timed_scene() { zv_scn_2d_destroy(scene_); }
+  Tzv_timed_scene(Tzv_timed_scene const&) = delete;
+  Tzv_timed_scene& operator=(Tzv_timed_scene const&) = delete;
+
+  Izv_scene* get() const { return scene_; }
+  std::vector<Izv_layer*> const& layers() const { return layers_; }
+  uint32_t count() const { return static_cast<uint32_t>(layers_.size()); }
+
+ private:
+  Izv_scene* scene_;
+  std::vector<Izv_layer*> layers_;
+};
+
+// Every tenth layer marked and removed; as many new layers added again
+// untimed, so the scene keeps its size.
+void bm_scene_remove_marked(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  for (auto _ : state) {
+    state.PauseTiming();
+    mark_every(scene.get(), layers_of(scene.get()), 10);
+    state.ResumeTiming();
+    zv_scn_2d_del_lr2d_marked(scene.get());
+    state.PauseTiming();
+    zv_scn_begin_update(scene.get());
+    while (zv_scn_2d_get_layer_count(scene.get()) < scene.count())
+      zv_scn_2d_add_layer_type_name(scene.get(), zv_lr2d_type_vector);
+    zv_scn_end_update(scene.get());
+    state.ResumeTiming();
+  }
+}
+
+// Every tenth layer marked, moved to the front and back to the end.
+void bm_scene_move_marked(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  mark_every(scene.get(), scene.layers(), 10);
+  for (auto _ : state) {
+    zv_scn_2d_move_marked_layers(scene.get(), 0);
+    zv_scn_2d_move_marked_layers(scene.get(), scene.count());
+  }
+}
+
+// The first layer moved to the end and back: every entry of the vector
+// shifts twice, so time is per layer (per shifted entry).
+void bm_scene_move(benchmark::State& state) {
+  Tzv_timed_scene scene(state, 2 * state.range(0));
+  uint32_t const last = scene.count() - 1;
+  for (auto _ : state) {
+    zv_scn_2d_move_layer(scene.get(), 0, last);
+    zv_scn_2d_move_layer(scene.get(), last, 0);
+  }
+}
+
+// The middle layer moved ten places down and back: time per move.
+void bm_scene_move_near(benchmark::State& state) {
+  Tzv_timed_scene scene(state, 2);
+  uint32_t const from = scene.count() / 2;
+  for (auto _ : state) {
+    zv_scn_2d_move_layer(scene.get(), from, from + 10);
+    zv_scn_2d_move_layer(scene.get(), from + 10, from);
+  }
+}
+
+// Every tenth layer gathered into a composite, which is dissolved again.
+void bm_scene_layer_group(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  for (auto _ : state) {
+    state.PauseTiming();
+    mark_every(scene.get(), scene.layers(), 10);
+    state.ResumeTiming();
+    Tzv_composite_layer_2d* group = zv_scn_2d_create_layer_group(scene.get());
+    zv_scn_2d_destroy_layer_group(scene.get(), group);
+  }
+}
+
+// The scene's projection switched between two texts, each handed to every
+// layer.
+void bm_scene_set_prj4(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  std::array<wchar_t const*, 2> const texts{L"+proj=longlat +datum=WGS84 +no_defs",
+                                            L"+proj=merc +datum=WGS84 +units=m +no_defs"};
+  size_t k = 0;
+  for (auto _ : state) zv_scn_2d_set_prj4wstring(scene.get(), texts[k++ % 2]);
+}
+
+// Every layer with a box of its own.
+void give_boxes(std::vector<Izv_layer*> const& layers) {
+  for (size_t i = 0; i < layers.size(); ++i) {
+    auto const x = static_cast<double>(i);
+    Tzv_box_d2 const box = zv_box_d2_init_xy(x, x, x + 1, x + 1);
+    zv_lr2d_test_set_box(layers[i], &box);
+  }
+}
+
+void bm_scene_calc_box(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  give_boxes(scene.layers());
+  for (auto _ : state) zv_scn_2d_calc_box(scene.get());
+}
+
+// Every tenth layer marked.
+void bm_scene_marked_box(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  give_boxes(scene.layers());
+  mark_every(scene.get(), scene.layers(), 10);
+  Tzv_box_d2 box{};
+  for (auto _ : state) benchmark::DoNotOptimize(zv_scn_2d_get_marked_lr2d_box(scene.get(), &box));
+}
+
+// The layers in three distinct projections, in turn.
+void bm_scene_pj_list(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  std::array<wchar_t const*, 3> const texts{L"+proj=longlat +datum=WGS84 +no_defs",
+                                            L"+proj=merc +datum=WGS84 +units=m +no_defs",
+                                            L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs"};
+  for (size_t i = 0; i < scene.layers().size(); ++i) zv_lr2d_test_set_pj4wstr(scene.layers()[i], texts[i % 3]);
+  Tzv_wstrings_obj* shorts = zv_wstrings_create();
+  Tzv_wstrings_obj* fulls = zv_wstrings_create();
+  for (auto _ : state) {
+    zv_wstrings_clear(shorts);
+    zv_wstrings_clear(fulls);
+    zv_scn_2d_get_prj4list_uniq_short(scene.get(), shorts, fulls);
+  }
+  if (zv_wstrings_get_size(fulls) != 3) state.SkipWithError("not three distinct projections");
+  zv_wstrings_destroy(shorts);
+  zv_wstrings_destroy(fulls);
+}
+
+Tzv_bench_rows const rows{
+    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
+     zv_bench::over_scattered_layers},
+    {"bm_scene_move", "move_layer first to last, and back", "layer"},
+    {"bm_scene_move_near", "move_layer ten places, and back", "op"},
+    {"bm_scene_layer_group", "create_ + destroy_layer_group (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_set_prj4", "set_prj4wstring", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_calc_box", "calc_box", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_marked_box", "get_marked_lr2d_box (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_pj_list", "get_prj4list_uniq_short (3 projections)", "layer", zv_bench::over_scattered_layers},
+};
+
+}  // namespace
+
+BENCHMARK(bm_scene_remove_marked)->Apply(layer_sizes);
+BENCHMARK(bm_scene_move_marked)->Apply(layer_sizes);
+BENCHMARK(bm_scene_move)->Apply(layer_sizes);
+BENCHMARK(bm_scene_move_near)->Apply(layer_sizes);
+BENCHMARK(bm_scene_layer_group)->Apply(layer_sizes);
+BENCHMARK(bm_scene_set_prj4)->Apply(layer_sizes);
+BENCHMARK(bm_scene_calc_box)->Apply(layer_sizes);
+BENCHMARK(bm_scene_marked_box)->Apply(layer_sizes);
+BENCHMARK(bm_scene_pj_list)->Apply(layer_sizes);
