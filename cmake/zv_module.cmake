@@ -2,11 +2,11 @@
 
 add_library(zv_warnings INTERFACE)
 target_compile_options(zv_warnings INTERFACE -Wall -Wextra -Wpedantic)
-# GCC 12 reports overlapping copies and overflowing writes inside its own
+# GCC 12 reports overlapping copies and out-of-bounds writes inside its own
 # std::string and std::vector at -O3 where there are none (known false
 # positives of that release).
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
-  target_compile_options(zv_warnings INTERFACE -Wno-restrict -Wno-stringop-overflow)
+  target_compile_options(zv_warnings INTERFACE -Wno-restrict -Wno-stringop-overflow -Wno-array-bounds)
 endif()
 if(ZV_WERROR)
   target_compile_options(zv_warnings INTERFACE -Werror)

@@ -10,17 +10,21 @@
 //
 // Operations are rows of one table; a new family of exports is a new row.
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "core/string_adapters.h"
 #include "event_recorder.h"
+#include "plugin_world.h"
 #include "robustness/scene_checks.h"
 #include "zv/lookmarks.h"
 #include "zv/prf_data.h"
@@ -89,6 +93,7 @@ struct Tzv_fuzz_collection {
   std::vector<Izv_scene*> members;  // as the operations left them
   uint32_t active = zv_check::no_index;
   std::set<Izv_scene*> marked;
+  bool plugin = false;  // made by a plug-in scene factory
 };
 
 struct Tzv_fuzz_world {
@@ -97,15 +102,22 @@ struct Tzv_fuzz_world {
   Tzv_fuzz_world(Tzv_fuzz_world const&) = delete;
   Tzv_fuzz_world& operator=(Tzv_fuzz_world const&) = delete;
 
+  zv_fuzz::Tzv_plugin_world plugins;  // first in, last out: its services outlive every scene
+
   std::vector<Tzv_fuzz_collection> collections;
   std::vector<std::pair<Izv_scene*, void (*)(Izv_scene*)>> loose;  // scenes of no collection
   std::unordered_map<Izv_scene*, uint32_t> layer_counts;           // every live scene
   std::vector<std::unique_ptr<Tzv_event_recorder>> recorders;
+  std::map<Izv_scns2d*, std::unique_ptr<Tzv_event_recorder>> plugin_recorders;
   Tzv_profil_data* prf = zv_prf_data_create();
   Tzv_lookmarks2d* lookmarks = zv_lookmarks_create();
   uint32_t stale = 0;  // an index that was valid before a removal
 
+  static constexpr size_t first_loose = 3;  // loose scenes before it live as long as the world
+
   std::vector<Izv_scene*> scenes() const;
+  void add_plugin_collection(Izv_scns2d* handle);
+  void remove_collection(size_t k);
   void adopt(Izv_scene* scene) { layer_counts[scene] = zv_scn_2d_get_layer_count(scene); }
   void forget_dead();
 };
@@ -127,11 +139,30 @@ Tzv_fuzz_world::Tzv_fuzz_world() {
 }
 
 Tzv_fuzz_world::~Tzv_fuzz_world() {
+  plugins.end_builders();
   recorders.clear();
+  plugin_recorders.clear();
   for (auto& c : collections) c.destroy(c.handle);
   for (auto& [scene, destroy] : loose) destroy(scene);
   zv_prf_data_destroy(prf);
   zv_lookmarks_destroy(lookmarks);
+  std::string const left = plugins.end_input();
+  if (!left.empty()) {
+    std::fprintf(stderr, "left behind at the end of the input: %s\n", left.c_str());
+    std::abort();
+  }
+}
+
+void Tzv_fuzz_world::add_plugin_collection(Izv_scns2d* handle) {
+  collections.push_back({handle, &zv_plugin_scns_2d_destroy, {}, zv_check::no_index, {}, true});
+  plugin_recorders[handle] = std::make_unique<Tzv_event_recorder>(zv_scns_2d_get_update_event_channel(handle));
+}
+
+void Tzv_fuzz_world::remove_collection(size_t k) {
+  Tzv_fuzz_collection const c = collections[k];
+  collections.erase(collections.begin() + static_cast<std::ptrdiff_t>(k));
+  plugin_recorders.erase(c.handle);
+  c.destroy(c.handle);
 }
 
 std::vector<Izv_scene*> Tzv_fuzz_world::scenes() const {
@@ -162,6 +193,7 @@ void check_collection(char const* op, Tzv_fuzz_collection const& c) {
   check(op, zv_check::collection(c.handle));
   if (zv_check::scenes_of(c.handle) != c.members) fail(op, "members differ from the model");
   if (zv_scns_2d_get_active_scn_idx(c.handle) != c.active) fail(op, "active index differs from the model");
+  if ((zv_scns_2d_get_plugin_interface(c.handle) != nullptr) != c.plugin) fail(op, "plug-in object of a collection");
   for (Izv_scene* s : c.members) {
     if (zv_scn_2d_get_marked(s) != c.marked.contains(s)) fail(op, "marked set differs from the model");
   }
@@ -175,6 +207,11 @@ void check_world(char const* op, Tzv_fuzz_world& w) {
     if (zv_scn_2d_get_layer_count(scene) != count) fail(op, "layer count differs from the model");
   }
   for (auto& r : w.recorders) check(op, zv_check::trace_balance(r->take()));
+  for (auto& [handle, r] : w.plugin_recorders) check(op, zv_check::trace_balance(r->take()));
+  if (zv_scn_2d_factory_get_count() != w.plugins.factory_count()) fail(op, "factory count differs from the inits");
+  for (size_t i = 0; i < Tzv_fuzz_world::first_loose; ++i) {
+    if (zv_scn_2d_get_plugin_interface(w.loose[i].first) != nullptr) fail(op, "plug-in object of a plain scene");
+  }
 }
 
 // --- Picking handles and indexes ---------------------------------------------------
@@ -292,10 +329,124 @@ void model_mark(Tzv_fuzz_world& w, Izv_scene* s, bool marked) {
 // Whether a copy takes the mark is the scene's own rule: the model reads it.
 void sync_marked(Tzv_fuzz_world& w, Izv_scene* s) { model_mark(w, s, zv_scn_2d_get_marked(s)); }
 
+// After an exception part way: the model takes what the collection holds
+// (the checks then test that what it holds is consistent).
+void resync(Tzv_fuzz_world& w, Tzv_fuzz_collection& c) {
+  c.members = zv_check::scenes_of(c.handle);
+  c.active = zv_scns_2d_get_active_scn_idx(c.handle);
+  c.marked.clear();
+  for (Izv_scene* s : c.members) {
+    w.adopt(s);
+    if (zv_scn_2d_get_marked(s)) c.marked.insert(s);
+  }
+}
+
 void model_set_active(Tzv_fuzz_collection& c, Izv_scene* s) { c.active = s ? index_in(c, s) : zv_check::no_index; }
 
 Izv_scene* active_member(Tzv_fuzz_collection const& c) {
   return c.active < c.members.size() ? c.members[c.active] : nullptr;
+}
+
+// --- Plug-in side -------------------------------------------------------------------
+
+using W = Tzv_fuzz_world;
+using In = Tzv_fuzz_input;
+
+using zv_fuzz::Tzv_creator_kind;
+using zv_fuzz::Tzv_plugin_world;
+
+// Names for the scene factory map: the input's own, the plug-ins', empty,
+// long, odd and null. Answers the owner of the name too: only the input's
+// own names have a model.
+struct Tzv_factory_name {
+  std::string text;
+  bool null = false;
+  bool own = true;
+  char const* get() const { return null ? nullptr : text.c_str(); }
+};
+
+Tzv_factory_name pick_factory_name(In& in) {
+  switch (in.below(8)) {
+    case 0:
+      return {"FzA"};
+    case 1:
+      return {"FzB"};
+    case 2:
+      return {""};
+    case 3:
+      return {std::string(300, 'n')};
+    case 4:
+    case 5:
+      return {Tzv_plugin_world::meta_ids[in.below(Tzv_plugin_world::service_count)], false, false};
+    case 6:
+      return {{}, true};
+    default:
+      return {narrow(odd_text(in)) + "#"};  // never a plug-in's name
+  }
+}
+
+// Indexes of plug-in factories: in range, just past, negative, extreme.
+int32_t pick_factory_index(In& in) {
+  constexpr int32_t c_indexes[] = {0, 1, 2, -1, INT32_MAX, INT32_MIN};
+  return c_indexes[in.below(std::size(c_indexes))];
+}
+
+// A source-name list for one call; null now and then.
+class Tzv_name_list {
+ public:
+  explicit Tzv_name_list(In& in) {
+    if (in.below(8) == 0) return;
+    list_ = zv_wstrings_create();
+    for (uint32_t n = in.below(5); n > 0; --n) zv_wstrings_add_str(list_, name(in).c_str());
+  }
+  ~Tzv_name_list() { zv_wstrings_destroy(list_); }
+  Tzv_name_list(Tzv_name_list const&) = delete;
+  Tzv_name_list& operator=(Tzv_name_list const&) = delete;
+  operator Tzv_wstrings_obj*() const { return list_; }
+
+ private:
+  static std::wstring name(In& in) {
+    constexpr wchar_t const* c_names[] = {L"a.shp", L"bad.x", L"throw.x", L"grp.x", L"z.tif"};
+    switch (in.below(4)) {
+      case 0:
+        return c_names[in.below(std::size(c_names))];
+      case 1:
+        return std::wstring(1000 + in.below(64), L'q');
+      default:
+        return odd_text(in);
+    }
+  }
+  Tzv_wstrings_obj* list_ = nullptr;
+};
+
+// One of the builders, or null.
+zv_fuzz::Tzv_builder_slot* pick_builder(W& w, In& in) {
+  auto& b = w.plugins.builders;
+  uint32_t const k = in.below(static_cast<uint32_t>(b.size()) + 1);
+  return k < b.size() ? &b[k] : nullptr;
+}
+Tzv_scene_2d_builder* handle_of(zv_fuzz::Tzv_builder_slot const* slot) { return slot ? slot->handle : nullptr; }
+
+// A plug-in collection's position in the world, or none.
+size_t pick_plugin_collection(W& w, In& in) {
+  std::vector<size_t> found;
+  for (size_t k = 0; k < w.collections.size(); ++k) {
+    if (w.collections[k].plugin) found.push_back(k);
+  }
+  uint32_t const k = in.below(static_cast<uint32_t>(found.size()) + 1);
+  return k < found.size() ? found[k] : w.collections.size();
+}
+
+// Runs a call that a plug-in may make throw; answers whether it threw.
+template <class Fn>
+bool plugin_call(Fn fn) {
+  try {
+    fn();
+    return false;
+  } catch (Tzvt_filter_error const&) {
+  } catch (Tzvt_plugin_error const&) {
+  }
+  return true;
 }
 
 // --- Operations ----------------------------------------------------------------------
@@ -304,9 +455,6 @@ struct Tzv_fuzz_op {
   char const* name;
   void (*run)(Tzv_fuzz_world&, Tzv_fuzz_input&);
 };
-
-using W = Tzv_fuzz_world;
-using In = Tzv_fuzz_input;
 
 constexpr char const* c_layer_types[] = {
     zv_lr2d_type_vector, zv_lr2d_type_raster, zv_lr2d_type_layout_page, zv_lr2d_type_group, "nope", "", nullptr};
@@ -503,8 +651,9 @@ Tzv_fuzz_op const c_ops[] = {
     {"scns_add",
      [](W& w, In& in) {
        Tzv_fuzz_collection* c = pick_collection(w, in);
-       Izv_scene* s = zv_scns_2d_add(c ? c->handle : nullptr);
-       if (!c) return;
+       Izv_scene* s = nullptr;
+       // A creator the input entered under a plug-in's scene type may throw.
+       if (plugin_call([&] { s = zv_scns_2d_add(c ? c->handle : nullptr); }) || !c) return;
        c->members.push_back(s);
        w.adopt(s);
      }},
@@ -585,13 +734,14 @@ Tzv_fuzz_op const c_ops[] = {
      [](W& w, In& in) {
        Tzv_fuzz_collection* c = pick_collection(w, in);
        zv_scns_2d_clear(c ? c->handle : nullptr);
-       if (c) *c = {c->handle, c->destroy, {}, zv_check::no_index, {}};
+       if (c) *c = {c->handle, c->destroy, {}, zv_check::no_index, {}, c->plugin};
      }},
     {"scns_assign",
      [](W& w, In& in) {
        Tzv_fuzz_collection* dst = pick_collection(w, in);
        Tzv_fuzz_collection* src = pick_collection(w, in);
-       zv_scns_2d_assign(dst ? dst->handle : nullptr, src ? src->handle : nullptr);
+       if (plugin_call([&] { zv_scns_2d_assign(dst ? dst->handle : nullptr, src ? src->handle : nullptr); }))
+         return dst ? resync(w, *dst) : void();  // members come from a creator part way
        (void)zv_scns_2d_equal(dst ? dst->handle : nullptr, src ? src->handle : nullptr);
        if (!dst || !src || dst == src) return;
        auto const n = static_cast<uint32_t>(src->members.size());
@@ -607,6 +757,149 @@ Tzv_fuzz_op const c_ops[] = {
        for (uint32_t i = 0; i < n; ++i) {
          w.layer_counts[dst->members[i]] = w.layer_counts[src->members[i]];
          sync_marked(w, dst->members[i]);
+       }
+     }},
+
+    // The plug-in side: start and stop, plug-in collections, the scene
+    // factory map, scene builders over the extension services' filters.
+    {"plugin_init_done",
+     [](W& w, In& in) {
+       // The last done leaves the plug-in collections and scenes to the host.
+       in.flag() ? w.plugins.init() : w.plugins.done();
+     }},
+    {"plugin_scns_create",
+     [](W& w, In& in) {
+       int32_t const i = pick_factory_index(in);
+       Izv_scns2d* c = zv_plugin_scns_2d_create(i);
+       bool const expected = w.plugins.inits > 0 && i >= 0 && i < Tzv_plugin_world::service_count;
+       if ((c != nullptr) != expected) fail("plugin_scns_create", "collection made against the factory count");
+       if (c) w.add_plugin_collection(c);
+     }},
+    {"plugin_scns_destroy",
+     [](W& w, In& in) {
+       size_t const k = pick_plugin_collection(w, in);
+       if (k == w.collections.size()) return zv_plugin_scns_2d_destroy(nullptr);
+       w.remove_collection(k);
+     }},
+    {"factory_attach",
+     [](W& w, In& in) {
+       Tzv_factory_name const name = pick_factory_name(in);
+       Tzv_creator_kind kind = w.plugins.kinds[in.below(4)];
+       bool added = false;
+       if (in.flag()) {
+         bool const none = kind != Tzv_creator_kind::scene_2d;
+         added = zv_scn_2d_factory_attach(nullptr, nullptr, name.get(), none ? nullptr : &zv_fuzz::make_scene_2d);
+         kind = none ? Tzv_creator_kind::none : kind;
+       } else {
+         auto* context = &w.plugins.kinds[static_cast<int>(kind)];
+         added = zv_scn_2d_factory_attach_ctx(nullptr, nullptr, name.get(), &zv_fuzz::make_by_kind, context);
+       }
+       if (name.own && added != (!name.null && !w.plugins.entered.contains(name.text)))
+         fail("factory_attach", "attach answered against the map");
+       if (added) w.plugins.entered.emplace(name.text, kind);
+     }},
+    {"factory_detach",
+     [](W& w, In& in) {
+       Tzv_factory_name const name = pick_factory_name(in);
+       bool const gone = zv_scn_2d_factory_detach(name.get());
+       if (name.own && gone != (!name.null && w.plugins.entered.contains(name.text)))
+         fail("factory_detach", "detach answered against the map");
+       if (gone) w.plugins.entered.erase(name.text);
+     }},
+    {"factory_create_scn",
+     [](W& w, In& in) {
+       Tzv_factory_name const name = pick_factory_name(in);
+       Izv_scene* s = nullptr;
+       bool const threw = plugin_call([&] { s = zv_scn_2d_factory_create_scn(name.get()); });
+       if (name.own) {
+         auto const it = name.null ? w.plugins.entered.end() : w.plugins.entered.find(name.text);
+         Tzv_creator_kind const kind = it == w.plugins.entered.end() ? Tzv_creator_kind::none : it->second;
+         if (threw != (kind == Tzv_creator_kind::throws)) fail("factory_create_scn", "creator's exception");
+         bool const makes = kind == Tzv_creator_kind::scene_2d || kind == Tzv_creator_kind::layout;
+         if ((s != nullptr) != makes) fail("factory_create_scn", "scene made against the map");
+       }
+       if (!s) return;
+       w.loose.emplace_back(s, &zv_scn_2d_factory_destroy_scn);
+       w.adopt(s);
+     }},
+    {"factory_destroy_scn",
+     [](W& w, In& in) {
+       auto const n = static_cast<uint32_t>(w.loose.size() - Tzv_fuzz_world::first_loose);
+       uint32_t const k = in.below(n + 1);
+       if (k == n) return zv_scn_2d_factory_destroy_scn(nullptr);
+       auto const it = w.loose.begin() + static_cast<std::ptrdiff_t>(Tzv_fuzz_world::first_loose + k);
+       Izv_scene* s = it->first;
+       w.plugins.forget_scene(s);  // the builders go first: they borrow the scene
+       w.loose.erase(it);
+       zv_scn_2d_factory_destroy_scn(s);
+     }},
+    {"plugin_interfaces",
+     [](W& w, In& in) {
+       (void)zv_scn_2d_get_plugin_interface(pick_scene(w, in));
+       Tzv_fuzz_collection* c = pick_collection(w, in);
+       (void)zv_scns_2d_get_plugin_interface(c ? c->handle : nullptr);
+     }},
+    {"builder_create_destroy",
+     [](W& w, In& in) {
+       if (in.flag() && w.plugins.builders.size() < 4) {
+         w.plugins.builders.push_back({zv_scn2d_builder_create()});
+         return;
+       }
+       uint32_t const k = in.below(static_cast<uint32_t>(w.plugins.builders.size()) + 1);
+       if (k == w.plugins.builders.size()) return zv_scn2d_builder_destroy(nullptr);
+       w.plugins.drop_builder(k);
+     }},
+    {"builder_init",
+     [](W& w, In& in) {
+       zv_fuzz::Tzv_builder_slot* slot = pick_builder(w, in);
+       // Only scenes that live until the builder is destroyed.
+       uint32_t const k = in.below(static_cast<uint32_t>(w.loose.size()) + 1);
+       Izv_scene* s = k < w.loose.size() ? w.loose[k].first : nullptr;
+       constexpr wchar_t const* c_ids[] = {ZV_SCENE_2D_EDITOR_EXTENSION_ID,
+                                           ZV_SCENE_2D_EDITOR_EXTENSION_ID,
+                                           ZV_SCENE_2D_SERVICE_ID,
+                                           L"",
+                                           L"zv:/nothing",
+                                           nullptr};
+       wchar_t const* id = c_ids[in.below(std::size(c_ids))];
+       plugin_call([&] { zv_scn2d_builder_init(handle_of(slot), s, id); });
+       if (slot && s) slot->scene = s;
+     }},
+    {"builder_is_supported",
+     [](W& w, In& in) {
+       zv_fuzz::Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_name_list names(in);
+       plugin_call([&] { (void)zv_scn2d_builder_is_supported(handle_of(slot), names); });
+     }},
+    {"builder_add_sources",
+     [](W& w, In& in) {
+       zv_fuzz::Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_name_list names(in);
+       plugin_call([&] { zv_scn2d_builder_add_sources(handle_of(slot), names); });
+       if (slot && slot->scene) w.adopt(slot->scene);  // the filters decide how many layers
+     }},
+    {"builder_get_errors",
+     [](W& w, In& in) {
+       zv_fuzz::Tzv_builder_slot* slot = pick_builder(w, in);
+       std::wstring text;
+       Tzv_std_wstring_adapter out(&text);
+       zv_scn2d_builder_get_errors(handle_of(slot), in.below(8) == 0 ? nullptr : static_cast<Izv_string_adp*>(out));
+     }},
+    {"plugin_faults",
+     [](W& w, In& in) {
+       // Arms one call of a filter or extension service to throw, or disarms all.
+       auto const fault = static_cast<Tzvt_filter_fault>(in.below(6));
+       uint32_t const k = in.below(2);
+       switch (in.below(3)) {
+         case 0:
+           w.plugins.filter(k).arm(fault);
+           break;
+         case 1:
+           w.plugins.extension(k).arm(fault);
+           break;
+         default:
+           w.plugins.disarm();
+           break;
        }
      }},
 };

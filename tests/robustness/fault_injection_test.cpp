@@ -1,5 +1,6 @@
-// Faults injected into the stand-ins at every call of a representative
-// scenario (load twenty layers in groups, move, group, dissolve, remove,
+// Faults injected into the stand-ins and a fake plug-in at every call of a
+// representative scenario (load twenty layers in groups, build more from
+// source names through a plug-in's filter, move, group, dissolve, remove,
 // copy into a second scene): at each one the exception reaches the caller,
 // every bracket is closed, nothing leaks, and the objects stay usable: the
 // scenario run again without faults on the same collection ends as a clean
@@ -13,7 +14,9 @@
 
 #include "core/string_adapters.h"
 #include "event_recorder.h"
+#include "robustness/plugin_fakes.h"
 #include "robustness/scene_checks.h"
+#include "zv/scn2d_builder.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/fault_hooks.h"
 #include "zv/sibling/lr2d_test_hooks.h"
@@ -74,6 +77,42 @@ void load(Izv_scene* scene) {
   }
 }
 
+// A scene builder for the length of a scope. Destroying it may throw (a
+// filter let go of throws); while another exception is on its way, that one
+// wins.
+class Tzv_scoped_builder {
+ public:
+  Tzv_scoped_builder() = default;
+  ~Tzv_scoped_builder() noexcept(false) {
+    if (std::uncaught_exceptions() == unwinding_) {
+      zv_scn2d_builder_destroy(builder_);
+      return;
+    }
+    try {
+      zv_scn2d_builder_destroy(builder_);
+    } catch (...) {  // the first exception wins
+    }
+  }
+  Tzv_scoped_builder(Tzv_scoped_builder const&) = delete;
+  Tzv_scoped_builder& operator=(Tzv_scoped_builder const&) = delete;
+  operator Tzv_scene_2d_builder*() const { return builder_; }
+
+ private:
+  Tzv_scene_2d_builder* builder_ = zv_scn2d_builder_create();
+  int unwinding_ = std::uncaught_exceptions();
+};
+
+// Layers from source names through the registered plug-in filters: two per
+// name it supports ("-..." it does not), each followed by its group.
+void build_from_sources(Izv_scene* scene) {
+  Tzv_wstrings_obj* names = zv_wstrings_create();
+  for (wchar_t const* n : {L"roads", L"-notes", L"rivers"}) zv_wstrings_add_str(names, n);
+  std::unique_ptr<Tzv_wstrings_obj, void (*)(Tzv_wstrings_obj*)> const owned(names, &zv_wstrings_destroy);
+  Tzv_scoped_builder builder;
+  zv_scn2d_builder_init(builder, scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID);
+  if (zv_scn2d_builder_is_supported(builder, names)) zv_scn2d_builder_add_sources(builder, names);
+}
+
 // One scene as text: its layers in vector order (a composite with its
 // sub-layer count), the active index and whether the tree agrees.
 std::wstring describe(Izv_scene* scene) {
@@ -94,6 +133,7 @@ std::wstring describe(Izv_scene* scene) {
 std::wstring run_scenario(Izv_scns2d* scenes) {
   Izv_scene* scene = zv_scns_2d_add(scenes);
   load(scene);
+  build_from_sources(scene);
   zv_scn_2d_move_layer(scene, 0, 12);
   mark_layers(scene, {1, 18});
   zv_scn_2d_move_marked_layers(scene, 4);
@@ -122,8 +162,16 @@ void expect_consistent(Izv_scns2d* scenes, Tzv_event_recorder const& recorder) {
   EXPECT_EQ(zv_check::trace_balance(recorder.trace()), "");
 }
 
+// The plug-in is let go of however the scenario ended.
+void expect_plugin_released(Tzv_faulty_extension const& plugin) {
+  EXPECT_EQ(plugin.holders, 0);
+  EXPECT_FALSE(plugin.filter.attached);
+}
+
 struct FaultInjection : ::testing::TestWithParam<Tzv_fault_kind> {
   void TearDown() override { zv_fault_reset(); }
+
+  Tzv_faulty_extension plugin;
 
   // The reference: the scenario's result and how many calls of the kind it
   // makes, without faults.
@@ -149,6 +197,7 @@ struct FaultInjection : ::testing::TestWithParam<Tzv_fault_kind> {
 TEST_P(FaultInjection, EveryCallOfTheScenarioMayFail) {
   ASSERT_GT(calls, 0);
   EXPECT_EQ(clean_result.find(L"inconsistent"), std::wstring::npos) << "the clean run itself";
+  EXPECT_NE(clean_result.find(L"rivers+"), std::wstring::npos) << "the plug-in's layers are in the scene";
   int32_t const live = zv_lr2d_test_get_live_count();
   for (int32_t n = 1; n <= calls; ++n) {
     SCOPED_TRACE("fault at call " + std::to_string(n));
@@ -160,11 +209,13 @@ TEST_P(FaultInjection, EveryCallOfTheScenarioMayFail) {
       EXPECT_THROW(run_scenario(scenes), Tzv_injected_fault);
       EXPECT_TRUE(zv_fault_fired(GetParam()));
       expect_consistent(scenes, recorder);
+      expect_plugin_released(plugin);
 
       zv_fault_arm(GetParam(), 0);
       recorder.clear();
       EXPECT_EQ(run_scenario(scenes), clean_result);
       expect_consistent(scenes, recorder);
+      expect_plugin_released(plugin);
     }
     zv_scns_2d_destroy(scenes);
     EXPECT_EQ(zv_lr2d_test_get_live_count(), live);
@@ -202,12 +253,12 @@ TEST(FaultInjectionTeardown, ListenerFaultsLoseNothing) {
   zv_fault_reset();
 }
 
-// The plug-in calls (framework contracts) are not reachable from this
-// scenario: the layer factory and event delivery are the kinds of call that
-// a scene depends on here.
-INSTANTIATE_TEST_SUITE_P(Kinds, FaultInjection, ::testing::Values(zv_fault_factory, zv_fault_listener),
-                         [](::testing::TestParamInfo<Tzv_fault_kind> const& info) {
-                           return std::string(info.param == zv_fault_factory ? "Factory" : "Listener");
-                         });
+std::string kind_name(::testing::TestParamInfo<Tzv_fault_kind> const& info) {
+  constexpr char const* c_names[] = {"Factory", "Listener", "Plugin"};
+  return c_names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, FaultInjection, ::testing::Values(zv_fault_factory, zv_fault_listener, zv_fault_plugin),
+                         kind_name);
 
 }  // namespace

@@ -221,4 +221,23 @@ TEST_F(Reentrancy, AListenerThatLeavesOnItsOwnEvent) {
   expect_consistent();
 }
 
+// A composite whose begin event makes a listener destroy it, while its
+// brackets and its sub-layers' are being opened in one walk: it goes once
+// the walk is over, not in the middle of it.
+TEST(ReentrantDestruction, CompositeDestroyedAtItsRecursiveBegin) {
+  int32_t const live = zv_lr2d_test_get_live_count();
+  Tzv_composite_layer_2d* group = zv_lr2d_group_create();
+  for (int i = 0; i < 3; ++i) zv_lr2d_group_add_sublr(group, zv_lr2d_factory_create_lr(zv_lr2d_type_vector));
+  Izv_layer* layer = zv_lr2d_group_safe_upcast(group);
+  std::unique_ptr<Tzv_reacting_listener> destroyer;
+  destroyer =
+      std::make_unique<Tzv_reacting_listener>(layer->get_update_event_channel(), zv_event_kind_begin_update, [&] {
+        destroyer->forget();  // the channel goes with the layer
+        zv_lr2d_destroy(layer);
+      });
+  layer->begin_update_recursive();
+  EXPECT_TRUE(destroyer->acted());
+  EXPECT_EQ(zv_lr2d_test_get_live_count(), live);
+}
+
 }  // namespace

@@ -173,8 +173,8 @@ class ref final : public referrer_impl {
     if (attached_ || service_.is_null()) return;
     referent const target = Traits::referent_of(service_);
     if (target.is_null()) return;
-    attached_ = true;
     target.retain(me());
+    attached_ = true;  // only now: a retain that threw is not released
   }
 
   void detach() {

@@ -7,8 +7,9 @@
 // and composites included; thrown before the layer is made) and the delivery
 // of an event to one client of an event channel (thrown once the client has
 // run, as a listener that throws would; the clients after it do not hear the
-// event). Clients registered with zv_fault_spare_client are observers: their
-// deliveries are neither counted nor faulted.
+// event), and calls into plug-in objects, which the fake plug-ins of the
+// tests mark themselves. Clients registered with zv_fault_spare_client are
+// observers: their deliveries are neither counted nor faulted.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,8 @@
 enum Tzv_fault_kind : int32_t {
   zv_fault_factory = 0,
   zv_fault_listener = 1,
-  zv_fault_kind_count = 2,
+  zv_fault_plugin = 2,  // a call into a plug-in's object; marked by the tests' fake plug-ins
+  zv_fault_kind_count = 3,
 };
 
 // What an injected fault throws. Visible in every module, so that a test
