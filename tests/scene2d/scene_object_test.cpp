@@ -3,6 +3,7 @@
 // every export.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/string_adapters.h"
@@ -10,6 +11,7 @@
 #include "scene2d/scene_2d.h"
 #include "zv/scn_2d.h"
 #include "zv/scns_2d.h"
+#include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
@@ -122,6 +124,25 @@ TEST_F(Scene, CopiesAndComparisonsFollowTheirOwnLists) {
   EXPECT_TRUE(zv_scn_2d_equal(scene, src));
   zv_scn_2d_set_background_clr(scene, zv_clr_init_rgb(9, 9, 9));
   EXPECT_FALSE(zv_scn_2d_equal(scene, src));
+  zv_scn_2d_destroy(src);
+}
+
+// A layer whose type the factory cannot make is left out; the others are
+// copied in order, and the tree holds just the layers that were made.
+TEST_F(Scene, CopyLeavesOutALayerTheFactoryCannotMake) {
+  Izv_scene* src = zv_scn_2d_create();
+  for (char const* type : {"vector", "raster", "vector"}) zv_scn_2d_add_layer_type_name(src, type);
+  Tzv_lr_group* src_root = zv_scn_2d_get_lr_group_ptr(src);
+  zv_lr_group_set_active(src_root, zv_lr_group_add_group(src_root, L"terrain"));
+  zv_lr_group_move_to_active(src_root, zv_lr_group_get_child_by_layer(src_root, zv_scn_2d_get_layer_ptr(src, 2)));
+  zv_lr2d_test_fail_factory_after(2);
+  zv_scn_2d_assign(scene, src);
+  zv_lr2d_test_fail_factory_after(-1);
+  ASSERT_EQ(zv_scn_2d_get_layer_count(scene), 2u);
+  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene, 0)), "vector");
+  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene, 1)), "raster");
+  std::string const shape = tree_shape(scene);
+  EXPECT_EQ(std::count_if(shape.begin(), shape.end(), [](char c) { return c != 'G'; }), 2) << shape;
   zv_scn_2d_destroy(src);
 }
 
