@@ -6,6 +6,11 @@
 // A key may appear more than once (a multimap); the `_if` operations pick
 // among equal keys by a predicate on the value. Keys and values must be
 // trivially copyable and cheap to copy.
+//
+// A cell is free when its flag says so; with Tzv_flat_free::zero_value the
+// cell has no flag and a value-initialised V marks it free instead (the
+// caller never stores that value), which keeps cells of two 32-bit words at
+// 8 bytes.
 #pragma once
 
 #include <cstddef>
@@ -13,7 +18,26 @@
 #include <type_traits>
 #include <vector>
 
-template <class K, class V, class Hash>
+enum class Tzv_flat_free { flagged, zero_value };
+
+template <class K, class V, Tzv_flat_free Free>
+struct Tzv_flat_cell {
+  K key;
+  V value;
+  bool used;
+  bool is_used() const { return used; }
+  void make_free() { used = false; }
+};
+
+template <class K, class V>
+struct Tzv_flat_cell<K, V, Tzv_flat_free::zero_value> {
+  K key;
+  V value;
+  bool is_used() const { return !(value == V{}); }
+  void make_free() { value = V{}; }
+};
+
+template <class K, class V, class Hash, Tzv_flat_free Free = Tzv_flat_free::flagged>
 class Tzv_flat_multimap {
   static_assert(std::is_trivially_copyable_v<K> && std::is_trivially_copyable_v<V>);
 
@@ -58,11 +82,7 @@ class Tzv_flat_multimap {
   }
 
  private:
-  struct Tzv_cell {
-    K key;
-    V value;
-    bool used;
-  };
+  using Tzv_cell = Tzv_flat_cell<K, V, Free>;
   static constexpr size_t npos = ~size_t{0};
   static constexpr bool any(V const&) { return true; }
 
@@ -83,35 +103,39 @@ class Tzv_flat_multimap {
     if (cells_.empty()) return npos;
     for (size_t i = home(key);; i = (i + 1) & mask()) {
       Tzv_cell const& c = cells_[i];
-      if (!c.used) return npos;
+      if (!c.is_used()) return npos;
       if (c.key == key && pred(c.value)) return i;
     }
   }
 
   void place(K const& key, V const& value) {
     size_t i = home(key);
-    while (cells_[i].used) i = (i + 1) & mask();
-    cells_[i] = Tzv_cell{key, value, true};
+    while (cells_[i].is_used()) i = (i + 1) & mask();
+    cells_[i].key = key;
+    cells_[i].value = value;
+    if constexpr (Free == Tzv_flat_free::flagged) cells_[i].used = true;
   }
 
   // Empties cell `i` and pulls back the entries of its run that can move
   // closer to their home, so that no probe chain is broken.
   void vacate(size_t i) {
-    for (size_t j = (i + 1) & mask(); cells_[j].used; j = (j + 1) & mask()) {
+    for (size_t j = (i + 1) & mask(); cells_[j].is_used(); j = (j + 1) & mask()) {
       size_t const h = home(cells_[j].key);
       if (((j - h) & mask()) >= ((j - i) & mask())) {
         cells_[i] = cells_[j];
         i = j;
       }
     }
-    cells_[i].used = false;
+    cells_[i].make_free();
   }
 
   void grow() {
-    std::vector<Tzv_cell> old(cells_.empty() ? 16 : 2 * cells_.size(), Tzv_cell{K{}, V{}, false});
+    Tzv_cell free_cell{};
+    free_cell.make_free();
+    std::vector<Tzv_cell> old(cells_.empty() ? 16 : 2 * cells_.size(), free_cell);
     old.swap(cells_);
     for (Tzv_cell const& c : old)
-      if (c.used) place(c.key, c.value);
+      if (c.is_used()) place(c.key, c.value);
   }
 
   std::vector<Tzv_cell> cells_;

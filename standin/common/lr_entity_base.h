@@ -14,6 +14,7 @@
 #include <string>
 #include <utility>
 
+#include "lr_group_id.h"
 #include "lr_text.h"
 #include "scope_exit.h"
 #include "zv/sibling/basic/event_channel.h"
@@ -156,8 +157,8 @@ class Tzv_lr_entity_base : public I {
     zv_uuid_assign(uuid_, uuid);
     zv_entity_storage_add(this);
   }
-  void get_group_id(Izv_string_adp* adp) override { zv_lr_text::feed(adp, group_id_); }
-  void set_group_id(wchar_t const* id) override { group_id_ = zv_lr_text::or_empty(id); }
+  void get_group_id(Izv_string_adp* adp) override { group_id_.feed(adp); }
+  void set_group_id(wchar_t const* id) override { group_id_ = Tzv_lr_group_id(id ? id : L""); }
   bool get_marked() override { return marked_; }
   void set_marked(bool marked) override { set_announced(marked_, marked, zv_prop_marked); }
   bool can_remove() override { return true; }
@@ -264,7 +265,7 @@ class Tzv_lr_entity_base : public I {
   Izv_entity* parent_ = nullptr;
   uint32_t active_ = zv_no_index;
   std::wstring caption_;
-  std::wstring group_id_;
+  Tzv_lr_group_id group_id_;
   Tzv_uuid_t* uuid_;
   bool marked_ = false;
   Tzv_valid_state valid_ = 0;

@@ -5,14 +5,24 @@
 
 namespace {
 
-std::wstring group_id_of(Izv_layer* layer) {
-  return zv_lr_text::read([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
+Tzv_lr_group_id group_id_of(Izv_layer* layer) {
+  return zv_lr_text::read<Tzv_lr_group_id>([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
 }
 
-uint64_t id_key(std::wstring const& id) { return std::hash<std::wstring>{}(id); }
+Tzv_lr_group_id fresh_group_id() {
+  return zv_lr_text::read<Tzv_lr_group_id>([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+}
 
-std::wstring fresh_group_id() {
-  return zv_lr_text::read([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+// The tags under which the tree's tables file a node: the layer's address
+// without its alignment bits, and the upper half of the group id's hash
+// folded onto the lower.
+uint32_t layer_tag(Izv_layer const* layer) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4);
+}
+
+uint32_t id_tag(Tzv_lr_group_id const& id) {
+  uint64_t const h = id.hash();
+  return static_cast<uint32_t>(h ^ (h >> 32));
 }
 
 }  // namespace
@@ -27,12 +37,21 @@ Tzv_lr_group* Tzv_lr_node_pool::make() {
     blocks_.push_back(std::make_unique<Tzv_lr_group[]>(block_size));
     used_in_last_ = 0;
   }
-  return &blocks_.back()[used_in_last_++];
+  Tzv_lr_group* node = &blocks_.back()[used_in_last_++];
+  node->number = static_cast<uint32_t>((blocks_.size() - 1) * block_size + used_in_last_);
+  return node;
 }
 
 void Tzv_lr_node_pool::recycle(Tzv_lr_group* node) {
+  uint32_t const number = node->number;
   *node = Tzv_lr_group{};
+  node->number = number;
   free_.push_back(node);
+}
+
+void Tzv_lr_node_pool::clear_stamps() {
+  for (auto const& block : blocks_)
+    for (uint32_t i = 0; i < block_size; ++i) block[i].stamp = 0;
 }
 
 Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
@@ -75,6 +94,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   detach(node);
   for (Tzv_lr_group* n : doomed) {
     forget(n);
+    captions_.erase(n);
     if (n == active_) active_ = nullptr;
     if (!n->is_group) --layer_slots_;
     nodes_.recycle(n);
@@ -87,34 +107,45 @@ bool Tzv_lr_tree::clear_silent(Tzv_lr_group* group) {
   return any;
 }
 
+// A layer has at most one entry: tying it to another slot moves the entry.
 void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
-  if (slot->layer) by_layer_.erase(slot->layer);
+  if (Izv_layer* old = slot->layer)
+    by_layer_.erase_if(layer_tag(old), [this, old](uint32_t n) { return nodes_.at(n)->layer == old; });
+  uint32_t* entry =
+      by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t n) { return nodes_.at(n)->layer == layer; });
   slot->layer = layer;
-  by_layer_.assign(layer, slot);
+  if (entry) *entry = slot->number;
+  else by_layer_.insert(layer_tag(layer), slot->number);
 }
 
-// The entry of the slot indexed under group id `id` (whose key is `key`),
-// or null.
-Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id, uint64_t key) {
+// The entry of the slot indexed under group id `id`, or null.
+uint32_t* Tzv_lr_tree::indexed_id(Tzv_lr_group_id const& id) {
   if (id.empty()) return nullptr;
-  return by_id_.find_if(key, [&id](Tzv_lr_group* slot) { return slot->group_id == id; });
+  return by_id_.find_if(id_tag(id), [this, &id](uint32_t n) { return nodes_.at(n)->group_id == id; });
 }
 
-Tzv_lr_group** Tzv_lr_tree::indexed_id(std::wstring const& id) { return indexed_id(id, id_key(id)); }
-
-// A later slot with the same group id takes the entry over. The id is
-// hashed once.
+// A later slot with the same group id takes the entry over.
 void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
   if (slot->is_group || slot->group_id.empty()) return;
-  uint64_t const key = id_key(slot->group_id);
-  if (Tzv_lr_group** entry = indexed_id(slot->group_id, key)) *entry = slot;
-  else by_id_.insert(key, slot);
+  if (uint32_t* entry = indexed_id(slot->group_id)) *entry = slot->number;
+  else by_id_.insert(id_tag(slot->group_id), slot->number);
 }
 
 void Tzv_lr_tree::forget(Tzv_lr_group* node) {
-  auto is_node = [node](Tzv_lr_group* slot) { return slot == node; };
-  if (node->layer) by_layer_.erase_if(node->layer, is_node);
-  if (!node->group_id.empty()) by_id_.erase_if(id_key(node->group_id), is_node);
+  auto is_node = [node](uint32_t n) { return n == node->number; };
+  if (node->layer) by_layer_.erase_if(layer_tag(node->layer), is_node);
+  if (!node->group_id.empty()) by_id_.erase_if(id_tag(node->group_id), is_node);
+}
+
+// A new mark for a walk; when the counter wraps, every old mark is wiped so
+// that none can pass for the new one.
+uint32_t Tzv_lr_tree::next_stamp() {
+  if (++stamp_ == 0) {
+    nodes_.clear_stamps();
+    root_.stamp = 0;
+    stamp_ = 1;
+  }
+  return stamp_;
 }
 
 // Property 9 tells listeners that a walk now shows a structure or order they
@@ -160,8 +191,10 @@ bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
 }
 
 Tzv_lr_group* Tzv_lr_tree::slot_of(Izv_layer* layer) const {
-  Tzv_lr_group* const* slot = layer ? by_layer_.find(layer) : nullptr;
-  return slot ? *slot : nullptr;
+  if (!layer) return nullptr;
+  uint32_t const* n =
+      by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t k) { return nodes_.at(k)->layer == layer; });
+  return n ? nodes_.at(*n) : nullptr;
 }
 
 bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) {
@@ -194,7 +227,7 @@ Tzv_lr_group* Tzv_lr_tree::top_marked(Tzv_lr_group* node) {
 Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption) {
   if (!parent->is_group) return nullptr;
   Tzv_lr_group* node = new_node(parent, nullptr, group);
-  node->caption = caption;  // before the announcement, which a listener may leave by throwing
+  set_slot_caption(node, caption);  // before the announcement, which a listener may leave by throwing
   changed(group);
   return node;
 }
@@ -209,11 +242,25 @@ void Tzv_lr_tree::clear(Tzv_lr_group* group) {
   if (group->is_group && clear_silent(group)) changed();
 }
 
-void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id) {
+void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, Tzv_lr_group_id id) {
   forget(slot);
-  slot->group_id = id;
-  if (slot->layer) by_layer_.assign(slot->layer, slot);
+  slot->group_id = std::move(id);
+  if (Izv_layer* layer = slot->layer) {
+    slot->layer = nullptr;
+    tie(slot, layer);
+  }
   index_id(slot);
+}
+
+std::wstring const& Tzv_lr_tree::slot_caption(Tzv_lr_group* slot) const {
+  static std::wstring const none;
+  auto it = captions_.find(slot);
+  return it == captions_.end() ? none : it->second;
+}
+
+void Tzv_lr_tree::set_slot_caption(Tzv_lr_group* slot, std::wstring caption) {
+  if (caption.empty()) captions_.erase(slot);
+  else captions_[slot] = std::move(caption);
 }
 
 Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i)); }
@@ -228,24 +275,26 @@ std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
 }
 
 // The unbound slot that bears a layer's group id `id`, or null.
-Tzv_lr_group* Tzv_lr_tree::waiting_slot(std::wstring const& id) {
-  Tzv_lr_group** slot = indexed_id(id);
-  return slot && !(*slot)->layer ? *slot : nullptr;
+Tzv_lr_group* Tzv_lr_tree::waiting_slot(Tzv_lr_group_id const& id) {
+  uint32_t const* n = indexed_id(id);
+  Tzv_lr_group* slot = n ? nodes_.at(*n) : nullptr;
+  return slot && !slot->layer ? slot : nullptr;
 }
 
 // Ties a layer that has no slot: to the slot waiting under its group id, or
 // to a new slot right after `anchor` (the slot of the layer before it in the
 // scene), in the same group; first in the root when there is no anchor.
 Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
-  std::wstring id = group_id_of(layer);
+  Tzv_lr_group_id id = group_id_of(layer);
   Tzv_lr_group* waiting = waiting_slot(id);
   return take_slot(layer, anchor, std::move(id), waiting);
 }
 
 // The same, with the layer's group id and its waiting slot (or null) known.
-Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std::wstring id, Tzv_lr_group* slot) {
+Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id,
+                                     Tzv_lr_group* slot) {
   if (!slot) {
-    if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
+    if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
     slot->group_id = std::move(id);
     index_id(slot);
@@ -266,7 +315,7 @@ bool Tzv_lr_tree::verify_last() {
   Tzv_lr_group* anchor = n > 1 ? slot_of(bound_layer(n - 2)) : nullptr;
   if (n > 1 && !anchor) return false;
   size_t const loose = layer_slots_ - by_layer_.size();
-  std::wstring id = group_id_of(last);
+  Tzv_lr_group_id id = group_id_of(last);
   Tzv_lr_group* waiting = waiting_slot(id);
   if (loose != (waiting ? 1u : 0u)) return false;
   take_slot(last, anchor, std::move(id), waiting);
@@ -276,7 +325,7 @@ bool Tzv_lr_tree::verify_last() {
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
 // the scene no longer holds go. O(N).
 bool Tzv_lr_tree::verify_all() {
-  uint64_t const stamp = ++stamp_;
+  uint32_t const stamp = next_stamp();
   bool changed = false;
   Tzv_lr_group* anchor = nullptr;
   for (Izv_layer* layer : scene_layers()) {
@@ -310,7 +359,7 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
     if (!n->is_group && !n->layer) continue;
     Tzv_lr_group* c = new_node(copy_of[n->parent], nullptr, n->is_group);
     c->marked = n->marked;
-    c->caption = n->caption;
+    set_slot_caption(c, src.slot_caption(n));
     c->group_id = n->group_id;
     copy_of[n] = c;
     if (!c->is_group) slots.push_back(c);
@@ -319,9 +368,9 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
   active_ = active != copy_of.end() ? active->second : nullptr;
   std::vector<Izv_layer*> layers = scene_layers();
   for (size_t k = 0; layers.size() == slots.size() && k < slots.size(); ++k) {
-    std::wstring id = group_id_of(layers[k]);
-    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.c_str());
-    else slots[k]->group_id = id;
+    Tzv_lr_group_id id = group_id_of(layers[k]);
+    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.text().c_str());
+    else slots[k]->group_id = std::move(id);
     tie(slots[k], layers[k]);
   }
   for (Tzv_lr_group* slot : slots) index_id(slot);
@@ -343,7 +392,7 @@ void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
   if (!anchor) return;
   std::vector<Tzv_lr_group*> tops = marked_tops();
   if (tops.empty()) return;
-  uint64_t const stamp = ++stamp_;
+  uint32_t const stamp = next_stamp();
   for (Tzv_lr_group* t : tops) t->stamp = stamp;
   auto moving = [stamp](Tzv_lr_group* n) { return n && n->stamp == stamp; };
   // The place: next to the anchor (or the marked group holding it), passing

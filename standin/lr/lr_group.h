@@ -7,15 +7,18 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "flat_map.h"
+#include "lr_group_id.h"
 #include "lr_entity_base.h"
 #include "zv/izv_scene.h"
 
 class Tzv_lr_tree;
 
-// A node: the root, a group slot or a layer slot.
+// A node: the root, a group slot or a layer slot. Kept small (96 bytes): a
+// scene holds one per layer. A group slot's caption lives in the tree.
 struct Tzv_lr_group {
   Tzv_lr_tree* tree = nullptr;
   Tzv_lr_group* parent = nullptr;
@@ -23,26 +26,34 @@ struct Tzv_lr_group {
   Tzv_lr_group* last = nullptr;
   Tzv_lr_group* prev = nullptr;
   Tzv_lr_group* next = nullptr;
-  bool is_group = false;
-  bool marked = false;         // group slots; a layer slot asks its layer
   Izv_layer* layer = nullptr;  // layer slots, once tied
-  std::wstring group_id;
-  std::wstring caption;  // group slots; the root's is the entity's
-  uint64_t stamp = 0;    // scratch mark of the running operation
+  Tzv_lr_group_id group_id;
+  uint32_t number = 0;  // in the tree's node pool, from 1; the root's is 0
+  uint32_t stamp = 0;   // scratch mark of the running operation
+  bool is_group = false;
+  bool marked = false;  // group slots; a layer slot asks its layer
 };
+static_assert(sizeof(void*) != 8 || sizeof(Tzv_lr_group) <= 96, "a node per layer: keep it small");
 
 // The tree's nodes, made in blocks so that a tree loaded in order lies in
 // order in memory (a walk reads it sequentially); freed nodes are reused.
+// Each node keeps its number, by which the tree's hash tables refer to it.
 class Tzv_lr_node_pool {
  public:
   Tzv_lr_group* make();
   // The node is reset (its texts freed) and kept for reuse.
   void recycle(Tzv_lr_group* node);
+  Tzv_lr_group* at(uint32_t number) const {
+    uint32_t const i = number - 1;
+    return &blocks_[i / block_size][i % block_size];
+  }
+  // Sets every node's stamp to 0.
+  void clear_stamps();
 
  private:
-  static constexpr size_t block_size = 256;
+  static constexpr uint32_t block_size = 256;
   std::vector<std::unique_ptr<Tzv_lr_group[]>> blocks_;
-  size_t used_in_last_ = block_size;
+  uint32_t used_in_last_ = block_size;
   std::vector<Tzv_lr_group*> free_;
 };
 
@@ -62,7 +73,10 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption = {});
   void remove(Tzv_lr_group* slot);
   void clear(Tzv_lr_group* group);
-  void set_slot_group_id(Tzv_lr_group* slot, std::wstring const& id);
+  void set_slot_group_id(Tzv_lr_group* slot, Tzv_lr_group_id id);
+  // A group slot's caption; the root's is the entity's.
+  std::wstring const& slot_caption(Tzv_lr_group* slot) const;
+  void set_slot_caption(Tzv_lr_group* slot, std::wstring caption);
   void verify();
   void assign(Tzv_lr_tree& src);
   void move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir);
@@ -113,14 +127,14 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool clear_silent(Tzv_lr_group* group);
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
   void index_id(Tzv_lr_group* slot);
-  Tzv_lr_group** indexed_id(std::wstring const& id);
-  Tzv_lr_group** indexed_id(std::wstring const& id, uint64_t key);
+  uint32_t* indexed_id(Tzv_lr_group_id const& id);
   void forget(Tzv_lr_group* node);
+  uint32_t next_stamp();
   bool verify_last();
   bool verify_all();
-  Tzv_lr_group* waiting_slot(std::wstring const& id);
+  Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
-  Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std::wstring id, Tzv_lr_group* slot);
+  Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
   Izv_layer* bound_layer(uint32_t i) const;
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
@@ -130,12 +144,15 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_node_pool nodes_;  // before every link into it
   Tzv_lr_group root_;
   Tzv_lr_group* active_ = nullptr;
-  Tzv_flat_multimap<Izv_layer*, Tzv_lr_group*, std::hash<Izv_layer*>> by_layer_;
-  // Layer slots by a hash of their group id; equal hashes are told apart by
-  // the id the slot holds.
-  Tzv_flat_multimap<uint64_t, Tzv_lr_group*, std::hash<uint64_t>> by_id_;
+  // Both tables hold node numbers under a 32-bit tag of the key (the layer,
+  // the group id); equal tags are told apart by the node itself. Cells of 8
+  // bytes keep the tables small next to the nodes.
+  using Tzv_node_table = Tzv_flat_multimap<uint32_t, uint32_t, std::hash<uint32_t>, Tzv_flat_free::zero_value>;
+  Tzv_node_table by_layer_;
+  Tzv_node_table by_id_;
+  std::unordered_map<Tzv_lr_group const*, std::wstring> captions_;  // group slots with a caption
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
-  uint64_t stamp_ = 0;
+  uint32_t stamp_ = 0;
   std::vector<Izv_layer*> order_;
   bool order_valid_ = false;
 };

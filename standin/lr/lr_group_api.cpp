@@ -46,21 +46,21 @@ ZV_LR_API void zv_lr_group_remove(Tzv_lr_group* slot) {
 }
 
 ZV_LR_API void zv_lr_group_set_group_id(Tzv_lr_group* slot, wchar_t const* id) {
-  if (slot) slot->tree->set_slot_group_id(slot, zv_lr_text::or_empty(id));
+  if (slot) slot->tree->set_slot_group_id(slot, Tzv_lr_group_id(id ? id : L""));
 }
 
 ZV_LR_API void zv_lr_group_get_group_id(Tzv_lr_group* slot, Izv_string_adp* adp) {
-  if (slot) zv_lr_text::feed(adp, slot->group_id);
+  if (slot) slot->group_id.feed(adp);
 }
 
 ZV_LR_API void zv_lr_group_set_wcaption(Tzv_lr_group* group, wchar_t const* caption) {
   if (root_only(group)) group->tree->set_wcaption(caption);
-  else if (group) group->caption = zv_lr_text::or_empty(caption);
+  else if (group) group->tree->set_slot_caption(group, zv_lr_text::or_empty(caption));
 }
 
 ZV_LR_API void zv_lr_group_get_wcaption(Tzv_lr_group* group, Izv_string_adp* adp) {
   if (root_only(group)) group->tree->get_wcaption(adp);
-  else if (group) zv_lr_text::feed(adp, group->caption);
+  else if (group) zv_lr_text::feed(adp, group->tree->slot_caption(group));
 }
 
 ZV_LR_API void zv_lr_group_verification_layer(Tzv_lr_group* group) {

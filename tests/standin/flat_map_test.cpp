@@ -17,13 +17,15 @@ struct Tzv_colliding_hash {
   size_t operator()(uint32_t k) const { return k % 8; }
 };
 
-TEST(FlatMultimap, AgreesWithTheStandardMultimap) {
-  Tzv_flat_multimap<uint32_t, uint32_t, Tzv_colliding_hash> flat;
+// Values from 1, as the tables without a used flag require.
+template <Tzv_flat_free Free>
+void agrees_with_the_standard_multimap() {
+  Tzv_flat_multimap<uint32_t, uint32_t, Tzv_colliding_hash, Free> flat;
   std::unordered_multimap<uint32_t, uint32_t> model;
   std::mt19937 random(7);
   for (uint32_t step = 0; step < 20000; ++step) {
     uint32_t const key = random() % 64;
-    uint32_t const value = random() % 4;
+    uint32_t const value = 1 + random() % 4;
     auto const is_value = [value](uint32_t v) { return v == value; };
     auto const [first, last] = model.equal_range(key);
     auto const in_model = std::find_if(first, last, [value](auto const& e) { return e.second == value; });
@@ -38,6 +40,11 @@ TEST(FlatMultimap, AgreesWithTheStandardMultimap) {
     }
     ASSERT_EQ(flat.size(), model.size());
   }
+}
+
+TEST(FlatMultimap, AgreesWithTheStandardMultimap) {
+  agrees_with_the_standard_multimap<Tzv_flat_free::flagged>();
+  agrees_with_the_standard_multimap<Tzv_flat_free::zero_value>();
 }
 
 }  // namespace

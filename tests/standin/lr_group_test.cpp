@@ -48,6 +48,13 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     zv_lr_group_verification_layer(group);
     return l;
   }
+  // A layer without slot bearing group id `id`, last; then verification.
+  Izv_layer* add_with_id(wchar_t const* id) {
+    Izv_layer* l = push(zv_lr2d_type_vector);
+    zv_lr_set_group_id(l, id);
+    zv_lr_group_verification_layer(group);
+    return l;
+  }
   // n layers captioned L0, L1, ...
   void add_layers(int n) {
     for (int i = 0; i < n; ++i) add_layer(zv_lr2d_type_vector)->set_caption(("L" + std::to_string(i)).c_str());
@@ -210,6 +217,31 @@ TEST(LrGroupTest, VerificationOfALoadReadsOnlyTheLastLayers) {
   zv_lr_group_set_group_id(zv_lr_group_add_slot(s.group), L"nobody");
   s.add_without_slot("After");
   EXPECT_EQ(zv_tree_text(s.group).substr(zv_tree_text(s.group).find("L38")), "L38 G(L39 Loose Tail After) Slotted");
+}
+
+// A layer takes the waiting slot whose id is exactly its own: uuid texts
+// compare by their text, so the upper-case form of the same uuid is another id.
+TEST(LrGroupTest, AWaitingSlotTiesTheLayerWithExactlyItsId) {
+  std::wstring const lower = L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0ff";
+  Tzv_test_scene s;
+  s.add_layers(2);
+  zv_lr_group_set_group_id(zv_lr_group_add_slot(s.group), L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF");
+  Tzv_lr_group* exact = zv_lr_group_add_slot(s.group);
+  zv_lr_group_set_group_id(exact, lower.c_str());
+  Izv_layer* l = s.add_with_id(lower.c_str());
+  EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), exact);
+  EXPECT_EQ(zv_lr_text::read([exact](Izv_string_adp* a) { zv_lr_group_get_group_id(exact, a); }), lower);
+  EXPECT_EQ(zv_lr_text::read([l](Izv_string_adp* a) { zv_lr_get_group_id(l, a); }), lower);
+  EXPECT_EQ(zv_tree_order(s.group), s.layers) << "the upper-case slot waited for nobody and went";
+
+  // A layer with the upper-case form finds no slot of that text and gets
+  // one of its own; its id stays as given.
+  Izv_layer* upper = s.add_with_id(L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF");
+  Tzv_lr_group* own = zv_lr_group_get_child_by_layer(s.group, upper);
+  ASSERT_NE(own, nullptr);
+  EXPECT_NE(own, exact);
+  EXPECT_EQ(zv_lr_text::read([own](Izv_string_adp* a) { zv_lr_group_get_group_id(own, a); }),
+            L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF");
 }
 
 // Every move the scene can make keeps the tree's layer order equal to the

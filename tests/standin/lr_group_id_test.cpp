@@ -1,0 +1,78 @@
+// Group ids as the layers and the tree keep them: every text comes back as it
+// was given, whichever form holds it, and ids compare by their text.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lr_group_id.h"
+#include "lr_text.h"
+
+namespace {
+
+std::wstring fed(Tzv_lr_group_id const& id) {
+  return zv_lr_text::read([&id](Izv_string_adp* adp) { id.feed(adp); });
+}
+
+std::wstring const uuid = L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0ff";
+
+TEST(LrGroupId, EveryTextComesBackAsGiven) {
+  std::vector<std::wstring> const texts{
+      L"",
+      uuid,
+      L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF",   // upper case: held as text
+      L"00000000-0000-0000-0000-000000000000",   // all zero: not "empty"
+      L"00000000-0000-0000-0000-000000000001",
+      uuid.substr(0, 35),
+      uuid + L"0",
+      L"0f1e2d3c4-b5a-4978-8695-a4b3c2d1e0ff",   // a dash out of place
+      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0fg",   // not hex
+      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f\u00e9",
+      L"gid-7",
+  };
+  for (std::wstring const& text : texts) {
+    Tzv_lr_group_id const id(text);
+    EXPECT_EQ(id.text(), text);
+    EXPECT_EQ(fed(id), text);
+    EXPECT_EQ(id.empty(), text.empty()) << "\"" << std::string(text.begin(), text.end()) << "\"";
+    Tzv_lr_group_id const copy = id;
+    EXPECT_EQ(copy, id);
+    EXPECT_EQ(copy.hash(), id.hash());
+    EXPECT_EQ(copy.text(), text);
+  }
+}
+
+TEST(LrGroupId, IdsAreEqualExactlyWhenTheirTextsAre) {
+  Tzv_lr_group_id const lower(uuid);
+  Tzv_lr_group_id const upper(L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF");
+  EXPECT_EQ(lower, Tzv_lr_group_id(uuid));
+  EXPECT_NE(lower, upper);
+  EXPECT_NE(lower, Tzv_lr_group_id(L"00000000-0000-0000-0000-000000000000"));
+  EXPECT_NE(Tzv_lr_group_id(L"a"), Tzv_lr_group_id(L"b"));
+  EXPECT_EQ(Tzv_lr_group_id(L"a"), Tzv_lr_group_id(L"a"));
+  EXPECT_EQ(Tzv_lr_group_id(), Tzv_lr_group_id(L""));
+  // Ids that differ in one half only still differ and hash apart.
+  Tzv_lr_group_id const other_low(L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0fe");
+  Tzv_lr_group_id const other_high(L"1f1e2d3c-4b5a-4978-8695-a4b3c2d1e0ff");
+  EXPECT_NE(lower, other_low);
+  EXPECT_NE(lower, other_high);
+  EXPECT_NE(lower.hash(), other_low.hash());
+  EXPECT_NE(lower.hash(), other_high.hash());
+}
+
+TEST(LrGroupId, AssignmentReplacesEitherForm) {
+  Tzv_lr_group_id id(L"gid-1");
+  id = Tzv_lr_group_id(uuid);
+  EXPECT_EQ(id.text(), uuid);
+  Tzv_lr_group_id const text(L"gid-2");
+  id = text;
+  EXPECT_EQ(id.text(), L"gid-2");
+  Tzv_lr_group_id const& same = id;
+  id = same;  // self-assignment keeps the text
+  EXPECT_EQ(id.text(), L"gid-2");
+  Tzv_lr_group_id moved = std::move(id);
+  EXPECT_EQ(moved.text(), L"gid-2");
+}
+
+}  // namespace
