@@ -1,5 +1,6 @@
 #include "params/clip_params.h"
 
+#include "core/scope.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/proj4_d2.h"
 
@@ -22,9 +23,7 @@ void add_stripe(Tzv_style_lrs* lrs, Tline_stripe const& s) {
 
 }  // namespace
 
-Tzv_clip2d_params::Tzv_clip2d_params() : ov_(zv_ov_d2_create()), draw_style_(zv_pgn_style_create()) {
-  init_def_style(draw_style_.get());
-}
+Tzv_clip2d_params::Tzv_clip2d_params() = default;
 
 Tzv_clip2d_params::~Tzv_clip2d_params() {
   ov_.reset();

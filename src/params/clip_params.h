@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/scope.h"
+#include "params/lazy_scope.h"
 #include "zv/clip_params.h"
 #include "zv/sibling/prg.h"
 #include "zv/sibling/styles.h"
@@ -26,6 +26,7 @@ class Tzv_clip2d_params {
   bool get_draw() const { return f_.draw; }
   void set_draw(bool v) { f_.draw = v; }
 
+  // The outline and the style are made when first asked for.
   Tzv_op2d* get_ov() const { return ov_.get(); }
   void set_ov(Tzv_op2d const& src);
   std::wstring const& get_prj() const { return prj_; }
@@ -57,7 +58,7 @@ class Tzv_clip2d_params {
   };
 
   fields f_;
-  zv::scope<Tzv_op2d*, &zv_ov_d2_destroy> ov_;
+  zv::lazy_scope<Tzv_op2d*, &zv_ov_d2_create, &zv_ov_d2_destroy> ov_;
   std::wstring prj_;
-  zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> draw_style_;
+  zv::lazy_scope<Tzv_pgn_style*, &zv_pgn_style_create, &zv_pgn_style_destroy, &init_def_style> draw_style_;
 };

@@ -4,15 +4,15 @@
 
 #include "zv/sibling/entity.h"
 
-Tzv_extent_ind2d::Tzv_extent_ind2d() : style_(zv_pgn_style_create()) { init_default_style(); }
+Tzv_extent_ind2d::Tzv_extent_ind2d() = default;
 
 // The style goes first, then every link's uuid.
 Tzv_extent_ind2d::~Tzv_extent_ind2d() { style_.reset(); }
 
-void Tzv_extent_ind2d::init_default_style() {
-  zv_pgn_style_set_pgn_visible(style_.get(), false);
-  zv_pgn_style_set_pln_visible(style_.get(), true);
-  Tzv_bpln_style* b = zv_pgn_style_get_bpln_style_ptr(style_.get());
+void Tzv_extent_ind2d::apply_default_style(Tzv_pgn_style* style) {
+  zv_pgn_style_set_pgn_visible(style, false);
+  zv_pgn_style_set_pln_visible(style, true);
+  Tzv_bpln_style* b = zv_pgn_style_get_bpln_style_ptr(style);
   zv_bpln_style_set_width(b, 1.0);
   zv_bpln_style_set_color(b, zv_clr_init_int(255));
 }

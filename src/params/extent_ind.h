@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/scope.h"
+#include "params/lazy_scope.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/styles.h"
 
@@ -19,9 +20,10 @@ class Tzv_extent_ind2d {
 
   bool get_visible() const { return f_.visible; }
   void set_visible(bool v) { f_.visible = v; }
+  // Made with the default style when first asked for.
   Tzv_pgn_style* get_style() const { return style_.get(); }
   // Fill hidden, outline shown, border width 1.0 in red; other settings kept.
-  void init_default_style();
+  void init_default_style() { apply_default_style(style_.get()); }
 
   uint32_t get_links_count() const { return static_cast<uint32_t>(links_.size()); }
   // New slots hold new uuids from zv_uuid_create.
@@ -46,12 +48,14 @@ class Tzv_extent_ind2d {
  private:
   using Tlink = zv::scope<Tzv_uuid_t*, &zv_uuid_destroy>;
 
+  static void apply_default_style(Tzv_pgn_style* style);
+
   struct fields {
     bool visible = false;
     bool operator==(fields const&) const = default;
   };
 
   fields f_;
-  zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> style_;
+  zv::lazy_scope<Tzv_pgn_style*, &zv_pgn_style_create, &zv_pgn_style_destroy, &apply_default_style> style_;
   std::vector<Tlink> links_;
 };

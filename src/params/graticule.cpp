@@ -17,7 +17,7 @@ void Tzv_graticule2d_dms::write(int* d_out, int* m_out, int* s_out) const {
   if (s_out) *s_out = s;
 }
 
-Tzv_graticule2d_ticks::Tzv_graticule2d_ticks() : fnt_type_(zv_fnt_type_create()) { init_main(); }
+Tzv_graticule2d_ticks::Tzv_graticule2d_ticks() { init_main(); }
 
 void Tzv_graticule2d_ticks::init_main() { f_ = defaults({1, 0, 0}, true, 2.5, zv_grat_grey_main, 0.1); }
 

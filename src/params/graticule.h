@@ -3,7 +3,7 @@
 // with a defaulted ==; only owned handles (font types) are compared by hand.
 #pragma once
 
-#include "core/scope.h"
+#include "params/lazy_scope.h"
 #include "zv/graticule.h"
 
 // A colour that compares as the basic library compares colours.
@@ -102,6 +102,7 @@ class Tzv_graticule2d_ticks {
   void set_fnt_size(double v) { f_.fnt_size = v; }
   Tzv_color get_fnt_clr() const { return f_.fnt_clr.value; }
   void set_fnt_clr(Tzv_color v) { f_.fnt_clr.value = v; }
+  // Made when first asked for.
   Tzv_fnt_type* get_fnt_type_ptr() const { return fnt_type_.get(); }
   Tzv_graticule2d_grid* get_grid_ptr() { return &f_.grid; }
 
@@ -126,7 +127,7 @@ class Tzv_graticule2d_ticks {
                          double grid_width);
 
   fields f_;
-  zv::scope<Tzv_fnt_type*, &zv_fnt_type_destroy> fnt_type_;
+  zv::lazy_scope<Tzv_fnt_type*, &zv_fnt_type_create, &zv_fnt_type_destroy> fnt_type_;
 };
 
 // The whole graticule.

@@ -16,7 +16,7 @@ bool zv_valid_index(int32_t i, std::size_t n) { return i >= 0 && static_cast<std
 
 }  // namespace
 
-Tzv_profil_data::Tzv_profil_data(Tzv_extensible_obj* scene) : pv_(zv_pv_d2_create()), scene_(scene) {}
+Tzv_profil_data::Tzv_profil_data(Tzv_extensible_obj* scene) : scene_(scene) {}
 
 Tzv_extensible_obj* Tzv_profil_data::owner_of(Izv_scene* scene) { return dynamic_cast<Tzv_extensible_obj*>(scene); }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/basic_obj.h"
-#include "core/scope.h"
 #include "core/update_guard.h"
+#include "params/lazy_scope.h"
 #include "zv/prf_data.h"
 
 class Tzv_extensible_obj;
@@ -101,7 +101,7 @@ class Tzv_profil_data : public Tzv_basic_obj {
   };
 
   fields f_;
-  zv::scope<Tzv_pp2d*, &zv_pv_d2_destroy> pv_;
+  zv::lazy_scope<Tzv_pp2d*, &zv_pv_d2_create, &zv_pv_d2_destroy> pv_;  // made when first read
   std::vector<double> ls_;
   Tzv_extensible_obj* scene_;
   std::wstring prj4string_;

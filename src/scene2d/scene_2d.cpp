@@ -15,41 +15,20 @@ Tzv_color current_style_clr() { return zv_clr_init_rgb(128, 0, 128); }
 
 Tzv_scene_2d::Tzv_scene_2d()
     : box_(zv_box_d2_init_xy(0, 0, 1, 1)),
-      prf_data_(std::make_unique<Tzv_profil_data>(static_cast<Tzv_extensible_obj*>(this))),
-      margins_(std::make_unique<Tzv_margins_obj>()),
-      axes_(zv_axes_create()),
-      graticule_(std::make_unique<Tzv_graticule2d_params>()),
-      scale_line_(std::make_unique<Tzv_scale_line2d_params>()),
-      lookmarks_(std::make_unique<Tzv_lookmarks2d>()),
-      extent_ind_(std::make_unique<Tzv_extent_ind2d>()),
-      meta_data_(zv_meta_data_create()),
-      clip_(std::make_unique<Tzv_clip2d_params>()),
+      prf_data_(static_cast<Tzv_extensible_obj*>(this)),
       legend_box_(zv_box_d2_init_xy(0, 0, 1, 1)),
       background_{255, 255, 255, 0},
       selected_clr_(zv_clr_init_int(0)),
-      selected_pnt_(zv_pnt_style_create()),
-      selected_pln_(zv_pln_style_create()),
-      selected_pgn_(zv_pgn_style_create()),
-      selected_text_(zv_pln_style_create()),
-      current_clr_(zv_clr_init_int(0)),
-      current_pnt_(zv_pnt_style_create()),
-      current_pln_(zv_pln_style_create()),
-      current_pgn_(zv_pgn_style_create()) {
-  zv_pnt_style_init_selected(selected_pnt_.get());
-  zv_pln_style_init_selected(selected_pln_.get());
-  zv_pgn_style_init_selected(selected_pgn_.get());
+      current_clr_(zv_clr_init_int(0)) {
   zv_clr_style_init_selected(&selected_clr_);
-  zv_pln_style_init_selected(selected_text_.get());
-  init_current_style_pln();
-  init_current_style_pnt();
-  init_current_style_pgn();
   group_.reset(zv_lr_group_create(this));
   group_events_ = zv::core::Tzv_subscription(
       zv_entities_get_update_event_channel(zv_lr_group_safe_upcast(group_.get())), &layer_group_update_proc, this);
 }
 
-// Layers first (each through destroy_entity), then the styles and parameter
-// objects, then the tree after its listener.
+// Layers first (each through destroy_entity), then the styles and the
+// handles of the view parameters, then the tree after its listener. The
+// parameter objects themselves go with the scene's other members.
 Tzv_scene_2d::~Tzv_scene_2d() {
   clear_for_destruction();
   selected_pnt_.reset();
@@ -59,15 +38,8 @@ Tzv_scene_2d::~Tzv_scene_2d() {
   current_pnt_.reset();
   current_pln_.reset();
   current_pgn_.reset();
-  prf_data_.reset();
-  margins_.reset();
   axes_.reset();
-  scale_line_.reset();
-  graticule_.reset();
-  lookmarks_.reset();
-  extent_ind_.reset();
   meta_data_.reset();
-  clip_.reset();
   group_events_.reset();
   group_.reset();
 }
@@ -83,14 +55,14 @@ void Tzv_scene_2d::assign(Tzv_scene_2d* src) {
   assign(static_cast<Tzv_basic_obj*>(src));
   if (src != this) copy_wcaption(src->caption_ref());
   set_marked_quietly(src->get_marked());
-  set_prf_data(*src->prf_data_);
-  set_margins(*src->margins_);
+  set_prf_data(src->prf_data_);
+  set_margins(src->margins_);
   set_axes(*src->axes_.get());
-  set_graticule_params(*src->graticule_);
-  set_scale_line_params(*src->scale_line_);
-  set_lookmarks(*src->lookmarks_);
-  set_extent_ind(*src->extent_ind_);
-  set_clip_params(*src->clip_);
+  set_graticule_params(src->graticule_);
+  set_scale_line_params(src->scale_line_);
+  set_lookmarks(src->lookmarks_);
+  set_extent_ind(src->extent_ind_);
+  set_clip_params(src->clip_);
   legend_box_valid_ = src->legend_box_valid_;
   legend_box_ = src->legend_box_;
   background_ = src->background_;
@@ -118,15 +90,15 @@ void Tzv_scene_2d::assign_layers(Tzv_scene_2d& src) {
 
 bool Tzv_scene_2d::equal(Tzv_scene_2d* other) {
   if (other == nullptr) return false;
-  Tzv_extent_ind2d const& ind = *extent_ind_;
-  Tzv_extent_ind2d const& other_ind = *other->extent_ind_;
+  Tzv_extent_ind2d const& ind = extent_ind_;
+  Tzv_extent_ind2d const& other_ind = other->extent_ind_;
   return Tzv_extensible_obj::equal(other) && caption_ref() == other->caption_ref() &&
          zv_clr_equal(&background_, &other->background_) && prj4_ == other->prj4_ &&
-         prf_data_->equal(*other->prf_data_) && margins_->equal(*other->margins_) &&
-         zv_axes_equal(axes_.get(), other->axes_.get()) && graticule_->equal(*other->graticule_) &&
-         scale_line_->get_visible() == other->scale_line_->get_visible() && lookmarks_->equal(*other->lookmarks_) &&
+         prf_data_.equal(other->prf_data_) && margins_.equal(other->margins_) &&
+         zv_axes_equal(axes_.get(), other->axes_.get()) && graticule_.equal(other->graticule_) &&
+         scale_line_.get_visible() == other->scale_line_.get_visible() && lookmarks_.equal(other->lookmarks_) &&
          ind.get_visible() == other_ind.get_visible() && zv_pgn_style_equal(ind.get_style(), other_ind.get_style()) &&
-         clip_->equal(*other->clip_);
+         clip_.equal(other->clip_);
 }
 
 // --- Entity -----------------------------------------------------------------------
@@ -185,50 +157,52 @@ void Tzv_scene_2d::set_source(wchar_t const*) {}
 
 // --- Parameter objects ---------------------------------------------------------------
 
-void Tzv_scene_2d::set_prf_data(Tzv_profil_data const& src) { prf_data_->assign(src); }
-void Tzv_scene_2d::set_margins(Tzv_margins_obj const& src) { margins_->assign(src); }
+void Tzv_scene_2d::set_prf_data(Tzv_profil_data const& src) { prf_data_.assign(src); }
+void Tzv_scene_2d::set_margins(Tzv_margins_obj const& src) { margins_.assign(src); }
 void Tzv_scene_2d::set_axes(Tzv_axes_obj const& src) { zv_axes_assign(axes_.get(), &src); }
-void Tzv_scene_2d::set_graticule_params(Tzv_graticule2d_params const& src) { graticule_->assign(src); }
-void Tzv_scene_2d::set_scale_line_params(Tzv_scale_line2d_params const& src) { scale_line_->assign(src); }
-void Tzv_scene_2d::set_lookmarks(Tzv_lookmarks2d const& src) { lookmarks_->assign(src); }
-void Tzv_scene_2d::set_extent_ind(Tzv_extent_ind2d const& src) { extent_ind_->assign(src); }
-void Tzv_scene_2d::set_clip_params(Tzv_clip2d_params const& src) { clip_->assign(src); }
+void Tzv_scene_2d::set_graticule_params(Tzv_graticule2d_params const& src) { graticule_.assign(src); }
+void Tzv_scene_2d::set_scale_line_params(Tzv_scale_line2d_params const& src) { scale_line_.assign(src); }
+void Tzv_scene_2d::set_lookmarks(Tzv_lookmarks2d const& src) { lookmarks_.assign(src); }
+void Tzv_scene_2d::set_extent_ind(Tzv_extent_ind2d const& src) { extent_ind_.assign(src); }
+void Tzv_scene_2d::set_clip_params(Tzv_clip2d_params const& src) { clip_.assign(src); }
 
-bool Tzv_scene_2d::get_izotropic() const { return prf_data_->get_axes_scale() != zv_prf_axes_scale_none; }
+bool Tzv_scene_2d::get_izotropic() const { return prf_data_.get_axes_scale() != zv_prf_axes_scale_none; }
 
 void Tzv_scene_2d::set_izotropic(bool izotropic) {
   Tzv_entity_update_guard bracket(this);
   broadcast_update_event(zv_prop_view_geometry);
-  prf_data_->set_axes_scale(izotropic ? zv_prf_axes_scale_izotropic : zv_prf_axes_scale_none);
+  prf_data_.set_axes_scale(izotropic ? zv_prf_axes_scale_izotropic : zv_prf_axes_scale_none);
 }
 
-bool Tzv_scene_2d::can_show_graticule() const {
-  return !prf_data_->get_is_profil() && zv_pj4_is_valid_w(prj4_.c_str());
-}
+bool Tzv_scene_2d::can_show_graticule() const { return !prf_data_.get_is_profil() && zv_pj4_is_valid_w(prj4_.c_str()); }
 
 // --- Styles ----------------------------------------------------------------------------
 
-void Tzv_scene_2d::init_current_style_pln() {
-  Tzv_bpln_style* line = zv_pln_style_get_bpln_style_ptr(current_pln_.get());
+void Tzv_scene_2d::init_current_pln(Tzv_pln_style* style) {
+  Tzv_bpln_style* line = zv_pln_style_get_bpln_style_ptr(style);
   zv_bpln_style_set_width(line, 1.0);
   zv_bpln_style_set_color(line, current_style_clr());
 }
 
-void Tzv_scene_2d::init_current_style_pnt() {
-  Tzv_bpnt_style* point = zv_pnt_style_get_bpnt_style_ptr(current_pnt_.get());
+void Tzv_scene_2d::init_current_pnt(Tzv_pnt_style* style) {
+  Tzv_bpnt_style* point = zv_pnt_style_get_bpnt_style_ptr(style);
   zv_bpnt_style_set_size(point, 3.0);
   zv_bpnt_style_set_color(point, current_style_clr());
 }
 
-void Tzv_scene_2d::init_current_style_pgn() {
-  zv_bpgn_style_set_color(zv_pgn_style_get_bpgn_style_ptr(current_pgn_.get()), current_style_clr());
-  Tzv_bpln_style* outline = zv_pgn_style_get_bpln_style_ptr(current_pgn_.get());
+void Tzv_scene_2d::init_current_pgn(Tzv_pgn_style* style) {
+  zv_bpgn_style_set_color(zv_pgn_style_get_bpgn_style_ptr(style), current_style_clr());
+  Tzv_bpln_style* outline = zv_pgn_style_get_bpln_style_ptr(style);
   zv_bpln_style_set_width(outline, 0.1);
   zv_bpln_style_set_color(outline, current_style_clr());
 }
 
+void Tzv_scene_2d::init_current_style_pln() { init_current_pln(current_pln_.get()); }
+void Tzv_scene_2d::init_current_style_pnt() { init_current_pnt(current_pnt_.get()); }
+void Tzv_scene_2d::init_current_style_pgn() { init_current_pgn(current_pgn_.get()); }
+
 void Tzv_scene_2d::init_extent_ind_style() {
-  Tzv_pgn_style* style = extent_ind_->get_style();
+  Tzv_pgn_style* style = extent_ind_.get_style();
   zv_pgn_style_set_pgn_visible(style, false);
   zv_pgn_style_set_pln_visible(style, true);
   Tzv_bpln_style* outline = zv_pgn_style_get_bpln_style_ptr(style);

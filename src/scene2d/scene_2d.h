@@ -14,7 +14,6 @@
 //   scene_occupancy.cpp   occupancy of the marked layers
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/entities_base.h"
@@ -23,6 +22,7 @@
 #include "params/clip_params.h"
 #include "params/extent_ind.h"
 #include "params/graticule.h"
+#include "params/lazy_scope.h"
 #include "params/lookmarks.h"
 #include "params/margins.h"
 #include "params/profile_data.h"
@@ -143,14 +143,17 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   bool get_marked_lr2d_box(Tzv_box_d2& out);
 
   // --- Parameter objects: the scene's own, never freed by the caller -----------
-  Tzv_profil_data* get_prf_data_ptr() const { return prf_data_.get(); }
-  Tzv_margins_obj* get_margins_ptr() const { return margins_.get(); }
+  // They live inside the scene object, so a new scene is one block of the
+  // heap rather than one per object.
+  Tzv_profil_data* get_prf_data_ptr() { return &prf_data_; }
+  Tzv_margins_obj* get_margins_ptr() { return &margins_; }
+  // Made on first use, as are the styles below: most scenes never read them.
   Tzv_axes_obj* get_axes_ptr() const { return axes_.get(); }
-  Tzv_graticule2d_params* get_graticule_params_ptr() const { return graticule_.get(); }
-  Tzv_scale_line2d_params* get_scale_line_params_ptr() const { return scale_line_.get(); }
-  Tzv_lookmarks2d* get_lookmarks_ptr() const { return lookmarks_.get(); }
-  Tzv_extent_ind2d* get_extent_ind_ptr() const { return extent_ind_.get(); }
-  Tzv_clip2d_params* get_clip_params() const { return clip_.get(); }
+  Tzv_graticule2d_params* get_graticule_params_ptr() { return &graticule_; }
+  Tzv_scale_line2d_params* get_scale_line_params_ptr() { return &scale_line_; }
+  Tzv_lookmarks2d* get_lookmarks_ptr() { return &lookmarks_; }
+  Tzv_extent_ind2d* get_extent_ind_ptr() { return &extent_ind_; }
+  Tzv_clip2d_params* get_clip_params() { return &clip_; }
 
   // Setters copy into the own object, each by its own rules.
   void set_prf_data(Tzv_profil_data const& src);
@@ -180,7 +183,7 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   bool get_legend_box(Tzv_box_d2& out) const;
   void set_legend_box(bool valid, Tzv_box_d2 const& box);
 
-  // The seven owned styles.
+  // The seven owned styles, each made with its defaults when first asked for.
   Tzv_pnt_style* get_selected_style_pnt() const { return selected_pnt_.get(); }
   Tzv_pln_style* get_selected_style_pln() const { return selected_pln_.get(); }
   Tzv_pgn_style* get_selected_style_pgn() const { return selected_pgn_.get(); }
@@ -219,8 +222,20 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
 
  private:
   static void layer_group_update_proc(Tzv_table* queue, void* scene);
+  // The current styles' defaults.
+  static void init_current_pnt(Tzv_pnt_style* style);
+  static void init_current_pln(Tzv_pln_style* style);
+  static void init_current_pgn(Tzv_pgn_style* style);
   // A new layer at the end, tied to the scene, with a slot when `with_slot`.
   Izv_layer* append_layer(char const* type, bool with_slot);
+  // A style made with the defaults that `Init` gives it, when first read.
+  template <auto Init>
+  using Tpnt_style = zv::lazy_scope<Tzv_pnt_style*, &zv_pnt_style_create, &zv_pnt_style_destroy, Init>;
+  template <auto Init>
+  using Tpln_style = zv::lazy_scope<Tzv_pln_style*, &zv_pln_style_create, &zv_pln_style_destroy, Init>;
+  template <auto Init>
+  using Tpgn_style = zv::lazy_scope<Tzv_pgn_style*, &zv_pgn_style_create, &zv_pgn_style_destroy, Init>;
+
   // Runs a move of the vector that keeps the same layers (see order_only_).
   template <class Move>
   void move_members(Move&& move);
@@ -232,27 +247,27 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   bool order_only_ = false;  // the vector is being re-ordered, not changed
   bool redraw_done_ = true;
   std::wstring prj4_;
-  std::unique_ptr<Tzv_profil_data> prf_data_;
-  std::unique_ptr<Tzv_margins_obj> margins_;
-  zv::scope<Tzv_axes_obj*, &zv_axes_destroy> axes_;
-  std::unique_ptr<Tzv_graticule2d_params> graticule_;
-  std::unique_ptr<Tzv_scale_line2d_params> scale_line_;
-  std::unique_ptr<Tzv_lookmarks2d> lookmarks_;
-  std::unique_ptr<Tzv_extent_ind2d> extent_ind_;
-  zv::scope<Tzv_meta_data_obj*, &zv_meta_data_destroy> meta_data_;
-  std::unique_ptr<Tzv_clip2d_params> clip_;
+  Tzv_profil_data prf_data_;
+  Tzv_margins_obj margins_;
+  zv::lazy_scope<Tzv_axes_obj*, &zv_axes_create, &zv_axes_destroy> axes_;
+  Tzv_graticule2d_params graticule_;
+  Tzv_scale_line2d_params scale_line_;
+  Tzv_lookmarks2d lookmarks_;
+  Tzv_extent_ind2d extent_ind_;
+  zv::lazy_scope<Tzv_meta_data_obj*, &zv_meta_data_create, &zv_meta_data_destroy> meta_data_;
+  Tzv_clip2d_params clip_;
   bool legend_box_valid_ = false;
   Tzv_box_d2 legend_box_;
   Tzv_color background_;
   Tzv_color selected_clr_;
-  zv::scope<Tzv_pnt_style*, &zv_pnt_style_destroy> selected_pnt_;
-  zv::scope<Tzv_pln_style*, &zv_pln_style_destroy> selected_pln_;
-  zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> selected_pgn_;
-  zv::scope<Tzv_pln_style*, &zv_pln_style_destroy> selected_text_;
+  Tpnt_style<&zv_pnt_style_init_selected> selected_pnt_;
+  Tpln_style<&zv_pln_style_init_selected> selected_pln_;
+  Tpgn_style<&zv_pgn_style_init_selected> selected_pgn_;
+  Tpln_style<&zv_pln_style_init_selected> selected_text_;
   Tzv_color current_clr_;
-  zv::scope<Tzv_pnt_style*, &zv_pnt_style_destroy> current_pnt_;
-  zv::scope<Tzv_pln_style*, &zv_pln_style_destroy> current_pln_;
-  zv::scope<Tzv_pgn_style*, &zv_pgn_style_destroy> current_pgn_;
+  Tpnt_style<&init_current_pnt> current_pnt_;
+  Tpln_style<&init_current_pln> current_pln_;
+  Tpgn_style<&init_current_pgn> current_pgn_;
   zv::scope<Tzv_lr_group*, &zv_lr_group_destroy> group_;
   zv::core::Tzv_subscription group_events_;
 };
