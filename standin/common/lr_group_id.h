@@ -5,6 +5,7 @@
 // characters. The text it reports is exactly the text it was given.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -67,10 +68,18 @@ class Tzv_lr_group_id {
  private:
   static constexpr size_t uuid_chars = 36;
   static constexpr bool is_dash_at(size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
+  // Digit values of the characters below 128, -1 for the others: a table, not
+  // comparisons, since the digits of a random uuid defeat branch prediction.
+  static constexpr std::array<int8_t, 128> hex_table = [] {
+    std::array<int8_t, 128> t{};
+    t.fill(-1);
+    for (int c = 0; c < 10; ++c) t[static_cast<size_t>('0' + c)] = static_cast<int8_t>(c);
+    for (int c = 0; c < 6; ++c) t[static_cast<size_t>('a' + c)] = static_cast<int8_t>(10 + c);
+    return t;
+  }();
   static int hex_value(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    return -1;
+    auto const u = static_cast<uint32_t>(c);
+    return u < hex_table.size() ? hex_table[u] : -1;
   }
 
   // Takes the 16 bytes of a lower-case uuid text. The all-zero uuid stays a
@@ -79,19 +88,20 @@ class Tzv_lr_group_id {
     if (text.empty()) return true;
     if (text.size() != uuid_chars) return false;
     uint64_t words[2] = {0, 0};
+    bool invalid = false;
     int nibble = 0;
     for (size_t i = 0; i < uuid_chars; ++i) {
       if (is_dash_at(i)) {
-        if (text[i] != L'-') return false;
+        invalid |= text[i] != L'-';
         continue;
       }
       int const v = hex_value(text[i]);
-      if (v < 0) return false;
+      invalid |= v < 0;
       uint64_t& w = words[nibble / 16];
-      w = (w << 4) | static_cast<uint64_t>(v);
+      w = (w << 4) | static_cast<uint64_t>(v & 0xF);
       ++nibble;
     }
-    if (words[0] == 0 && words[1] == 0) return false;
+    if (invalid || (words[0] == 0 && words[1] == 0)) return false;
     hi_ = words[0];
     lo_ = words[1];
     return true;

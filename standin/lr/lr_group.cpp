@@ -323,13 +323,18 @@ bool Tzv_lr_tree::verify_last() {
 }
 
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
-// the scene no longer holds go. O(N).
+// the scene no longer holds go. O(N). The scene's layers mostly follow the
+// tree's layer slots in order, so the slot after the last one found is tried
+// before the table: the walk then reads the nodes in order instead of
+// probing the table at random for each layer.
 bool Tzv_lr_tree::verify_all() {
   uint32_t const stamp = next_stamp();
   bool changed = false;
   Tzv_lr_group* anchor = nullptr;
+  Tzv_lr_group* expected = next(&root_, false, true);
   for (Izv_layer* layer : scene_layers()) {
-    Tzv_lr_group* slot = slot_of(layer);
+    Tzv_lr_group* slot = expected && expected->layer == layer ? expected : slot_of(layer);
+    if (slot) expected = next(slot, false, true);
     if (!slot) {
       slot = take_slot(layer, anchor);
       changed = true;
