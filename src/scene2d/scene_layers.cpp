@@ -60,12 +60,16 @@ void join_scene(Izv_layer* layer, Tzv_scene_2d& scene) {
 
 // A new slot of the tree tied to `layer` by a fresh group id; the id the
 // layer reports back is the one the slot gets.
+// One adapter and one string serve both texts.
 void tie_to_new_slot(Tzv_lr_group* group, Izv_layer* layer) {
   Tzv_lr_group* slot = zv_lr_group_add_slot(group);
-  std::wstring const id = zv_read_wtext([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+  std::wstring id;
+  Tzv_std_wstring_adapter sink(&id);
+  zv_uuid_generate_string(sink);
   zv_lr_set_group_id(layer, id.c_str());
-  std::wstring const stored = zv_read_wtext([layer](Izv_string_adp* adp) { zv_lr_get_group_id(layer, adp); });
-  zv_lr_group_set_group_id(slot, stored.c_str());
+  id.clear();  // a layer that feeds nothing back leaves the slot without an id
+  zv_lr_get_group_id(layer, sink);
+  zv_lr_group_set_group_id(slot, id.c_str());
 }
 
 Tzv_lr_group* slot_of(Tzv_lr_group* group, Izv_entity* entity) {
