@@ -14,8 +14,7 @@ class Tzv_pointer_set {
  public:
   // The set of `items` (null entries left out), at most half full.
   template <class Range>
-  explicit Tzv_pointer_set(Range const& items)
-      : cells_(std::bit_ceil(2 * std::size(items) + 2), uintptr_t{0}) {
+  explicit Tzv_pointer_set(Range const& items) : cells_(std::bit_ceil(2 * std::size(items) + 2), uintptr_t{0}) {
     for (auto* p : items)
       if (p != nullptr) insert(address(p));
   }

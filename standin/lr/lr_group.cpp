@@ -16,9 +16,7 @@ Tzv_lr_group_id fresh_group_id() {
 // The tags under which the tree's tables file a node: the layer's address
 // without its alignment bits, and the upper half of the group id's hash
 // folded onto the lower.
-uint32_t layer_tag(Izv_layer const* layer) {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4);
-}
+uint32_t layer_tag(Izv_layer const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
 
 uint32_t id_tag(Tzv_lr_group_id const& id) {
   uint64_t const h = id.hash();
@@ -308,8 +306,7 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
 }
 
 // The same, with the layer's group id and its waiting slot (or null) known.
-Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id,
-                                     Tzv_lr_group* slot) {
+Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot) {
   if (!slot) {
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);

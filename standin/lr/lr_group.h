@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "flat_map.h"
-#include "lr_group_id.h"
 #include "lr_entity_base.h"
+#include "lr_group_id.h"
 #include "zv/izv_scene.h"
 
 class Tzv_lr_tree;
