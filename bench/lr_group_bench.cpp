@@ -18,6 +18,16 @@
 
 namespace {
 
+// A fresh group id, a uuid text as the scene makes it.
+std::wstring fresh_id() {
+  std::wstring id;
+  Izv_string_adp* adp = zv_string_adp_create(
+      nullptr, [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = s; }, &id);
+  zv_uuid_generate_string(adp);
+  zv_string_adp_destroy(adp);
+  return id;
+}
+
 // A scene reduced to what the tree reads: its layer vector.
 class Tzv_bench_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>> {
  public:
@@ -27,7 +37,7 @@ class Tzv_bench_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene
     for (int i = 0; i < n; ++i) {
       if (i % 16 == 0) g = zv_lr_group_add_group(group, L"G");
       Izv_layer* l = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
-      std::wstring id = std::to_wstring(i);
+      std::wstring id = fresh_id();
       zv_lr_set_group_id(l, id.c_str());
       zv_lr_group_set_group_id(zv_lr_group_add_slot(g), id.c_str());
       layers.push_back(l);
@@ -51,7 +61,7 @@ class Tzv_bench_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene
   void load(Izv_layer* l, bool with_slot) {
     layers.push_back(l);
     if (with_slot) {
-      std::wstring id = L"load-" + std::to_wstring(layers.size());
+      std::wstring id = fresh_id();
       zv_lr_set_group_id(l, id.c_str());
       zv_lr_group_set_group_id(zv_lr_group_add_slot(group), id.c_str());
     }

@@ -203,7 +203,7 @@ Tzv_bench_rows const rows{
     {"bm_scene_add_in_bracket",
      "add_layer, all in one bracket",
      "layer",
-     {.floor = "bm_layer_make_destroy", .floor_limit = 3}},
+     {.floor = "bm_layer_make_destroy", .floor_limit = 3, .overhead = true}},
     {"bm_scene_add_heard",
      "add_layer, no bracket, scene+collection heard",
      "layer",

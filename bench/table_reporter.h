@@ -34,6 +34,7 @@ enum class Tzv_bench_kind { time, bytes, check };
 struct Tzv_bench_target {
   char const* floor = nullptr;  // the floor benchmark, at the same size
   double floor_limit = 0;       // at most this many times the floor
+  bool overhead = false;        // floor_limit bounds the time beyond the floor, not the whole time
   double scale_limit = 1.5;     // largest size at most this many times the smallest
   double max_value = 0;         // bytes (memory rows)
   Tzv_bench_kind kind = Tzv_bench_kind::time;

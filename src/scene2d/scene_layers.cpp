@@ -3,9 +3,9 @@
 // group tree.
 #include <algorithm>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
+#include "core/pointer_set.h"
 #include "core/string_adapters.h"
 #include "core/unwind.h"
 #include "core/update_guard.h"
@@ -60,12 +60,16 @@ void join_scene(Izv_layer* layer, Tzv_scene_2d& scene) {
 
 // A new slot of the tree tied to `layer` by a fresh group id; the id the
 // layer reports back is the one the slot gets.
+// One adapter and one string serve both texts.
 void tie_to_new_slot(Tzv_lr_group* group, Izv_layer* layer) {
   Tzv_lr_group* slot = zv_lr_group_add_slot(group);
-  std::wstring const id = zv_read_wtext([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
+  std::wstring id;
+  Tzv_std_wstring_adapter sink(&id);
+  zv_uuid_generate_string(sink);
   zv_lr_set_group_id(layer, id.c_str());
-  std::wstring const stored = zv_read_wtext([layer](Izv_string_adp* adp) { zv_lr_get_group_id(layer, adp); });
-  zv_lr_group_set_group_id(slot, stored.c_str());
+  id.clear();  // a layer that feeds nothing back leaves the slot without an id
+  zv_lr_get_group_id(layer, sink);
+  zv_lr_group_set_group_id(slot, id.c_str());
 }
 
 Tzv_lr_group* slot_of(Tzv_lr_group* group, Izv_entity* entity) {
@@ -76,11 +80,21 @@ Tzv_lr_group* slot_of(Tzv_lr_group* group, Izv_entity* entity) {
 bool holds_exactly(Izv_layer_list* list, std::vector<Izv_layer*> const& layers) {
   uint32_t const n = zv_lr_list_get_count(list);
   if (n != layers.size()) return false;
-  std::unordered_set<Izv_layer*> missing(layers.begin(), layers.end());
+  zv::core::Tzv_pointer_set missing(layers);
   for (uint32_t i = 0; i < n; ++i) {
-    if (missing.erase(zv_lr_list_get_layer_ptr(list, i)) == 0) return false;
+    if (!missing.take(zv_lr_list_get_layer_ptr(list, i))) return false;
   }
-  return missing.empty();
+  return missing.size() == 0;
+}
+
+// True when `list` holds `layers` in their order.
+bool in_order(Izv_layer_list* list, std::vector<Izv_layer*> const& layers) {
+  uint32_t const n = zv_lr_list_get_count(list);
+  if (n != layers.size()) return false;
+  for (uint32_t i = 0; i < n; ++i) {
+    if (zv_lr_list_get_layer_ptr(list, i) != layers[i]) return false;
+  }
+  return true;
 }
 
 // Overwrites `layers` with the list's order; returns the new index of
@@ -248,6 +262,7 @@ void Tzv_scene_2d::update_layer_list() {
   zv::scope<Izv_layer_list*, &zv_lr_list_destroy> list(zv_lr_list_create());
   init_layer_list(list.get());
   std::vector<Izv_layer*>& layers = layer_vector();
+  if (in_order(list.get(), layers)) return;  // the usual case: the scene moved its entries as the tree moved its slots
   if (!holds_exactly(list.get(), layers)) {
     layer_list_valid_ = false;
     return;

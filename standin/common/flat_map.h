@@ -72,6 +72,12 @@ class Tzv_flat_multimap {
     return true;
   }
 
+  // Empties the table and gives its cells back.
+  void clear() {
+    std::vector<Tzv_cell>().swap(cells_);
+    size_ = 0;
+  }
+
   // The unique-key view: one entry per key.
   V* find(K const& key) { return find_if(key, any); }
   V const* find(K const& key) const { return find_if(key, any); }

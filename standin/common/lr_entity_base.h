@@ -262,18 +262,21 @@ class Tzv_lr_entity_base : public I {
     if (channel_) zv_event_channel_broadcast_event(channel_, &e);
   }
 
+  // The fields every change and every flag read touch come first, next to
+  // the object's vtable pointer: a walk over many layers then reads one
+  // cache line of each.
+  Tzv_event_channel* channel_ = nullptr;
   Izv_entity* parent_ = nullptr;
+  uint32_t depth_ = 0;
+  uint32_t busy_ = 0;  // own operations on the stack
   uint32_t active_ = zv_no_index;
+  Tzv_valid_state valid_ = 0;
+  bool marked_ = false;
+  bool doomed_ = false;  // destroy when the last of them returns
+  bool has_pending_ = false;
+  Tzv_update_event pending_;
+  Tzv_uuid_t* uuid_;
   std::wstring caption_;
   Tzv_lr_group_id group_id_;
-  Tzv_uuid_t* uuid_;
-  bool marked_ = false;
-  Tzv_valid_state valid_ = 0;
   std::string narrow_caption_;
-  Tzv_event_channel* channel_ = nullptr;
-  uint32_t depth_ = 0;
-  uint32_t busy_ = 0;    // own operations on the stack
-  bool doomed_ = false;  // destroy when the last of them returns
-  Tzv_update_event pending_;
-  bool has_pending_ = false;
 };

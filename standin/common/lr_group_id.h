@@ -5,6 +5,7 @@
 // characters. The text it reports is exactly the text it was given.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -66,11 +67,23 @@ class Tzv_lr_group_id {
 
  private:
   static constexpr size_t uuid_chars = 36;
-  static constexpr bool is_dash_at(size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
+  // Where the 32 digits of the text stand, the first 16 making the high word.
+  static constexpr std::array<uint8_t, 32> digit_at{0,  1,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 14, 15, 16, 17,
+                                                    19, 20, 21, 22, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35};
+  static constexpr std::array<uint8_t, 4> dash_at{8, 13, 18, 23};
+
+  // Digit values of the characters below 128, -1 for the others: a table, not
+  // comparisons, since the digits of a random uuid defeat branch prediction.
+  static constexpr std::array<int8_t, 128> hex_table = [] {
+    std::array<int8_t, 128> t{};
+    t.fill(-1);
+    for (int c = 0; c < 10; ++c) t[static_cast<size_t>('0' + c)] = static_cast<int8_t>(c);
+    for (int c = 0; c < 6; ++c) t[static_cast<size_t>('a' + c)] = static_cast<int8_t>(10 + c);
+    return t;
+  }();
   static int hex_value(wchar_t c) {
-    if (c >= L'0' && c <= L'9') return c - L'0';
-    if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-    return -1;
+    auto const u = static_cast<uint32_t>(c);
+    return u < hex_table.size() ? hex_table[u] : -1;
   }
 
   // Takes the 16 bytes of a lower-case uuid text. The all-zero uuid stays a
@@ -78,38 +91,34 @@ class Tzv_lr_group_id {
   bool parse(std::wstring_view text) {
     if (text.empty()) return true;
     if (text.size() != uuid_chars) return false;
-    uint64_t words[2] = {0, 0};
-    int nibble = 0;
-    for (size_t i = 0; i < uuid_chars; ++i) {
-      if (is_dash_at(i)) {
-        if (text[i] != L'-') return false;
-        continue;
-      }
-      int const v = hex_value(text[i]);
-      if (v < 0) return false;
-      uint64_t& w = words[nibble / 16];
-      w = (w << 4) | static_cast<uint64_t>(v);
-      ++nibble;
-    }
-    if (words[0] == 0 && words[1] == 0) return false;
-    hi_ = words[0];
-    lo_ = words[1];
+    bool invalid = false;
+    for (uint8_t at : dash_at) invalid |= text[at] != L'-';
+    uint64_t const hi = read_word(text, 0, invalid);
+    uint64_t const lo = read_word(text, 16, invalid);
+    if (invalid || (hi == 0 && lo == 0)) return false;
+    hi_ = hi;
+    lo_ = lo;
     return true;
+  }
+
+  // The 16 digits from digit number `first` on as a word, kept in a register.
+  static uint64_t read_word(std::wstring_view text, size_t first, bool& invalid) {
+    uint64_t w = 0;
+    for (size_t k = first; k < first + 16; ++k) {
+      int const v = hex_value(text[digit_at[k]]);
+      invalid |= v < 0;
+      w = (w << 4) | static_cast<uint64_t>(v & 0xF);
+    }
+    return w;
   }
 
   // Writes the 36 characters and the terminating null; returns the length.
   size_t format(wchar_t* out) const {
     static constexpr wchar_t digits[] = L"0123456789abcdef";
-    int nibble = 0;
-    for (size_t i = 0; i < uuid_chars; ++i) {
-      if (is_dash_at(i)) {
-        out[i] = L'-';
-        continue;
-      }
-      uint64_t const w = nibble < 16 ? hi_ : lo_;
-      out[i] = digits[(w >> (4 * (15 - nibble % 16))) & 0xF];
-      ++nibble;
-    }
+    uint64_t const words[2] = {hi_, lo_};
+    for (uint8_t at : dash_at) out[at] = L'-';
+    for (size_t k = 0; k < digit_at.size(); ++k)
+      out[digit_at[k]] = digits[(words[k / 16] >> (4 * (15 - k % 16))) & 0xF];
     out[uuid_chars] = L'\0';
     return uuid_chars;
   }

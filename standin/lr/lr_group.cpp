@@ -16,9 +16,7 @@ Tzv_lr_group_id fresh_group_id() {
 // The tags under which the tree's tables file a node: the layer's address
 // without its alignment bits, and the upper half of the group id's hash
 // folded onto the lower.
-uint32_t layer_tag(Izv_layer const* layer) {
-  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4);
-}
+uint32_t layer_tag(Izv_layer const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
 
 uint32_t id_tag(Tzv_lr_group_id const& id) {
   uint64_t const h = id.hash();
@@ -103,8 +101,25 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
 
 bool Tzv_lr_tree::clear_silent(Tzv_lr_group* group) {
   bool any = group->first != nullptr;
+  if (group == &root_) {
+    clear_all();
+    return any;
+  }
   while (group->first) destroy_subtree(group->first);
   return any;
+}
+
+// Every node goes: the tables are emptied at once instead of entry by entry.
+void Tzv_lr_tree::clear_all() {
+  std::vector<Tzv_lr_group*> doomed;
+  for (Tzv_lr_group* n = next(&root_, false, false); n; n = next(n, false, false)) doomed.push_back(n);
+  root_.first = root_.last = nullptr;
+  by_layer_.clear();
+  by_id_.clear();
+  captions_.clear();
+  active_ = nullptr;
+  layer_slots_ = 0;
+  for (Tzv_lr_group* n : doomed) nodes_.recycle(n);
 }
 
 // A layer has at most one entry: tying it to another slot moves the entry.
@@ -291,8 +306,7 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
 }
 
 // The same, with the layer's group id and its waiting slot (or null) known.
-Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id,
-                                     Tzv_lr_group* slot) {
+Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot) {
   if (!slot) {
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
@@ -323,13 +337,18 @@ bool Tzv_lr_tree::verify_last() {
 }
 
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
-// the scene no longer holds go. O(N).
+// the scene no longer holds go. O(N). The scene's layers mostly follow the
+// tree's layer slots in order, so the slot after the last one found is tried
+// before the table: the walk then reads the nodes in order instead of
+// probing the table at random for each layer.
 bool Tzv_lr_tree::verify_all() {
   uint32_t const stamp = next_stamp();
   bool changed = false;
   Tzv_lr_group* anchor = nullptr;
+  Tzv_lr_group* expected = next(&root_, false, true);
   for (Izv_layer* layer : scene_layers()) {
-    Tzv_lr_group* slot = slot_of(layer);
+    Tzv_lr_group* slot = expected && expected->layer == layer ? expected : slot_of(layer);
+    if (slot) expected = next(slot, false, true);
     if (!slot) {
       slot = take_slot(layer, anchor);
       changed = true;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "flat_map.h"
-#include "lr_group_id.h"
 #include "lr_entity_base.h"
+#include "lr_group_id.h"
 #include "zv/izv_scene.h"
 
 class Tzv_lr_tree;
@@ -125,6 +125,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   static void detach(Tzv_lr_group* node);
   void destroy_subtree(Tzv_lr_group* node);
   bool clear_silent(Tzv_lr_group* group);
+  void clear_all();
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
   void index_id(Tzv_lr_group* slot);
   uint32_t* indexed_id(Tzv_lr_group_id const& id);

@@ -21,13 +21,13 @@ TEST(LrGroupId, EveryTextComesBackAsGiven) {
   std::vector<std::wstring> const texts{
       L"",
       uuid,
-      L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF",   // upper case: held as text
-      L"00000000-0000-0000-0000-000000000000",   // all zero: not "empty"
+      L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF",  // upper case: held as text
+      L"00000000-0000-0000-0000-000000000000",  // all zero: not "empty"
       L"00000000-0000-0000-0000-000000000001",
       uuid.substr(0, 35),
       uuid + L"0",
-      L"0f1e2d3c4-b5a-4978-8695-a4b3c2d1e0ff",   // a dash out of place
-      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0fg",   // not hex
+      L"0f1e2d3c4-b5a-4978-8695-a4b3c2d1e0ff",  // a dash out of place
+      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0fg",  // not hex
       L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f\u00e9",
       L"gid-7",
   };
