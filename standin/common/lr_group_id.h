@@ -72,18 +72,20 @@ class Tzv_lr_group_id {
                                                     19, 20, 21, 22, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35};
   static constexpr std::array<uint8_t, 4> dash_at{8, 13, 18, 23};
 
-  // Digit values of the characters below 128, -1 for the others: a table, not
-  // comparisons, since the digits of a random uuid defeat branch prediction.
-  static constexpr std::array<int8_t, 128> hex_table = [] {
-    std::array<int8_t, 128> t{};
-    t.fill(-1);
-    for (int c = 0; c < 10; ++c) t[static_cast<size_t>('0' + c)] = static_cast<int8_t>(c);
-    for (int c = 0; c < 6; ++c) t[static_cast<size_t>('a' + c)] = static_cast<int8_t>(10 + c);
+  // Digit values of the characters below 128, not_hex for the others: a
+  // table, not comparisons, since the digits of a random uuid defeat branch
+  // prediction.
+  static constexpr unsigned not_hex = 16;
+  static constexpr std::array<uint8_t, 128> hex_table = [] {
+    std::array<uint8_t, 128> t{};
+    t.fill(not_hex);
+    for (uint8_t c = 0; c < 10; ++c) t[size_t{'0'} + c] = c;
+    for (uint8_t c = 0; c < 6; ++c) t[size_t{'a'} + c] = static_cast<uint8_t>(10 + c);
     return t;
   }();
-  static int hex_value(wchar_t c) {
+  static unsigned hex_value(wchar_t c) {
     auto const u = static_cast<uint32_t>(c);
-    return u < hex_table.size() ? hex_table[u] : -1;
+    return u < hex_table.size() ? unsigned{hex_table[u]} : not_hex;
   }
 
   // Takes the 16 bytes of a lower-case uuid text. The all-zero uuid stays a
@@ -105,9 +107,9 @@ class Tzv_lr_group_id {
   static uint64_t read_word(std::wstring_view text, size_t first, bool& invalid) {
     uint64_t w = 0;
     for (size_t k = first; k < first + 16; ++k) {
-      int const v = hex_value(text[digit_at[k]]);
-      invalid |= v < 0;
-      w = (w << 4) | static_cast<uint64_t>(v & 0xF);
+      unsigned const v = hex_value(text[digit_at[k]]);
+      invalid |= v == not_hex;
+      w = (w << 4) | (v & 0xFu);
     }
     return w;
   }

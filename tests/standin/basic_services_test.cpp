@@ -37,10 +37,10 @@ bool zv_is_uuid_text(std::wstring const& s) {
 
 }  // namespace
 
+// The extent indicator's tests pin a new uuid's zero value, copies and
+// comparison; left here: the values generated and their text.
 TEST(BasicUuid, GeneratesDistinctVersion4ValuesAndTheirText) {
   Tzv_uuid_t* u = zv_uuid_create();
-  Tzv_uuid_t zero{};
-  EXPECT_TRUE(zv_uuid_equal(u, &zero));
   std::set<std::wstring> seen;
   for (int i = 0; i < 1000; ++i) {
     Tzv_test_sink sink;
@@ -59,20 +59,12 @@ TEST(BasicUuid, GeneratesDistinctVersion4ValuesAndTheirText) {
   Tzv_test_sink sink;
   zv_uuid_get_string(u, sink.adp);
   EXPECT_EQ(sink.text, L"0a1a2a3a-4a5a-6a7a-8a9a-aabacadaeafa");
-  Tzv_uuid_t v;
-  zv_uuid_assign(&v, u);
-  v.bytes[15] ^= 1;
-  EXPECT_FALSE(zv_uuid_equal(u, &v));
   zv_uuid_destroy(u);
 }
 
-TEST(BasicStringAdapter, FeedsTheMatchingCallback) {
-  Tzv_test_sink sink;
-  zv_string_adp_feed(sink.adp, L"wide");
-  zv_string_adp_feed_ansi(sink.adp, "narrow");
-  zv_string_adp_feed(sink.adp, nullptr);  // passed on; the consumer decides
-  EXPECT_EQ(sink.text, L"widen:narrow(null)");
-
+// The library's own adapters pin both routes and a null text passed on;
+// left here: an adapter without a narrow callback.
+TEST(BasicStringAdapter, AMissingCallbackSkipsItsFeeds) {
   int calls = 0;
   auto count = [](wchar_t const*, void* d) { ++*static_cast<int*>(d); };
   Izv_string_adp* wide_only = zv_string_adp_create(nullptr, count, &calls);

@@ -36,10 +36,12 @@ TEST(LrGroupId, EveryTextComesBackAsGiven) {
     EXPECT_EQ(id.text(), text);
     EXPECT_EQ(fed(id), text);
     EXPECT_EQ(id.empty(), text.empty()) << "\"" << std::string(text.begin(), text.end()) << "\"";
-    Tzv_lr_group_id const copy = id;
+    Tzv_lr_group_id copy = id;
     EXPECT_EQ(copy, id);
     EXPECT_EQ(copy.hash(), id.hash());
     EXPECT_EQ(copy.text(), text);
+    copy = Tzv_lr_group_id(L"other");  // the copy holds a text of its own
+    EXPECT_EQ(id.text(), text);
   }
 }
 
