@@ -84,7 +84,7 @@ class Tzv_lr_group_id {
     return t;
   }();
   static unsigned hex_value(wchar_t c) {
-    auto const u = static_cast<uint32_t>(c);
+    auto const u = static_cast<uint32_t>(std::char_traits<wchar_t>::to_int_type(c));
     return u < hex_table.size() ? unsigned{hex_table[u]} : not_hex;
   }
 
