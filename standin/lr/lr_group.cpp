@@ -94,6 +94,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
     forget(n);
     captions_.erase(n);
     if (n == active_) active_ = nullptr;
+    if (n == last_tied_) last_tied_ = nullptr;
     if (!n->is_group) --layer_slots_;
     nodes_.recycle(n);
   }
@@ -118,6 +119,7 @@ void Tzv_lr_tree::clear_all() {
   by_id_.clear();
   captions_.clear();
   active_ = nullptr;
+  last_tied_ = nullptr;
   layer_slots_ = 0;
   for (Tzv_lr_group* n : doomed) nodes_.recycle(n);
 }
@@ -129,6 +131,7 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   uint32_t* entry =
       by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t n) { return nodes_.at(n)->layer == layer; });
   slot->layer = layer;
+  last_tied_ = slot;
   if (entry) *entry = slot->number;
   else by_layer_.insert(layer_tag(layer), slot->number);
 }
@@ -280,6 +283,14 @@ void Tzv_lr_tree::set_slot_caption(Tzv_lr_group* slot, std::wstring caption) {
 
 Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i)); }
 
+// The slot of the scene's layer at `i`. A load ties one layer after another,
+// so it is most often the slot tied last, known without a cast or a probe.
+Tzv_lr_group* Tzv_lr_tree::slot_of_bound(uint32_t i) const {
+  Izv_entity* e = scene_->get_bind_entity(i);
+  if (last_tied_ && last_tied_->layer && static_cast<Izv_entity*>(last_tied_->layer) == e) return last_tied_;
+  return slot_of(dynamic_cast<Izv_layer*>(e));
+}
+
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   std::vector<Izv_layer*> layers;
   uint32_t n = scene_ ? scene_->get_bind_count() : 0;
@@ -326,7 +337,7 @@ bool Tzv_lr_tree::verify_last() {
   if (n == 0 || n != by_layer_.size() + 1) return false;
   Izv_layer* last = bound_layer(n - 1);
   if (!last || slot_of(last)) return false;
-  Tzv_lr_group* anchor = n > 1 ? slot_of(bound_layer(n - 2)) : nullptr;
+  Tzv_lr_group* anchor = n > 1 ? slot_of_bound(n - 2) : nullptr;
   if (n > 1 && !anchor) return false;
   size_t const loose = layer_slots_ - by_layer_.size();
   Tzv_lr_group_id id = group_id_of(last);

@@ -137,6 +137,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
   Izv_layer* bound_layer(uint32_t i) const;
+  Tzv_lr_group* slot_of_bound(uint32_t i) const;
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
   Tzv_lr_group* top_marked(Tzv_lr_group* node);
@@ -145,6 +146,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_node_pool nodes_;  // before every link into it
   Tzv_lr_group root_;
   Tzv_lr_group* active_ = nullptr;
+  Tzv_lr_group* last_tied_ = nullptr;  // its layer's entry in by_layer_ names it
   // Both tables hold node numbers under a 32-bit tag of the key (the layer,
   // the group id); equal tags are told apart by the node itself. Cells of 8
   // bytes keep the tables small next to the nodes.
