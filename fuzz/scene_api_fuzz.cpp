@@ -263,6 +263,13 @@ uint32_t sub_layers(Tzv_composite_layer_2d* group) {
 
 // Up to five indexes, repeats and strays included; answers how many
 // distinct ones are below `count`.
+// Applies to a layer of the scene, picked either by pointer or by index.
+template <class ByLayer, class ByIndex>
+void on_layer_or_index(Tzv_fuzz_world& w, Tzv_fuzz_input& in, Izv_scene* s, ByLayer by_layer, ByIndex by_index) {
+  if (in.flag()) by_layer(s, pick_layer(w, in, s));
+  else by_index(s, pick_index(w, in, zv_scn_2d_get_layer_count(s)));
+}
+
 uint32_t pick_indexes(Tzv_fuzz_world& w, Tzv_fuzz_input& in, uint32_t count, std::vector<uint32_t>& out) {
   for (uint32_t n = in.below(6); n > 0; --n)
     out.push_back(in.flag() && !out.empty() ? out.front() : pick_index(w, in, count));
@@ -518,12 +525,7 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"set_marked_lr2d",
      [](W& w, In& in) {
-       Izv_scene* s = pick_scene(w, in);
-       if (in.flag()) {
-         zv_scn_2d_set_marked_lr2d(s, pick_layer(w, in, s));
-       } else {
-         zv_scn_2d_set_marked_lr2d_idx(s, pick_index(w, in, zv_scn_2d_get_layer_count(s)));
-       }
+       on_layer_or_index(w, in, pick_scene(w, in), &zv_scn_2d_set_marked_lr2d, &zv_scn_2d_set_marked_lr2d_idx);
      }},
     {"create_layer_group",
      [](W& w, In& in) {
@@ -567,12 +569,7 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"set_active_lr2d",
      [](W& w, In& in) {
-       Izv_scene* s = pick_scene(w, in);
-       if (in.flag()) {
-         zv_scn_2d_set_active_lr2d(s, pick_layer(w, in, s));
-       } else {
-         zv_scn_2d_set_active_lr2d_idx(s, pick_index(w, in, zv_scn_2d_get_layer_count(s)));
-       }
+       on_layer_or_index(w, in, pick_scene(w, in), &zv_scn_2d_set_active_lr2d, &zv_scn_2d_set_active_lr2d_idx);
      }},
     {"selection",
      [](W& w, In& in) {

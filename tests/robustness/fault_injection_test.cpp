@@ -7,12 +7,12 @@
 // run does.
 #include <gtest/gtest.h>
 
-#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/string_adapters.h"
+#include "core/unwind.h"
 #include "event_recorder.h"
 #include "robustness/plugin_fakes.h"
 #include "robustness/scene_checks.h"
@@ -33,29 +33,6 @@ struct Tzv_spared_recorder : Tzv_event_recorder {
   }
 };
 
-// The scene's bracket opened through the entity library, as a loader does;
-// closed however the scope ends (an exception already on its way wins).
-class Tzv_scene_bracket {
- public:
-  explicit Tzv_scene_bracket(Izv_scene* scene) : scene_(scene) { zv_scn_begin_update(scene_); }
-  ~Tzv_scene_bracket() noexcept(false) {
-    if (std::uncaught_exceptions() == unwinding_) {
-      zv_scn_end_update(scene_);
-      return;
-    }
-    try {
-      zv_scn_end_update(scene_);
-    } catch (...) {  // the first exception wins
-    }
-  }
-  Tzv_scene_bracket(Tzv_scene_bracket const&) = delete;
-  Tzv_scene_bracket& operator=(Tzv_scene_bracket const&) = delete;
-
- private:
-  Izv_scene* scene_;
-  int unwinding_ = std::uncaught_exceptions();
-};
-
 void mark_layers(Izv_scene* scene, std::initializer_list<uint32_t> which) {
   for (uint32_t i : which) zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(scene, i), true);
 }
@@ -63,7 +40,10 @@ void mark_layers(Izv_scene* scene, std::initializer_list<uint32_t> which) {
 // Twenty layers "L0".."L19" in one bracket; layers 5 to 9 go into a group
 // of the tree, 14 to 16 into another.
 void load(Izv_scene* scene) {
-  Tzv_scene_bracket bracket(scene);
+  // The scene's bracket opened through the entity library, as a loader does;
+  // closed however the load ends (an exception already on its way wins).
+  zv_scn_begin_update(scene);
+  zv::core::Tzv_finally const close([scene] { zv_scn_end_update(scene); });
   for (int i = 0; i < 20; ++i) {
     Izv_layer* layer = zv_scn_2d_add_layer_type_name(scene, zv_lr2d_type_vector);
     zv_lr2d_set_wcaption(layer, (L"L" + std::to_wstring(i)).c_str());
@@ -77,38 +57,15 @@ void load(Izv_scene* scene) {
   }
 }
 
-// A scene builder for the length of a scope. Destroying it may throw (a
-// filter let go of throws); while another exception is on its way, that one
-// wins.
-class Tzv_scoped_builder {
- public:
-  Tzv_scoped_builder() = default;
-  ~Tzv_scoped_builder() noexcept(false) {
-    if (std::uncaught_exceptions() == unwinding_) {
-      zv_scn2d_builder_destroy(builder_);
-      return;
-    }
-    try {
-      zv_scn2d_builder_destroy(builder_);
-    } catch (...) {  // the first exception wins
-    }
-  }
-  Tzv_scoped_builder(Tzv_scoped_builder const&) = delete;
-  Tzv_scoped_builder& operator=(Tzv_scoped_builder const&) = delete;
-  operator Tzv_scene_2d_builder*() const { return builder_; }
-
- private:
-  Tzv_scene_2d_builder* builder_ = zv_scn2d_builder_create();
-  int unwinding_ = std::uncaught_exceptions();
-};
-
 // Layers from source names through the registered plug-in filters: two per
 // name it supports ("-..." it does not), each followed by its group.
 void build_from_sources(Izv_scene* scene) {
   Tzv_wstrings_obj* names = zv_wstrings_create();
   for (wchar_t const* n : {L"roads", L"-notes", L"rivers"}) zv_wstrings_add_str(names, n);
   std::unique_ptr<Tzv_wstrings_obj, void (*)(Tzv_wstrings_obj*)> const owned(names, &zv_wstrings_destroy);
-  Tzv_scoped_builder builder;
+  // Destroying the builder may throw (a filter let go of throws).
+  Tzv_scene_2d_builder* builder = zv_scn2d_builder_create();
+  zv::core::Tzv_finally const destroy([builder] { zv_scn2d_builder_destroy(builder); });
   zv_scn2d_builder_init(builder, scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID);
   if (zv_scn2d_builder_is_supported(builder, names)) zv_scn2d_builder_add_sources(builder, names);
 }
