@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/entity_base.h"
+#include "core/prefetch.h"
 #include "core/unwind.h"
 
 template <class I, class T>
@@ -125,6 +126,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     bool const active_marked = active != nullptr && active->get_marked();
     // The active index is kept here, so set_active below sees the change.
     for (uint32_t i = 0; i < get_count(); ++i) {
+      zv::core::prefetch_for(members_, i);
       if (members_[i]->get_marked()) take_slot(i, false);
     }
     squeeze();
@@ -187,6 +189,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     Izv_entity* active = this->get_active();
     std::vector<T*> before, marked, after;
     for (uint32_t i = 0; i < members_.size(); ++i) {
+      zv::core::prefetch_for(members_, i);
       T* m = members_[i];
       (m->get_marked() ? marked : (i < pos ? before : after)).push_back(m);
     }

@@ -1,6 +1,7 @@
 // The scene's extents: the cached union of the layer boxes, and the boxes
 // computed on demand (clipped, active layer or group, marked layers), plus
 // the legend box kept for the host.
+#include "core/prefetch.h"
 #include "scene2d/scene_2d.h"
 
 namespace {
@@ -45,8 +46,12 @@ void Tzv_scene_2d::calc_box() {
   box_valid_ = false;
   Tzv_box_d2 acc{};
   Tzv_box_union all(acc);
-  uint32_t const n = get_count();
-  for (uint32_t i = 0; i < n; ++i) all.add(get_entity(i));
+  update_layer_list();
+  std::vector<Izv_layer*> const& layers = layer_vector();
+  for (size_t i = 0; i < layers.size(); ++i) {
+    zv::core::prefetch_for(layers, i);
+    all.add(layers[i]);
+  }
   // Without any layer box the old box stays, marked stale.
   if (!all.found()) return;
   box_ = acc;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/pointer_set.h"
+#include "core/prefetch.h"
 #include "core/string_adapters.h"
 #include "core/unwind.h"
 #include "core/update_guard.h"
@@ -194,6 +195,7 @@ Tzv_composite_layer_2d* Tzv_scene_2d::create_layer_group() {
   });
   bool placed = false;
   for (uint32_t i = 0; i < layers.size(); ++i) {
+    zv::core::prefetch_for(layers, i);
     Izv_layer* layer = layers[i];
     if (layer == nullptr || !zv_lr2d_get_marked(layer)) continue;
     layers[i] = placed ? nullptr : zv_lr2d_group_safe_upcast(group);

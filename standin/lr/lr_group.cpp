@@ -16,6 +16,12 @@ Tzv_lr_group_id fresh_group_id() {
 // The tags under which the tree's tables file a node: the layer's address
 // without its alignment bits, and the upper half of the group id's hash
 // folded onto the lower.
+// Whether `slot` is tied to the scene's member `e`: a layer is the entity at
+// its own address, so no cast and no read of the layer is needed.
+bool ties(Tzv_lr_group const* slot, Izv_entity const* e) {
+  return slot && slot->layer && static_cast<Izv_entity const*>(slot->layer) == e;
+}
+
 uint32_t layer_tag(Izv_layer const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
 
 uint32_t id_tag(Tzv_lr_group_id const& id) {
@@ -221,13 +227,22 @@ bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) {
 }
 
 // Marked slots that lie under no marked group, in tree order.
+// A layer slot's mark is its layer's: the layers a few slots ahead of the
+// walk are requested early, so that their cache misses overlap.
 std::vector<Tzv_lr_group*> Tzv_lr_tree::marked_tops() {
+  constexpr int lead = 8;
   std::vector<Tzv_lr_group*> tops;
+  Tzv_lr_group* ahead = &root_;
+  auto run_ahead = [&ahead] {
+    if (ahead && (ahead = next(ahead, false, false))) __builtin_prefetch(ahead->layer);
+  };
+  for (int k = 0; k < lead; ++k) run_ahead();
   Tzv_lr_group* n = next(&root_, false, false);
   while (n) {
     bool marked = slot_marked(n);
     if (marked) tops.push_back(n);
     n = next(n, marked, false);
+    run_ahead();
   }
   return tops;
 }
@@ -287,8 +302,14 @@ Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_
 // so it is most often the slot tied last, known without a cast or a probe.
 Tzv_lr_group* Tzv_lr_tree::slot_of_bound(uint32_t i) const {
   Izv_entity* e = scene_->get_bind_entity(i);
-  if (last_tied_ && last_tied_->layer && static_cast<Izv_entity*>(last_tied_->layer) == e) return last_tied_;
-  return slot_of(dynamic_cast<Izv_layer*>(e));
+  return ties(last_tied_, e) ? last_tied_ : slot_of(dynamic_cast<Izv_layer*>(e));
+}
+
+std::vector<Izv_entity*> Tzv_lr_tree::bound_entities() const {
+  uint32_t const n = scene_ ? scene_->get_bind_count() : 0;
+  std::vector<Izv_entity*> entities(n);
+  for (uint32_t i = 0; i < n; ++i) entities[i] = scene_->get_bind_entity(i);
+  return entities;
 }
 
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
@@ -349,29 +370,67 @@ bool Tzv_lr_tree::verify_last() {
 
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
 // the scene no longer holds go. O(N). The scene's layers mostly follow the
-// tree's layer slots in order, so the slot after the last one found is tried
-// before the table: the walk then reads the nodes in order instead of
-// probing the table at random for each layer.
+// tree's layer slots in order, so the few slots after the last one found are
+// tried before the table: the walk then reads the nodes in order instead of
+// probing the table at random for each layer. A match is found by address
+// alone, so the layers themselves are read only where the orders part.
 bool Tzv_lr_tree::verify_all() {
   uint32_t const stamp = next_stamp();
-  bool changed = false;
+  bool tied_new = false;
+  size_t stamped = 0;
+  std::vector<Tzv_lr_group*> passed;  // layer slots the walk stepped over
   Tzv_lr_group* anchor = nullptr;
   Tzv_lr_group* expected = next(&root_, false, true);
-  for (Izv_layer* layer : scene_layers()) {
-    Tzv_lr_group* slot = expected && expected->layer == layer ? expected : slot_of(layer);
-    if (slot) expected = next(slot, false, true);
-    if (!slot) {
+  for (Izv_entity* e : bound_entities()) {  // a copy: tying a layer may reach the scene's listeners
+    Izv_layer* layer = nullptr;
+    Tzv_lr_group* slot = seek(expected, e, passed);
+    if (!slot) slot = slot_of(layer = dynamic_cast<Izv_layer*>(e));
+    if (slot) {
+      expected = next(slot, false, true);
+    } else if (layer) {
       slot = take_slot(layer, anchor);
-      changed = true;
+      tied_new = true;
+    } else {
+      continue;  // not a layer
     }
+    if (slot->stamp != stamp) ++stamped;
     slot->stamp = stamp;
     anchor = slot;
   }
+  std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
+  for (Tzv_lr_group* n : stale) destroy_subtree(n);
+  return tied_new || !stale.empty();
+}
+
+// The slot tied to `e` among the next few layer slots from `from`; the slots
+// stepped over on the way are added to `passed`.
+Tzv_lr_group* Tzv_lr_tree::seek(Tzv_lr_group* from, Izv_entity* e, std::vector<Tzv_lr_group*>& passed) {
+  constexpr int reach = 3;
+  Tzv_lr_group* n = from;
+  for (int k = 0; n && k < reach; ++k, n = next(n, false, true)) {
+    if (ties(n, e)) return n;
+    passed.push_back(n);
+  }
+  return nullptr;
+}
+
+// The layer slots without `stamp`, in tree order.
+std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp) {
   std::vector<Tzv_lr_group*> stale;
   for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
     if (n->stamp != stamp) stale.push_back(n);
-  for (Tzv_lr_group* n : stale) destroy_subtree(n);
-  return changed || !stale.empty();
+  return stale;
+}
+
+// The same, taken from the slots a verification stepped over when they are
+// all of them (`stamped` of the tree's layer slots bear the stamp); else
+// found by a walk. Only valid while the walk tied no new slot, which may
+// have let a listener change the tree.
+std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped) {
+  std::erase_if(passed, [stamp](Tzv_lr_group* n) { return n->stamp == stamp; });
+  std::sort(passed.begin(), passed.end());
+  passed.erase(std::unique(passed.begin(), passed.end()), passed.end());
+  return passed.size() == layer_slots_ - stamped ? passed : unstamped(stamp);
 }
 
 void Tzv_lr_tree::verify() {

@@ -133,11 +133,15 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   uint32_t next_stamp();
   bool verify_last();
   bool verify_all();
+  static Tzv_lr_group* seek(Tzv_lr_group* from, Izv_entity* e, std::vector<Tzv_lr_group*>& passed);
+  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp);
+  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped);
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
   Izv_layer* bound_layer(uint32_t i) const;
   Tzv_lr_group* slot_of_bound(uint32_t i) const;
+  std::vector<Izv_entity*> bound_entities() const;
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
   Tzv_lr_group* top_marked(Tzv_lr_group* node);

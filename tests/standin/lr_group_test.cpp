@@ -204,6 +204,44 @@ TEST(LrGroupTest, VerificationOfALoadReadsOnlyTheLastLayers) {
   EXPECT_EQ(zv_tree_text(s.group).substr(zv_tree_text(s.group).find("L38")), "L38 G(L39 Loose Tail After) Slotted");
 }
 
+// Layers leave the scene in runs short and long, in and out of groups, also
+// with the scene's order departing from the tree's: verification drops
+// exactly the slots of the layers that left, and no other.
+TEST(LrGroupTest, VerificationDropsExactlyTheSlotsOfLayersThatLeft) {
+  struct Tzv_case {
+    char const* name;
+    std::vector<size_t> gone;  // indexes into the scene's 12 layers
+    bool swap_first_two;       // the scene's order departs from the tree's
+    char const* tree;
+  };
+  std::vector<Tzv_case> const cases{
+      {"one", {6}, false, "L0 G1(L1 G2(L2) L3) L4 L5 L7 L8 L9 L10 L11"},
+      {"two together", {5, 6}, false, "L0 G1(L1 G2(L2) L3) L4 L7 L8 L9 L10 L11"},
+      {"a run of six", {5, 6, 7, 8, 9, 10}, false, "L0 G1(L1 G2(L2) L3) L4 L11"},
+      {"first and last", {0, 11}, false, "G1(L1 G2(L2) L3) L4 L5 L6 L7 L8 L9 L10"},
+      {"a group emptied", {2}, false, "L0 G1(L1 G2() L3) L4 L5 L6 L7 L8 L9 L10 L11"},
+      {"every other", {0, 2, 4, 6, 8, 10}, false, "G1(L1 G2() L3) L5 L7 L9 L11"},
+      {"all", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, false, "G1(G2())"},
+      {"out of order", {6, 7}, true, "L0 G1(L1 G2(L2) L3) L4 L5 L8 L9 L10 L11"},
+  };
+  for (Tzv_case const& c : cases) {
+    Tzv_test_scene s;
+    zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
+    s.add_layers(7);
+    for (size_t i = 5; i < s.layers.size(); ++i) s.layers[i]->set_caption(("L" + std::to_string(i)).c_str());
+    std::vector<Izv_layer*> gone;
+    for (size_t i : c.gone) gone.push_back(s.layers[i]);
+    if (c.swap_first_two) std::swap(s.layers[0], s.layers[1]);
+    std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
+    zv_lr_group_verification_layer(s.group);
+    EXPECT_EQ(zv_tree_text(s.group), c.tree) << c.name;
+    for (Izv_layer* l : gone) {
+      EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr) << c.name;
+      zv_lr2d_destroy(l);
+    }
+  }
+}
+
 // A layer takes the waiting slot whose id is exactly its own: uuid texts
 // compare by their text, so the upper-case form of the same uuid is another id.
 TEST(LrGroupTest, AWaitingSlotTiesTheLayerWithExactlyItsId) {
