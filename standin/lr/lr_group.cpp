@@ -39,6 +39,7 @@ Tzv_lr_group* Tzv_lr_node_pool::make() {
   }
   if (used_in_last_ == block_size) {
     blocks_.push_back(std::make_unique<Tzv_lr_group[]>(block_size));
+    ids_.push_back(std::make_unique<Tzv_lr_group_id[]>(block_size));
     used_in_last_ = 0;
   }
   Tzv_lr_group* node = &blocks_.back()[used_in_last_++];
@@ -50,6 +51,7 @@ void Tzv_lr_node_pool::recycle(Tzv_lr_group* node) {
   uint32_t const number = node->number;
   *node = Tzv_lr_group{};
   node->number = number;
+  group_id(number) = Tzv_lr_group_id{};
   free_.push_back(node);
 }
 
@@ -145,20 +147,21 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
 // The entry of the slot indexed under group id `id`, or null.
 uint32_t* Tzv_lr_tree::indexed_id(Tzv_lr_group_id const& id) {
   if (id.empty()) return nullptr;
-  return by_id_.find_if(id_tag(id), [this, &id](uint32_t n) { return nodes_.at(n)->group_id == id; });
+  return by_id_.find_if(id_tag(id), [this, &id](uint32_t n) { return nodes_.group_id(n) == id; });
 }
 
 // A later slot with the same group id takes the entry over.
 void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
-  if (slot->is_group || slot->group_id.empty()) return;
-  if (uint32_t* entry = indexed_id(slot->group_id)) *entry = slot->number;
-  else by_id_.insert(id_tag(slot->group_id), slot->number);
+  Tzv_lr_group_id const& id = group_id(slot);
+  if (slot->is_group || id.empty()) return;
+  if (uint32_t* entry = indexed_id(id)) *entry = slot->number;
+  else by_id_.insert(id_tag(id), slot->number);
 }
 
 void Tzv_lr_tree::forget(Tzv_lr_group* node) {
   auto is_node = [node](uint32_t n) { return n == node->number; };
   if (node->layer) by_layer_.erase_if(layer_tag(node->layer), is_node);
-  if (!node->group_id.empty()) by_id_.erase_if(id_tag(node->group_id), is_node);
+  if (Tzv_lr_group_id const& id = group_id(node); !id.empty()) by_id_.erase_if(id_tag(id), is_node);
 }
 
 // A new mark for a walk; when the counter wraps, every old mark is wiped so
@@ -277,7 +280,7 @@ void Tzv_lr_tree::clear(Tzv_lr_group* group) {
 
 void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, Tzv_lr_group_id id) {
   forget(slot);
-  slot->group_id = std::move(id);
+  group_id(slot) = std::move(id);
   if (Izv_layer* layer = slot->layer) {
     slot->layer = nullptr;
     tie(slot, layer);
@@ -342,7 +345,7 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv
   if (!slot) {
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
-    slot->group_id = std::move(id);
+    group_id(slot) = std::move(id);
     index_id(slot);
   }
   tie(slot, layer);
@@ -449,7 +452,7 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
     Tzv_lr_group* c = new_node(copy_of[n->parent], nullptr, n->is_group);
     c->marked = n->marked;
     set_slot_caption(c, src.slot_caption(n));
-    c->group_id = n->group_id;
+    group_id(c) = src.group_id(n);
     copy_of[n] = c;
     if (!c->is_group) slots.push_back(c);
   }
@@ -458,8 +461,8 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
   std::vector<Izv_layer*> layers = scene_layers();
   for (size_t k = 0; layers.size() == slots.size() && k < slots.size(); ++k) {
     Tzv_lr_group_id id = group_id_of(layers[k]);
-    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.text().c_str());
-    else slots[k]->group_id = std::move(id);
+    if (id.empty()) layers[k]->set_group_id(group_id(slots[k]).text().c_str());
+    else group_id(slots[k]) = std::move(id);
     tie(slots[k], layers[k]);
   }
   for (Tzv_lr_group* slot : slots) index_id(slot);

@@ -17,9 +17,11 @@
 
 class Tzv_lr_tree;
 
-// A node: the root, a group slot or a layer slot. Kept small (96 bytes): a
-// scene holds one per layer. A group slot's caption lives in the tree.
-struct Tzv_lr_group {
+// A node: the root, a group slot or a layer slot. One cache line: a scene
+// holds one per layer, and a walk reads nothing but the links, the layer and
+// the stamp. A group slot's caption and a node's group id live beside it
+// (in the tree and in the pool).
+struct alignas(64) Tzv_lr_group {
   Tzv_lr_tree* tree = nullptr;
   Tzv_lr_group* parent = nullptr;
   Tzv_lr_group* first = nullptr;
@@ -27,32 +29,34 @@ struct Tzv_lr_group {
   Tzv_lr_group* prev = nullptr;
   Tzv_lr_group* next = nullptr;
   Izv_layer* layer = nullptr;  // layer slots, once tied
-  Tzv_lr_group_id group_id;
-  uint32_t number = 0;  // in the tree's node pool, from 1; the root's is 0
-  uint32_t stamp = 0;   // scratch mark of the running operation
-  bool is_group = false;
-  bool marked = false;  // group slots; a layer slot asks its layer
+  uint32_t stamp = 0;          // scratch mark of the running operation
+  uint32_t number : 30 = 0;    // in the tree's node pool, from 1; the root's is 0
+  uint32_t is_group : 1 = 0;
+  uint32_t marked : 1 = 0;  // group slots; a layer slot asks its layer
 };
-static_assert(sizeof(void*) != 8 || sizeof(Tzv_lr_group) <= 96, "a node per layer: keep it small");
+static_assert(sizeof(void*) != 8 || sizeof(Tzv_lr_group) == 64, "a node per layer: one cache line");
 
 // The tree's nodes, made in blocks so that a tree loaded in order lies in
 // order in memory (a walk reads it sequentially); freed nodes are reused.
-// Each node keeps its number, by which the tree's hash tables refer to it.
+// Each node keeps its number, by which the tree's hash tables refer to it
+// and under which the pool keeps its group id.
 class Tzv_lr_node_pool {
  public:
   Tzv_lr_group* make();
-  // The node is reset (its texts freed) and kept for reuse.
+  // The node and its group id are reset and kept for reuse.
   void recycle(Tzv_lr_group* node);
-  Tzv_lr_group* at(uint32_t number) const {
-    uint32_t const i = number - 1;
-    return &blocks_[i / block_size][i % block_size];
-  }
+  Tzv_lr_group* at(uint32_t number) const { return &blocks_[block_of(number)][place_of(number)]; }
+  Tzv_lr_group_id& group_id(uint32_t number) const { return ids_[block_of(number)][place_of(number)]; }
   // Sets every node's stamp to 0.
   void clear_stamps();
 
  private:
   static constexpr uint32_t block_size = 256;
+  static uint32_t block_of(uint32_t number) { return (number - 1) / block_size; }
+  static uint32_t place_of(uint32_t number) { return (number - 1) % block_size; }
+
   std::vector<std::unique_ptr<Tzv_lr_group[]>> blocks_;
+  std::vector<std::unique_ptr<Tzv_lr_group_id[]>> ids_;
   uint32_t used_in_last_ = block_size;
   std::vector<Tzv_lr_group*> free_;
 };
@@ -74,6 +78,9 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void remove(Tzv_lr_group* slot);
   void clear(Tzv_lr_group* group);
   void set_slot_group_id(Tzv_lr_group* slot, Tzv_lr_group_id id);
+  Tzv_lr_group_id const& slot_group_id(Tzv_lr_group const* n) const {
+    return n->number ? nodes_.group_id(n->number) : root_id_;
+  }
   // A group slot's caption; the root's is the entity's.
   std::wstring const& slot_caption(Tzv_lr_group* slot) const;
   void set_slot_caption(Tzv_lr_group* slot, std::wstring caption);
@@ -131,6 +138,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   uint32_t* indexed_id(Tzv_lr_group_id const& id);
   void forget(Tzv_lr_group* node);
   uint32_t next_stamp();
+  Tzv_lr_group_id& group_id(Tzv_lr_group const* n) { return n->number ? nodes_.group_id(n->number) : root_id_; }
   bool verify_last();
   bool verify_all();
   static Tzv_lr_group* seek(Tzv_lr_group* from, Izv_entity* e, std::vector<Tzv_lr_group*>& passed);
@@ -149,6 +157,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Izv_scene* scene_;
   Tzv_lr_node_pool nodes_;  // before every link into it
   Tzv_lr_group root_;
+  Tzv_lr_group_id root_id_;
   Tzv_lr_group* active_ = nullptr;
   Tzv_lr_group* last_tied_ = nullptr;  // its layer's entry in by_layer_ names it
   // Both tables hold node numbers under a 32-bit tag of the key (the layer,

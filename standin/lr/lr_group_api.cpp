@@ -50,7 +50,7 @@ ZV_LR_API void zv_lr_group_set_group_id(Tzv_lr_group* slot, wchar_t const* id) {
 }
 
 ZV_LR_API void zv_lr_group_get_group_id(Tzv_lr_group* slot, Izv_string_adp* adp) {
-  if (slot) slot->group_id.feed(adp);
+  if (slot) slot->tree->slot_group_id(slot).feed(adp);
 }
 
 ZV_LR_API void zv_lr_group_set_wcaption(Tzv_lr_group* group, wchar_t const* caption) {
