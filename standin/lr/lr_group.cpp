@@ -22,7 +22,7 @@ bool ties(Tzv_lr_group const* slot, Izv_entity const* e) {
   return slot && slot->layer && static_cast<Izv_entity const*>(slot->layer) == e;
 }
 
-uint32_t layer_tag(Izv_layer const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
+uint32_t layer_tag(Izv_entity const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
 
 uint32_t id_tag(Tzv_lr_group_id const& id) {
   uint64_t const h = id.hash();
@@ -217,10 +217,12 @@ bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
   return false;
 }
 
-Tzv_lr_group* Tzv_lr_tree::slot_of(Izv_layer* layer) const {
-  if (!layer) return nullptr;
-  uint32_t const* n =
-      by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t k) { return nodes_.at(k)->layer == layer; });
+Tzv_lr_group* Tzv_lr_tree::slot_of(Izv_layer* layer) const { return slot_of_entity(layer); }
+
+// Found by the entity's address alone: the layer behind it is not read.
+Tzv_lr_group* Tzv_lr_tree::slot_of_entity(Izv_entity const* e) const {
+  if (!e) return nullptr;
+  uint32_t const* n = by_layer_.find_if(layer_tag(e), [this, e](uint32_t k) { return ties(nodes_.at(k), e); });
   return n ? nodes_.at(*n) : nullptr;
 }
 
@@ -302,10 +304,10 @@ void Tzv_lr_tree::set_slot_caption(Tzv_lr_group* slot, std::wstring caption) {
 Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i)); }
 
 // The slot of the scene's layer at `i`. A load ties one layer after another,
-// so it is most often the slot tied last, known without a cast or a probe.
+// so it is most often the slot tied last.
 Tzv_lr_group* Tzv_lr_tree::slot_of_bound(uint32_t i) const {
   Izv_entity* e = scene_->get_bind_entity(i);
-  return ties(last_tied_, e) ? last_tied_ : slot_of(dynamic_cast<Izv_layer*>(e));
+  return ties(last_tied_, e) ? last_tied_ : slot_of_entity(e);
 }
 
 std::vector<Izv_entity*> Tzv_lr_tree::bound_entities() const {
@@ -373,67 +375,56 @@ bool Tzv_lr_tree::verify_last() {
 
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
 // the scene no longer holds go. O(N). The scene's layers mostly follow the
-// tree's layer slots in order, so the few slots after the last one found are
-// tried before the table: the walk then reads the nodes in order instead of
-// probing the table at random for each layer. A match is found by address
-// alone, so the layers themselves are read only where the orders part.
+// tree's layer slots, so the slot after the last one found is tried first,
+// found by address alone (the layer is not read). It is followed only while
+// it lies near in memory: where the tree's order has drifted from the nodes'
+// places, a chase would wait on one node after the other, and lookups in the
+// table, asked for ahead, do not wait on each other. The stale slots come
+// from one pass over the node pool in memory order.
 bool Tzv_lr_tree::verify_all() {
+  constexpr size_t lead = 8;
   uint32_t const stamp = next_stamp();
-  bool tied_new = false;
-  size_t stamped = 0;
-  std::vector<Tzv_lr_group*> passed;  // layer slots the walk stepped over
+  bool changed = false;
   Tzv_lr_group* anchor = nullptr;
   Tzv_lr_group* expected = next(&root_, false, true);
-  for (Izv_entity* e : bound_entities()) {  // a copy: tying a layer may reach the scene's listeners
-    Izv_layer* layer = nullptr;
-    Tzv_lr_group* slot = seek(expected, e, passed);
-    if (!slot) slot = slot_of(layer = dynamic_cast<Izv_layer*>(e));
-    if (slot) {
-      expected = next(slot, false, true);
-    } else if (layer) {
+  std::vector<Izv_entity*> const bound = bound_entities();  // a copy: tying a layer may reach the scene's listeners
+  for (size_t i = 0; i < bound.size(); ++i) {
+    if (!expected && i + lead < bound.size()) by_layer_.prefetch(layer_tag(bound[i + lead]));
+    Tzv_lr_group* slot = ties(expected, bound[i]) ? expected : slot_of_entity(bound[i]);
+    if (!slot) {
+      Izv_layer* layer = dynamic_cast<Izv_layer*>(bound[i]);
+      if (!layer) continue;
       slot = take_slot(layer, anchor);
-      tied_new = true;
-    } else {
-      continue;  // not a layer
+      changed = true;
     }
-    if (slot->stamp != stamp) ++stamped;
+    expected = near_next(slot);
     slot->stamp = stamp;
     anchor = slot;
   }
-  std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
-  for (Tzv_lr_group* n : stale) destroy_subtree(n);
-  return tied_new || !stale.empty();
-}
-
-// The slot tied to `e` among the next few layer slots from `from`; the slots
-// stepped over on the way are added to `passed`.
-Tzv_lr_group* Tzv_lr_tree::seek(Tzv_lr_group* from, Izv_entity* e, std::vector<Tzv_lr_group*>& passed) {
-  constexpr int reach = 3;
-  Tzv_lr_group* n = from;
-  for (int k = 0; n && k < reach; ++k, n = next(n, false, true)) {
-    if (ties(n, e)) return n;
-    passed.push_back(n);
-  }
-  return nullptr;
-}
-
-// The layer slots without `stamp`, in tree order.
-std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp) {
   std::vector<Tzv_lr_group*> stale;
-  for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
-    if (n->stamp != stamp) stale.push_back(n);
-  return stale;
+  nodes_.for_each_live([stamp, &stale](Tzv_lr_group* n) {
+    if (!n->is_group && n->stamp != stamp) stale.push_back(n);
+  });
+  for (Tzv_lr_group* n : stale) destroy_subtree(n);
+  return changed || !stale.empty();
 }
 
-// The same, taken from the slots a verification stepped over when they are
-// all of them (`stamped` of the tree's layer slots bear the stamp); else
-// found by a walk. Only valid while the walk tied no new slot, which may
-// have let a listener change the tree.
-std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped) {
-  std::erase_if(passed, [stamp](Tzv_lr_group* n) { return n->stamp == stamp; });
-  std::sort(passed.begin(), passed.end());
-  passed.erase(std::unique(passed.begin(), passed.end()), passed.end());
-  return passed.size() == layer_slots_ - stamped ? passed : unstamped(stamp);
+// The layer slot after `slot` in the walk when the nodes on the way lie
+// within a page of it; null otherwise. Only the links are compared before a
+// node is read.
+Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
+  constexpr uintptr_t near = 4096;
+  auto is_near = [slot](Tzv_lr_group const* n) {
+    auto const a = reinterpret_cast<uintptr_t>(slot), b = reinterpret_cast<uintptr_t>(n);
+    return (a > b ? a - b : b - a) < near;
+  };
+  Tzv_lr_group* n = slot;
+  do {
+    Tzv_lr_group* step = n->first ? n->first : n->next;
+    if (!step || !is_near(step)) return nullptr;  // also at a group's end, where the walk climbs
+    n = step;
+  } while (n->is_group);
+  return n;
 }
 
 void Tzv_lr_tree::verify() {

@@ -49,6 +49,15 @@ class Tzv_lr_node_pool {
   Tzv_lr_group_id& group_id(uint32_t number) const { return ids_[block_of(number)][place_of(number)]; }
   // Sets every node's stamp to 0.
   void clear_stamps();
+  // Every node in use, in memory order.
+  template <class F>
+  void for_each_live(F f) const {
+    for (size_t b = 0; b < blocks_.size(); ++b) {
+      uint32_t const used = b + 1 == blocks_.size() ? used_in_last_ : block_size;
+      for (uint32_t i = 0; i < used; ++i)
+        if (blocks_[b][i].tree) f(&blocks_[b][i]);
+    }
+  }
 
  private:
   static constexpr uint32_t block_size = 256;
@@ -93,6 +102,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void set_active_slot(Tzv_lr_group* slot);
   Tzv_lr_group* active_slot() const { return active_; }
   Tzv_lr_group* slot_of(Izv_layer* layer) const;
+  Tzv_lr_group* slot_of_entity(Izv_entity const* e) const;
   bool slot_marked(Tzv_lr_group* slot);
 
   // The walk: see zv_lr_group_get_next. A non-null `limit` ends it on
@@ -141,9 +151,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group_id& group_id(Tzv_lr_group const* n) { return n->number ? nodes_.group_id(n->number) : root_id_; }
   bool verify_last();
   bool verify_all();
-  static Tzv_lr_group* seek(Tzv_lr_group* from, Izv_entity* e, std::vector<Tzv_lr_group*>& passed);
-  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp);
-  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped);
+  static Tzv_lr_group* near_next(Tzv_lr_group* slot);
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
