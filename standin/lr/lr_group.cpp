@@ -410,10 +410,10 @@ bool Tzv_lr_tree::verify_all() {
 }
 
 // The layer slot after `slot` in the walk when the nodes on the way lie
-// within a page of it; null otherwise. Only the links are compared before a
+// within a few nodes of it; null otherwise. Only the links are compared before a
 // node is read.
 Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
-  constexpr uintptr_t near = 4096;
+  constexpr uintptr_t near = 4 * sizeof(Tzv_lr_group);
   auto is_near = [slot](Tzv_lr_group const* n) {
     auto const a = reinterpret_cast<uintptr_t>(slot), b = reinterpret_cast<uintptr_t>(n);
     return (a > b ? a - b : b - a) < near;
