@@ -53,6 +53,37 @@ void bm_scene_remove_marked(benchmark::State& state) {
   }
 }
 
+// The floor of del_lr2d_marked: the stand-in's own part of it on layers held
+// in a plain vector. Every layer's flag is read and the marked ones are
+// destroyed; as many layers are made again untimed, appended as the scene
+// appends them.
+void bm_layers_destroy_marked(benchmark::State& state) {
+  auto const n = static_cast<size_t>(state.range(0));
+  std::vector<Izv_layer*> layers;
+  auto const refill = [&layers, n] {
+    while (layers.size() < n) {
+      layers.push_back(zv_lr2d_factory_create_lr(zv_lr2d_type_vector));
+      zv_lr2d_set_wcaption(layers.back(), L"Layer");
+    }
+  };
+  refill();
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (size_t i = 0; i < layers.size(); i += 10) zv_lr2d_set_marked(layers[i], true);
+    state.ResumeTiming();
+    std::erase_if(layers, [](Izv_layer* l) {
+      if (!zv_lr2d_get_marked(l)) return false;
+      zv_lr2d_factory_destroy_lr(l);
+      return true;
+    });
+    state.PauseTiming();
+    refill();
+    state.ResumeTiming();
+  }
+  for (Izv_layer* l : layers) zv_lr2d_factory_destroy_lr(l);
+  set_elements(state, static_cast<double>(n));
+}
+
 // Every tenth layer marked, moved to the front and back to the end.
 void bm_scene_move_marked(benchmark::State& state) {
   Tzv_timed_scene scene(state);
@@ -150,6 +181,7 @@ void bm_scene_pj_list(benchmark::State& state) {
 }
 
 Tzv_bench_rows const rows{
+    {"bm_layers_destroy_marked", "destroy every 10th stand-in layer", "layer", {.scale_limit = 0}},
     {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::over_scattered_layers},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
      zv_bench::over_scattered_layers},
@@ -164,6 +196,7 @@ Tzv_bench_rows const rows{
 
 }  // namespace
 
+BENCHMARK(bm_layers_destroy_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_remove_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move)->Apply(layer_sizes);
