@@ -13,15 +13,15 @@ Tzv_lr_group_id fresh_group_id() {
   return zv_lr_text::read<Tzv_lr_group_id>([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
 }
 
-// The tags under which the tree's tables file a node: the layer's address
-// without its alignment bits, and the upper half of the group id's hash
-// folded onto the lower.
 // Whether `slot` is tied to the scene's member `e`: a layer is the entity at
 // its own address, so no cast and no read of the layer is needed.
 bool ties(Tzv_lr_group const* slot, Izv_entity const* e) {
   return slot && slot->layer && static_cast<Izv_entity const*>(slot->layer) == e;
 }
 
+// The tags under which the tree's tables file a node: the layer's address
+// (as an entity) without its alignment bits, and the upper half of the group
+// id's hash folded onto the lower.
 uint32_t layer_tag(Izv_entity const* layer) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(layer) >> 4); }
 
 uint32_t id_tag(Tzv_lr_group_id const& id) {
@@ -392,7 +392,7 @@ bool Tzv_lr_tree::verify_all() {
     if (!expected && i + lead < bound.size()) by_layer_.prefetch(layer_tag(bound[i + lead]));
     Tzv_lr_group* slot = ties(expected, bound[i]) ? expected : slot_of_entity(bound[i]);
     if (!slot) {
-      Izv_layer* layer = dynamic_cast<Izv_layer*>(bound[i]);
+      auto* layer = dynamic_cast<Izv_layer*>(bound[i]);
       if (!layer) continue;
       slot = take_slot(layer, anchor);
       changed = true;
@@ -410,8 +410,8 @@ bool Tzv_lr_tree::verify_all() {
 }
 
 // The layer slot after `slot` in the walk when the nodes on the way lie
-// within a few nodes of it; null otherwise. Only the links are compared before a
-// node is read.
+// within a few nodes of it; null otherwise. Only the links are compared
+// before a node is read.
 Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
   constexpr uintptr_t near = 4 * sizeof(Tzv_lr_group);
   auto is_near = [slot](Tzv_lr_group const* n) {
