@@ -379,34 +379,60 @@ bool Tzv_lr_tree::verify_last() {
 // found by address alone (the layer is not read). It is followed only while
 // it lies near in memory: where the tree's order has drifted from the nodes'
 // places, a chase would wait on one node after the other, and lookups in the
-// table, asked for ahead, do not wait on each other. The stale slots come
-// from one pass over the node pool in memory order.
+// table, asked for ahead, do not wait on each other.
 bool Tzv_lr_tree::verify_all() {
   constexpr size_t lead = 8;
   uint32_t const stamp = next_stamp();
-  bool changed = false;
+  bool tied_new = false;
+  size_t stamped = 0;
+  std::vector<Tzv_lr_group*> passed;  // slots tried first that did not match
   Tzv_lr_group* anchor = nullptr;
   Tzv_lr_group* expected = next(&root_, false, true);
   std::vector<Izv_entity*> const bound = bound_entities();  // a copy: tying a layer may reach the scene's listeners
   for (size_t i = 0; i < bound.size(); ++i) {
     if (!expected && i + lead < bound.size()) by_layer_.prefetch(layer_tag(bound[i + lead]));
-    Tzv_lr_group* slot = ties(expected, bound[i]) ? expected : slot_of_entity(bound[i]);
+    Tzv_lr_group* slot = ties(expected, bound[i]) ? expected : nullptr;
+    if (!slot) {
+      if (expected) passed.push_back(expected);
+      slot = slot_of_entity(bound[i]);
+    }
     if (!slot) {
       auto* layer = dynamic_cast<Izv_layer*>(bound[i]);
       if (!layer) continue;
       slot = take_slot(layer, anchor);
-      changed = true;
+      tied_new = true;
     }
     expected = near_next(slot);
+    stamped += slot->stamp != stamp ? 1 : 0;
     slot->stamp = stamp;
     anchor = slot;
   }
+  if (expected) passed.push_back(expected);
+  std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
+  for (Tzv_lr_group* n : stale) destroy_subtree(n);
+  return tied_new || !stale.empty();
+}
+
+// The layer slots without `stamp`: one pass over the node pool in memory
+// order.
+std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp) const {
   std::vector<Tzv_lr_group*> stale;
   nodes_.for_each_live([stamp, &stale](Tzv_lr_group* n) {
     if (!n->is_group && n->stamp != stamp) stale.push_back(n);
   });
-  for (Tzv_lr_group* n : stale) destroy_subtree(n);
-  return changed || !stale.empty();
+  return stale;
+}
+
+// The same, taken from the slots a verification tried and passed over when
+// they are all of them (`stamped` of the tree's layer slots bear the stamp),
+// which spares the pass over the pool. Valid only while the verification
+// tied no new slot: that may have let a listener change the tree.
+std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed,
+                                                  size_t stamped) const {
+  std::erase_if(passed, [stamp](Tzv_lr_group const* n) { return n->stamp == stamp; });
+  std::sort(passed.begin(), passed.end());
+  passed.erase(std::unique(passed.begin(), passed.end()), passed.end());
+  return passed.size() == layer_slots_ - stamped ? passed : unstamped(stamp);
 }
 
 // The layer slot after `slot` in the walk when the nodes on the way lie

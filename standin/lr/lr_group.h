@@ -152,6 +152,8 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool verify_last();
   bool verify_all();
   static Tzv_lr_group* near_next(Tzv_lr_group* slot);
+  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp) const;
+  std::vector<Tzv_lr_group*> unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped) const;
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
