@@ -66,7 +66,7 @@ ZV_LR2D_API void zv_lr2d_get_wcaption(Izv_layer* layer, Izv_string_adp* adp) {
 }
 
 ZV_LR2D_API void zv_lr2d_set_dst_pj4wstr(Izv_layer* layer, wchar_t const* pj4) {
-  with_layer(layer, [pj4](Tzv_lr2d_layer& l) { l.set_dst_pj4(zv_lr_text::or_empty(pj4)); });
+  with_layer(layer, [pj4](Tzv_lr2d_layer& l) { l.set_dst_pj4(pj4 ? std::wstring_view(pj4) : std::wstring_view()); });
 }
 
 ZV_LR2D_API void zv_lr2d_get_dst_pj4wstr(Izv_layer* layer, Izv_string_adp* adp) {

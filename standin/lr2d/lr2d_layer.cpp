@@ -58,6 +58,23 @@ Tzv_lr2d_layer::Tzv_lr2d_layer(char const* type) : type_(type) {
 
 Tzv_lr2d_layer::~Tzv_lr2d_layer() { --g_live_layers; }
 
+// Made once and never destroyed: layers of other modules may outlive this
+// module's static objects.
+std::shared_ptr<std::wstring const> const& Tzv_lr2d_layer::no_text() {
+  static auto const* const empty = new std::shared_ptr<std::wstring const>(std::make_shared<std::wstring const>());
+  return *empty;
+}
+
+// The text as a shared copy: the copy made last on this thread when it
+// holds the same text (an owner hands one text to all its layers in turn),
+// else a new one.
+std::shared_ptr<std::wstring const> Tzv_lr2d_layer::shared_text(std::wstring_view text) {
+  if (text.empty()) return no_text();
+  thread_local std::shared_ptr<std::wstring const> last;
+  if (!last || *last != text) last = std::make_shared<std::wstring const>(text);
+  return last;
+}
+
 int32_t Tzv_lr2d_layer::is_occupied(Izv_string_adp* adp) {
   zv_lr_text::feed(adp, level_ != 0 ? wcaption() : std::wstring());
   return level_;
@@ -73,9 +90,9 @@ bool Tzv_lr2d_layer::deoccupy(Izv_string_adp* adp) {
   return true;
 }
 
-void Tzv_lr2d_layer::set_dst_pj4(std::wstring const& pj4) {
-  if (pj4 == dst_pj4_) return;
-  dst_pj4_ = pj4;
+void Tzv_lr2d_layer::set_dst_pj4(std::wstring_view pj4) {
+  if (pj4 == *dst_pj4_) return;
+  dst_pj4_ = shared_text(pj4);
   drawn_.reset();
 }
 
@@ -93,7 +110,7 @@ void Tzv_lr2d_layer::set_box(std::optional<Tzv_box_d2> box) {
 }
 
 std::optional<Tzv_box_d2> const& Tzv_lr2d_layer::drawn_box() {
-  if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, dst_pj4_) : std::nullopt;
+  if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, *dst_pj4_) : std::nullopt;
   return *drawn_;
 }
 
@@ -166,7 +183,7 @@ void Tzv_composite_layer_2d::calc_box() {
     if (Tzv_lr2d_layer* layer = zv_lr2d_cast(sub)) layer->calc_box();
 }
 
-void Tzv_composite_layer_2d::set_dst_pj4(std::wstring const& pj4) {
+void Tzv_composite_layer_2d::set_dst_pj4(std::wstring_view pj4) {
   Tzv_lr2d_layer::set_dst_pj4(pj4);
   for (Izv_layer* sub : subs_)
     if (Tzv_lr2d_layer* layer = zv_lr2d_cast(sub)) layer->set_dst_pj4(pj4);

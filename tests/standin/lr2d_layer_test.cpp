@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -134,6 +135,24 @@ void zv_expect_box_near(Izv_layer* layer, Tzv_box_d2 const& want, double tol) {
 
 constexpr wchar_t const* c_lonlat = L"+proj=longlat +datum=WGS84 +no_defs";
 constexpr wchar_t const* c_utm32 = L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs";
+
+// Layers handed the same drawing projection share one copy of its text:
+// each still reads back exactly what it was last given, however the texts
+// alternate between layers.
+TEST_F(Lr2dTest, EachLayerKeepsTheDrawingProjectionItWasGiven) {
+  std::array<Tzv_lr2d_holder, 3> h;
+  auto dst = [&h](size_t i) {
+    return zv_lr_text::read([&](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(h[i].layer, a); });
+  };
+  zv_lr2d_set_dst_pj4wstr(h[0].layer, c_lonlat);
+  zv_lr2d_set_dst_pj4wstr(h[1].layer, c_utm32);
+  zv_lr2d_set_dst_pj4wstr(h[2].layer, c_lonlat);
+  zv_lr2d_set_dst_pj4wstr(h[0].layer, c_utm32);
+  zv_lr2d_set_dst_pj4wstr(h[1].layer, nullptr);
+  EXPECT_EQ(dst(0), c_utm32);
+  EXPECT_EQ(dst(1), L"");
+  EXPECT_EQ(dst(2), c_lonlat);
+}
 
 // A layer's box comes back in its drawing projection. Without a system on
 // either side, or with one system on both, it is the box as stored.
