@@ -58,34 +58,32 @@ struct ThrowingListeners : ::testing::Test {
   }
 };
 
-TEST_F(ThrowingListeners, OnTheBeginEventNoBracketStaysOpen) {
-  thrower.begin = true;
-  EXPECT_EQ(thrown([&] { item.set_marked(true); }), "on begin");
-  EXPECT_FALSE(item.get_marked());
-  EXPECT_EQ(rec.take(), "B E");  // those who heard the begin hear the end
-  expect_sound();
-}
-
-TEST_F(ThrowingListeners, OnTheUpdateEventTheEndStillGoesOut) {
-  thrower.update = true;
-  EXPECT_EQ(thrown([&] { item.set_marked(true); }), "on update");
-  EXPECT_TRUE(item.get_marked());
-  EXPECT_EQ(rec.take(), "B U[5] E");
-  expect_sound();
-}
-
-TEST_F(ThrowingListeners, OnTheEndEventTheExceptionReachesTheCaller) {
-  thrower.end = true;
-  EXPECT_EQ(thrown([&] { item.set_marked(true); }), "on end");
-  EXPECT_EQ(rec.take(), "B U[5] E");
-  expect_sound();
-}
-
-TEST_F(ThrowingListeners, WhenTwoMeetTheFirstWins) {
-  thrower.update = thrower.end = true;
-  EXPECT_EQ(thrown([&] { item.set_marked(true); }), "on update");
-  EXPECT_EQ(rec.take(), "B U[5] E");
-  expect_sound();
+// Whoever heard the begin event hears the end event, and when two listeners
+// throw the first exception reaches the caller.
+TEST_F(ThrowingListeners, EveryBracketClosesAndTheFirstExceptionWins) {
+  struct Tcase {
+    bool begin, update, end;
+    char const* thrown;
+    bool stored;
+    char const* trace;
+  } const cases[] = {
+      {true, false, false, "on begin", false, "B E"},
+      {false, true, false, "on update", true, "B U[5] E"},
+      {false, false, true, "on end", true, "B U[5] E"},
+      {false, true, true, "on update", true, "B U[5] E"},
+  };
+  for (Tcase const& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.begin << c.update << c.end);
+    item.set_marked(false);
+    rec.clear();
+    thrower.begin = c.begin;
+    thrower.update = c.update;
+    thrower.end = c.end;
+    EXPECT_EQ(thrown([&] { item.set_marked(true); }), c.thrown);
+    EXPECT_EQ(item.get_marked(), c.stored);
+    EXPECT_EQ(rec.take(), c.trace);
+    expect_sound();
+  }
 
   // The body throws, then a listener on the closing end event.
   thrower.end = true;

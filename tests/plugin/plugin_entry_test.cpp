@@ -1,7 +1,8 @@
-// The library's start and stop through its exports: counting of init and
-// done, the registry asked once per initialised period, the factories made
-// from the registered scene services, and the plug-in side of scenes and
-// collections.
+// The library's start and stop through its exports: a done too many, an
+// empty registry, services that throw during init and done, and the plug-in
+// side of scenes and collections. Counting of init and done, the registry
+// asked once per initialised period and the order of the factories are
+// pinned across the module border by the host's plug-in tests.
 #include <gtest/gtest.h>
 
 #include "plugin/plugin_entry.h"
@@ -24,23 +25,6 @@ struct PluginEntry : ::testing::Test {
   }
 };
 
-TEST_F(PluginEntry, InitCountsAndAsksTheRegistryOnce) {
-  EXPECT_EQ(zv_plugin_scn_2d_init(), 1u);
-  EXPECT_EQ(zv_plugin_scn_2d_init(), 2u);
-  EXPECT_EQ(first.meta_id_reads, 1);
-  EXPECT_EQ(zv_scn_2d_factory_get_count(), 1u);
-
-  zv_plugin_scn_2d_done();
-  EXPECT_EQ(zv_scn_2d_factory_get_count(), 1u);
-  EXPECT_EQ(first.retained, 1);
-
-  zv_plugin_scn_2d_done();
-  EXPECT_EQ(zv_scn_2d_factory_get_count(), 0u);
-  EXPECT_EQ(zv_plugin_scns_2d_create(0), nullptr);
-  EXPECT_EQ(zv_scn_2d_factory_create_scn("EntryFirst"), nullptr);
-  EXPECT_EQ(first.retained, 0);
-}
-
 // A done too many is ignored rather than wrapping the unsigned count, so it
 // cannot destroy the factories twice and the next init still builds them.
 TEST_F(PluginEntry, DoneWithoutInitDoesNothing) {
@@ -48,26 +32,6 @@ TEST_F(PluginEntry, DoneWithoutInitDoesNothing) {
   EXPECT_EQ(zv_plugin_entry()->get_init_count(), 0u);
   EXPECT_EQ(zv_plugin_scn_2d_init(), 1u);
   EXPECT_EQ(zv_scn_2d_factory_get_count(), 1u);
-}
-
-TEST_F(PluginEntry, ServicesRegisteredLaterAreSeenAfterAFullDone) {
-  zv_plugin_scn_2d_init();
-  second.register_as();
-  zv_plugin_scn_2d_init();
-  EXPECT_EQ(zv_scn_2d_factory_get_count(), 1u);
-  zv_plugin_scn_2d_done();
-  zv_plugin_scn_2d_done();
-
-  EXPECT_EQ(zv_plugin_scn_2d_init(), 1u);
-  EXPECT_EQ(first.meta_id_reads, 2);
-  ASSERT_EQ(zv_scn_2d_factory_get_count(), 2u);
-  // Factories are numbered in the order the registry delivered the services.
-  for (int32_t i : {0, 1}) {
-    Izv_scns2d* scenes = zv_plugin_scns_2d_create(i);
-    Izv_scene* member = zv_scns_2d_add(scenes);
-    EXPECT_STREQ(zv_scn_2d_get_meta_id(member), i == 0 ? "EntryFirst" : "EntrySecond");
-    zv_plugin_scns_2d_destroy(scenes);
-  }
 }
 
 TEST_F(PluginEntry, NoFactoryForAnEmptyRegistryOrAnIndexOutOfRange) {

@@ -1,7 +1,8 @@
 // Plug-in scenes and plug-in scene collections: pairing with the plug-in's
-// objects, the extent asked of the plug-in (and asked back), copy between
-// plug-in and ordinary scenes, source text, and the members a plug-in
-// collection makes.
+// objects, the extent reported by the plug-in, copy between plug-in and
+// ordinary scenes, an unpaired scene's source, and the members a plug-in
+// collection makes. The extent asked back from inside the request and the
+// source of a paired scene are pinned by the host's plug-in tests.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,7 +20,6 @@
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
 #include "zv/scns_2d.h"
-#include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
@@ -78,21 +78,6 @@ TEST_F(PluginScene, ExtentNotReportedLeavesBoxAndFlag) {
   EXPECT_EQ(held_box(unpaired), before);
 }
 
-TEST_F(PluginScene, ExtentAskedBackFromInsideTheRequestIsTheScenesOwn) {
-  Izv_layer* layer = scene->add_layer(zv_lr2d_type_vector);
-  Tzv_box_d2 const layer_box = zv_box_d2_init_xy(-1, -2, 3, 4);
-  zv_lr2d_test_set_box(layer, &layer_box);
-  plugin.recall = true;
-  scene->calc_box();
-  EXPECT_EQ(plugin.extent_requests, 1);
-  EXPECT_EQ(held_box(*scene), (Box{true, -1, -2, 3, 4}));
-
-  plugin.extents = {{7, 7, 8, 8}};  // asked back first, then reported: the report wins
-  scene->calc_box();
-  EXPECT_EQ(plugin.extent_requests, 2);
-  EXPECT_EQ(held_box(*scene), (Box{true, 7, 7, 8, 8}));
-}
-
 TEST_F(PluginScene, AssignFromOrdinaryAndPluginScenes) {
   Tzv_event_recorder rec{scene->get_update_event_channel()};
   Tzv_scene_2d ordinary;
@@ -121,12 +106,6 @@ TEST_F(PluginScene, AssignThatThePluginRefusesClosesTheBracket) {
   EXPECT_EQ(scene->get_update_depth(), 0u);
   EXPECT_EQ(zv_history_manager_get_depth(zv_history_manager_get_instance()), 0);
   EXPECT_EQ(rec.take(), "B U[8,1,3] E");
-}
-
-TEST_F(PluginScene, SourceGoesToAndComesFromThePlugin) {
-  zv_scn_2d_set_source(scene.get(), L"C:/maps/a.map");
-  EXPECT_EQ(plugin.source, L"C:/maps/a.map");
-  EXPECT_EQ(zv_read_wtext([this](Izv_string_adp* adp) { zv_scn_2d_get_source(scene.get(), adp); }), L"C:/maps/a.map");
 }
 
 TEST(PluginSceneUnpaired, SourceOfAnUnpairedSceneTouchesNothing) {

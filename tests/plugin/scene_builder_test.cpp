@@ -1,7 +1,8 @@
-// The scene builder through its exported functions: which filters it asks
-// and in what order, what reaches the layer builder, how init, clear and
-// destroy let go of services and filters, and that a plug-in that throws
-// leaves nothing behind.
+// The scene builder through its exported functions: which filters it asks,
+// what reaches the layer builder, a null service, and that a plug-in that
+// throws leaves nothing behind. The order of filters by priority and
+// arrival, and a second init letting go of the first one's services and
+// filters, are pinned across the module border by the host's plug-in tests.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -20,21 +21,6 @@
 namespace {
 
 using Tzvt_names = std::initializer_list<wchar_t const*>;
-
-// A wide-string list for the length of one call.
-class Tzvt_name_list {
- public:
-  explicit Tzvt_name_list(Tzvt_names names) {
-    for (wchar_t const* n : names) zv_wstrings_add_str(list_, n);
-  }
-  ~Tzvt_name_list() { zv_wstrings_destroy(list_); }
-  Tzvt_name_list(Tzvt_name_list const&) = delete;
-  Tzvt_name_list& operator=(Tzvt_name_list const&) = delete;
-  operator Tzv_wstrings_obj*() const { return list_; }
-
- private:
-  Tzv_wstrings_obj* list_ = zv_wstrings_create();
-};
 
 struct SceneBuilder : ::testing::Test {
   Tzvt_filter_trace trace;
@@ -55,18 +41,14 @@ struct SceneBuilder : ::testing::Test {
     services.push_back(std::make_unique<Tzvt_extension_service>(priority, handles));
     return *services.back();
   }
-  // Each name becomes a vector layer; "bad..." names ask for an unknown type.
+  // Each name becomes a vector layer.
   static void build_layer(Tzv_layer_builder* b, wchar_t const* source) {
-    bool const bad = std::wstring(source).starts_with(L"bad");
-    zv_lr_builder_add_layer(b, bad ? "no-such-type" : zv_lr2d_type_vector, source);
+    zv_lr_builder_add_layer(b, zv_lr2d_type_vector, source);
   }
 
   void init() { zv_scn2d_builder_init(builder, &scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID); }
   bool supported(Tzvt_names names) { return zv_scn2d_builder_is_supported(builder, Tzvt_name_list(names)); }
   void add(Tzvt_names names) { zv_scn2d_builder_add_sources(builder, Tzvt_name_list(names)); }
-  std::wstring errors() {
-    return zv_read_wtext([this](Izv_string_adp* out) { zv_scn2d_builder_get_errors(builder, out); });
-  }
   // The text an adapter holds after get_errors, when it held "untouched".
   std::wstring errors_over_untouched(Tzv_scene_2d_builder* b) {
     std::wstring text = L"untouched";
@@ -77,27 +59,7 @@ struct SceneBuilder : ::testing::Test {
   Izv_entity* layer(uint32_t i) { return scene.get_entity(i); }
 };
 
-// --- Order ---------------------------------------------------------------------
-
-TEST_F(SceneBuilder, FiltersAreAskedByPriorityThenArrival) {
-  Tzvt_filter& a = filter(L"a", {L"x"});
-  Tzvt_filter& b = filter(L"b");
-  Tzvt_filter& c = filter(L"c");
-  Tzvt_filter& d = filter(L"d", {L"x"});
-  service(5, {&a});
-  service(1, {&b, &c});
-  service(1, {&d});
-  init();
-  EXPECT_EQ(trace.take(), L"b:1 c:1 d:1 a:1");
-
-  EXPECT_FALSE(supported({L"y"}));
-  EXPECT_EQ(trace.take(), L"b?y c?y d?y a?y");
-  // The first filter that supports a name ends the search and takes the name.
-  EXPECT_TRUE(supported({L"x"}));
-  EXPECT_EQ(trace.take(), L"b?x c?x d?x");
-  add({L"x"});
-  EXPECT_EQ(trace.take(), L"b?x c?x d?x d+x");
-}
+// --- Which filters ------------------------------------------------------------
 
 TEST_F(SceneBuilder, SupportedWhenAnyNameIsSupported) {
   service(1, {&filter(L"f", {L"c.tif"})});
@@ -161,19 +123,6 @@ TEST_F(SceneBuilder, ActivationSkipsALayerRemovedAndFreedDuringTheBuilding) {
   EXPECT_EQ(scene.get_active(), layer(0));
 }
 
-TEST_F(SceneBuilder, ErrorsOfTheLastBuildingComeFromTheLayerBuilder) {
-  Tzvt_filter& f = filter(L"f", {L"*"});
-  f.on_add(build_layer);
-  service(1, {&f});
-  EXPECT_EQ(errors_over_untouched(builder), L"untouched");  // before init
-  init();
-  add({L"bad1", L"ok", L"bad2"});
-  EXPECT_EQ(errors(), L"bad1: no layer of type \"no-such-type\"\nbad2: no layer of type \"no-such-type\"");
-  EXPECT_EQ(scene.get_count(), 1u);
-  add({L"ok"});
-  EXPECT_EQ(errors(), L"");
-}
-
 TEST_F(SceneBuilder, NothingHappensBeforeInit) {
   service(1, {&filter(L"f", {L"*"})});
   EXPECT_FALSE(supported({L"x"}));
@@ -183,31 +132,7 @@ TEST_F(SceneBuilder, NothingHappensBeforeInit) {
   EXPECT_EQ(scene.get_count(), 0u);
 }
 
-// --- Holding and letting go ----------------------------------------------------------
-
-TEST_F(SceneBuilder, InitAgainReplacesServicesAndFilters) {
-  Tzvt_filter& fa = filter(L"fa", {L"*"});
-  Tzvt_extension_service& first = service(1, {&fa});
-  init();
-  EXPECT_EQ(first.holder_count(), 1);
-  EXPECT_TRUE(fa.attached());
-
-  first.unregister();
-  Tzvt_filter& fb = filter(L"fb", {L"*"});
-  Tzvt_extension_service& second = service(1, {&fb});
-  trace.take();
-  init();
-  EXPECT_EQ(trace.take(), L"fa:0 fb:1");
-  EXPECT_EQ(first.holder_count(), 0);
-  EXPECT_EQ(second.holder_count(), 1);
-  EXPECT_TRUE(supported({L"x"}));
-  EXPECT_EQ(trace.take(), L"fb?x");
-
-  zv_scn2d_builder_destroy(builder);
-  builder = nullptr;
-  EXPECT_EQ(trace.take(), L"fb:0");
-  EXPECT_EQ(second.holder_count(), 0);
-}
+// --- Holding -------------------------------------------------------------------------
 
 TEST_F(SceneBuilder, NullServiceIsHeldButAskedForNoFilters) {
   zv::scene_2d_editor_extension_service_visitor const visitor(

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <utility>
@@ -12,8 +13,24 @@
 
 #include "zv/framework/adapters.h"
 #include "zv/framework/service_ids.h"
+#include "zv/sibling/basic.h"
 #include "zv/sibling/lr.h"
 #include "zv/sibling/service_registry.h"
+
+// A list of source names for the builder, for the length of one call.
+class Tzvt_name_list {
+ public:
+  Tzvt_name_list(std::initializer_list<wchar_t const*> names) {
+    for (wchar_t const* n : names) zv_wstrings_add_str(list_, n);
+  }
+  ~Tzvt_name_list() { zv_wstrings_destroy(list_); }
+  Tzvt_name_list(Tzvt_name_list const&) = delete;
+  Tzvt_name_list& operator=(Tzvt_name_list const&) = delete;
+  operator Tzv_wstrings_obj*() const { return list_; }
+
+ private:
+  Tzv_wstrings_obj* list_ = zv_wstrings_create();
+};
 
 // What the fakes were asked, in order, one entry per call: "f?x" filter f
 // was asked whether it supports x, "f+x" f added x, "f:1" / "f:0" f was

@@ -538,10 +538,10 @@ TEST(LrGroupTest, NullHandlesAndForeignSlotsAreHarmless) {
   zv_lr_list_destroy(list);  // the scene still frees its layer, once
 }
 
-// The scene builder's tests pin unknown types and their error text, the
-// activation of the last layer built (also past one freed meanwhile) and a
-// new building's empty errors. Left here: added errors, the count, buildings
-// with nothing to activate, and a builder without a scene.
+// The scene builder's tests pin the activation of the last layer built (also
+// past one freed meanwhile), the host's plug-in tests a new building's empty
+// errors. Left here: unknown types and their error text, added errors, the
+// count, buildings with nothing to activate, and a builder without a scene.
 TEST(LrBuilderTest, CountsErrorsAndActivatesOnlyWhatIsLeft) {
   Tzv_test_scene s;
   Tzv_layer_builder* b = zv_lr_builder_create(&s);

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <set>
@@ -58,21 +57,6 @@ std::optional<Tzvt_box> box_of(Izv_scene* scene) {
 std::wstring layer_caption(Izv_scene* scene, uint32_t i) {
   return text_of(&zv_lr2d_get_wcaption, zv_scn_2d_get_layer_ptr(scene, i));
 }
-
-// A name list for the builder.
-class Tzvt_names {
- public:
-  Tzvt_names(std::initializer_list<wchar_t const*> names) : list_(zv_wstrings_create()) {
-    for (wchar_t const* name : names) zv_wstrings_add_str(list_, name);
-  }
-  ~Tzvt_names() { zv_wstrings_destroy(list_); }
-  Tzvt_names(Tzvt_names const&) = delete;
-  Tzvt_names& operator=(Tzvt_names const&) = delete;
-  operator Tzv_wstrings_obj*() const { return list_; }
-
- private:
-  Tzv_wstrings_obj* list_;
-};
 
 // The inits made in a scope, each matched by a done when it ends. Declared
 // after the test's services, so the factories let go of them first.
@@ -273,7 +257,7 @@ TEST_F(PluginModule, BuilderAsksFiltersByPriorityThenArrival) {
   EXPECT_EQ(trace.take(), L"first1:1 second1:1 late5:1");
 
   // The sample came first but has the highest priority: its filters come last.
-  zv_scn2d_builder_add_sources(builder.get(), Tzvt_names{L"a.t", L"roads.zvv"});
+  zv_scn2d_builder_add_sources(builder.get(), Tzvt_name_list{L"a.t", L"roads.zvv"});
   EXPECT_EQ(trace.take(), L"first1?a.t first1+a.t first1?roads.zvv second1?roads.zvv late5?roads.zvv");
   ASSERT_EQ(zv_scn_2d_get_layer_count(scene.get()), 2u);
   EXPECT_EQ(layer_caption(scene.get(), 1), L"roads");
@@ -284,16 +268,17 @@ TEST_F(PluginModule, SampleFiltersBuildLayersAndReportBadNames) {
   Tzvt_scene_ptr scene = own_scene(zv_scn_2d_create());
   Tzvt_builder_ptr builder = new_builder();
   zv_scn2d_builder_init(builder.get(), scene.get(), ZV_SCENE_2D_EDITOR_EXTENSION_ID);
-  EXPECT_TRUE(zv_scn2d_builder_is_supported(builder.get(), Tzvt_names{L"notes.txt", L"zvr", L"relief.zvr"}));
-  EXPECT_FALSE(zv_scn2d_builder_is_supported(builder.get(), Tzvt_names{L"notes.txt", L"zvv"}));
+  EXPECT_TRUE(zv_scn2d_builder_is_supported(builder.get(), Tzvt_name_list{L"notes.txt", L"zvr", L"relief.zvr"}));
+  EXPECT_FALSE(zv_scn2d_builder_is_supported(builder.get(), Tzvt_name_list{L"notes.txt", L"zvv"}));
 
-  zv_scn2d_builder_add_sources(builder.get(), Tzvt_names{L"notes.txt", L"C:\\maps\\relief.ZVR", L"maps/bad name.zvv"});
+  zv_scn2d_builder_add_sources(builder.get(),
+                               Tzvt_name_list{L"notes.txt", L"C:\\maps\\relief.ZVR", L"maps/bad name.zvv"});
   ASSERT_EQ(zv_scn_2d_get_layer_count(scene.get()), 1u);
   EXPECT_EQ(layer_caption(scene.get(), 0), L"relief");
   EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene.get(), 0)), "raster");
   EXPECT_EQ(text_of(&zv_scn2d_builder_get_errors, builder.get()), L"maps/bad name.zvv: not a data set name");
 
-  zv_scn2d_builder_add_sources(builder.get(), Tzvt_names{});  // a building of its own, without errors
+  zv_scn2d_builder_add_sources(builder.get(), Tzvt_name_list{});  // a building of its own, without errors
   EXPECT_EQ(text_of(&zv_scn2d_builder_get_errors, builder.get()), L"");
 }
 
@@ -338,9 +323,9 @@ TEST_F(PluginModule, FilterExceptionReachesTheHostWithTheBuildingClosed) {
   zv_scn2d_builder_init(builder.get(), scene.get(), ZV_SCENE_2D_EDITOR_EXTENSION_ID);
   Tzv_event_recorder rec(zv_scn_2d_get_update_event_channel(scene.get()));
 
-  EXPECT_THROW(zv_scn2d_builder_add_sources(builder.get(), Tzvt_names{L"a.t"}), Tzvt_filter_error);
+  EXPECT_THROW(zv_scn2d_builder_add_sources(builder.get(), Tzvt_name_list{L"a.t"}), Tzvt_filter_error);
   EXPECT_EQ(rec.take(), "B U[1] E B U[3] E");  // the layer made before the throw, then its activation
-  zv_scn2d_builder_add_sources(builder.get(), Tzvt_names{L"b.zvv"});  // the builder goes on
+  zv_scn2d_builder_add_sources(builder.get(), Tzvt_name_list{L"b.zvv"});  // the builder goes on
   EXPECT_EQ(zv_scn_2d_get_layer_count(scene.get()), 2u);
 }
 

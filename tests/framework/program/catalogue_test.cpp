@@ -41,13 +41,6 @@ catalogue_entry const& row(std::string const& name) {
   return *it;
 }
 
-// Only the bundle goes without an adapter among the interfaces the library uses.
-TEST(Catalogue, InterfacesWithoutAdapter) {
-  EXPECT_FALSE(row("bundle").has_adapter);
-  EXPECT_FALSE(row("mdi_child_view").has_adapter);
-  EXPECT_TRUE(row("scene_2d_service").has_adapter);
-}
-
 TEST(Catalogue, VisitorsOfOneKindNameWhatTheyVisit) {
   EXPECT_STREQ(row("scene_2d_service_visitor").visited, "scene_2d_service");
   EXPECT_STREQ(row("scene_editor_filter_visitor").visited, "scene_editor_filter");
