@@ -17,6 +17,7 @@
 #include <string>
 
 #include "core/entities_base.h"
+#include "core/prefetch.h"
 #include "core/scope.h"
 #include "core/subscription.h"
 #include "params/clip_params.h"
@@ -243,6 +244,17 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   void assign_layers(Tzv_scene_2d& src);
   // Takes the place of layer i's vector entry (create_layer_group).
   std::vector<Izv_layer*>& layer_vector() { return members(); }
+  // Runs `op` on every layer in index order, the order first brought in line
+  // with the tree; the layer a few places ahead is asked for early.
+  template <class Op>
+  void visit_layers(Op&& op) {
+    update_layer_list();
+    std::vector<Izv_layer*> const& layers = layer_vector();
+    for (size_t i = 0; i < layers.size(); ++i) {
+      zv::core::prefetch_for(layers, i);
+      op(layers[i]);
+    }
+  }
 
   bool order_only_ = false;  // the vector is being re-ordered, not changed
   bool redraw_done_ = true;

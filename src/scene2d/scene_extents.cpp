@@ -1,7 +1,6 @@
 // The scene's extents: the cached union of the layer boxes, and the boxes
 // computed on demand (clipped, active layer or group, marked layers), plus
 // the legend box kept for the host.
-#include "core/prefetch.h"
 #include "scene2d/scene_2d.h"
 
 namespace {
@@ -46,12 +45,7 @@ void Tzv_scene_2d::calc_box() {
   box_valid_ = false;
   Tzv_box_d2 acc{};
   Tzv_box_union all(acc);
-  update_layer_list();
-  std::vector<Izv_layer*> const& layers = layer_vector();
-  for (size_t i = 0; i < layers.size(); ++i) {
-    zv::core::prefetch_for(layers, i);
-    all.add(layers[i]);
-  }
+  visit_layers([&all](Izv_layer* layer) { all.add(layer); });
   // Without any layer box the old box stays, marked stale.
   if (!all.found()) return;
   box_ = acc;

@@ -5,7 +5,6 @@
 #include <unordered_set>
 #include <vector>
 
-#include "core/prefetch.h"
 #include "core/string_adapters.h"
 #include "core/unwind.h"
 #include "scene2d/scene_2d.h"
@@ -56,12 +55,9 @@ void Tzv_scene_2d::set_prj4(wchar_t const* prj4) {
   {
     // The box is stale from here on, also when a layer throws half-way.
     zv::core::Tzv_finally stale([this] { box_valid_ = false; });
-    update_layer_list();
-    std::vector<Izv_layer*> const& layers = layer_vector();
-    for (size_t i = 0; i < layers.size(); ++i) {
-      zv::core::prefetch_for(layers, i);
-      if (Izv_layer* layer = layers[i]) zv_lr2d_set_dst_pj4wstr(layer, prj4_.c_str());
-    }
+    visit_layers([this](Izv_layer* layer) {
+      if (layer != nullptr) zv_lr2d_set_dst_pj4wstr(layer, prj4_.c_str());
+    });
   }
   broadcast_update_event();
 }

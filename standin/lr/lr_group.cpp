@@ -319,10 +319,8 @@ std::vector<Izv_entity*> Tzv_lr_tree::bound_entities() const {
 
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   std::vector<Izv_layer*> layers;
-  uint32_t n = scene_ ? scene_->get_bind_count() : 0;
-  layers.reserve(n);
-  for (uint32_t i = 0; i < n; ++i)
-    if (Izv_layer* layer = bound_layer(i)) layers.push_back(layer);
+  for (Izv_entity* e : bound_entities())
+    if (auto* layer = dynamic_cast<Izv_layer*>(e)) layers.push_back(layer);
   return layers;
 }
 
