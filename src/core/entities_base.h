@@ -11,6 +11,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
+#include <span>
 #include <vector>
 
 #include "core/entity_base.h"
@@ -301,14 +303,29 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     }
   }
 
+  // The members that may go are destroyed from deferred_'s own buffer, which
+  // goes back to deferred_ for the next bracket. A bracket that removed many
+  // members then frees no large block: freeing one makes the allocator merge
+  // every small block freed before it (the members' own), inside this call.
   void destroy_deferred() {
-    std::vector<T*> doomed;
     auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
       return (d.left_during_delivery && delivering_ > 0) || member_is_busy(d.member);
     });
-    for (auto it = keep; it != deferred_.end(); ++it) doomed.push_back(it->member);
-    deferred_.erase(keep, deferred_.end());
-    zv::core::for_each_all(doomed, [this](T* e) { destroy_entity(e); });
+    auto const kept = static_cast<size_t>(keep - deferred_.begin());
+    if (kept == deferred_.size()) return;
+    std::vector<Tzv_deferred> doomed;
+    doomed.swap(deferred_);
+    deferred_.assign(doomed.begin(), doomed.begin() + static_cast<std::ptrdiff_t>(kept));
+    zv::core::Tzv_finally recycle([this, &doomed] {
+      if (!deferred_.empty()) return;  // members kept, or removed meanwhile
+      doomed.clear();
+      deferred_.swap(doomed);
+    });
+    std::span<Tzv_deferred const> const gone(doomed.data() + kept, doomed.size() - kept);
+    zv::core::for_each_all(gone, [this, gone](Tzv_deferred const& d) {
+      zv::core::prefetch_for(gone, static_cast<size_t>(&d - gone.data()), &Tzv_deferred::member);
+      destroy_entity(d.member);
+    });
   }
 
   static void member_update_proc(Tzv_table* queue, void* data) {

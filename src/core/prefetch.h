@@ -4,7 +4,8 @@
 #pragma once
 
 #include <cstddef>
-#include <vector>
+#include <functional>
+#include <iterator>
 
 namespace zv::core {
 
@@ -20,10 +21,11 @@ inline void prefetch(void const* p) {
 #endif
 }
 
-// Before visiting `items[i]` in a walk from the front.
-template <class T>
-void prefetch_for(std::vector<T*> const& items, size_t i) {
-  if (i + prefetch_ahead < items.size()) prefetch(items[i + prefetch_ahead]);
+// Before visiting `items[i]` in a walk from the front; `proj` picks the
+// pointer out of an item.
+template <class Range, class Proj = std::identity>
+void prefetch_for(Range const& items, size_t i, Proj proj = {}) {
+  if (i + prefetch_ahead < std::size(items)) prefetch(std::invoke(proj, items[i + prefetch_ahead]));
 }
 
 }  // namespace zv::core

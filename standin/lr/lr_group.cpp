@@ -95,16 +95,46 @@ Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, 
 }
 
 void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
-  std::vector<Tzv_lr_group*> doomed{node};
+  std::vector<Tzv_lr_group*> doomed;  // the nodes below, when there are any
   for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
   detach(node);
-  for (Tzv_lr_group* n : doomed) {
-    forget(n);
-    captions_.erase(n);
-    if (n == active_) active_ = nullptr;
-    if (n == last_tied_) last_tied_ = nullptr;
-    if (!n->is_group) --layer_slots_;
-    nodes_.recycle(n);
+  drop(node);
+  for (Tzv_lr_group* n : doomed) drop(n);
+}
+
+// A node already out of the links leaves the tables and goes back to the pool.
+void Tzv_lr_tree::drop(Tzv_lr_group* n) {
+  forget(n);
+  if (!captions_.empty()) captions_.erase(n);
+  if (n == active_) active_ = nullptr;
+  if (n == last_tied_) last_tied_ = nullptr;
+  if (!n->is_group) --layer_slots_;
+  nodes_.recycle(n);
+}
+
+// Destroying a slot misses the cache on its node, its neighbours, its group
+// id and its cells in both tables when the tree is large: those of the slots
+// a few places ahead are requested early, in the order each needs the one
+// before (node, then what it points to, then the group id's cell). The
+// requests stay in this function: a call that only prefetches has no effect
+// that the optimiser can see, and it drops the call.
+void Tzv_lr_tree::destroy_slots(std::vector<Tzv_lr_group*> const& slots) {
+  constexpr size_t node_lead = 12, link_lead = 8, id_lead = 4;
+  size_t const n = slots.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (i + node_lead < n) __builtin_prefetch(slots[i + node_lead]);
+    if (i + link_lead < n) {
+      Tzv_lr_group const* ahead = slots[i + link_lead];
+      __builtin_prefetch(ahead->prev);
+      __builtin_prefetch(ahead->next);
+      if (ahead->layer) by_layer_.prefetch(layer_tag(ahead->layer));
+      if (ahead->number) __builtin_prefetch(&nodes_.group_id(ahead->number));
+    }
+    if (i + id_lead < n) {
+      Tzv_lr_group_id const& id = group_id(slots[i + id_lead]);
+      if (!id.empty()) by_id_.prefetch(id_tag(id));
+    }
+    destroy_subtree(slots[i]);
   }
 }
 
@@ -379,7 +409,7 @@ bool Tzv_lr_tree::verify_last() {
 // places, a chase would wait on one node after the other, and lookups in the
 // table, asked for ahead, do not wait on each other.
 bool Tzv_lr_tree::verify_all() {
-  constexpr size_t lead = 8;
+  constexpr size_t cell_lead = 16, node_lead = 8;
   uint32_t const stamp = next_stamp();
   bool tied_new = false;
   size_t stamped = 0;
@@ -387,13 +417,15 @@ bool Tzv_lr_tree::verify_all() {
   Tzv_lr_group* anchor = nullptr;
   Tzv_lr_group* expected = next(&root_, false, true);
   std::vector<Izv_entity*> const bound = bound_entities();  // a copy: tying a layer may reach the scene's listeners
-  for (size_t i = 0; i < bound.size(); ++i) {
-    if (!expected && i + lead < bound.size()) by_layer_.prefetch(layer_tag(bound[i + lead]));
-    Tzv_lr_group* slot = ties(expected, bound[i]) ? expected : nullptr;
-    if (!slot) {
-      if (expected) passed.push_back(expected);
-      slot = slot_of_entity(bound[i]);
+  size_t const n = bound.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (!expected) {  // looking up: request the cell, and nearer the node it names
+      if (i + cell_lead < n) by_layer_.prefetch(layer_tag(bound[i + cell_lead]));
+      if (i + node_lead < n)
+        if (uint32_t const* k = by_layer_.find(layer_tag(bound[i + node_lead]))) __builtin_prefetch(nodes_.at(*k));
     }
+    Tzv_lr_group* slot = follow(expected, bound[i], passed);
+    if (!slot) slot = slot_of_entity(bound[i]);
     if (!slot) {
       auto* layer = dynamic_cast<Izv_layer*>(bound[i]);
       if (!layer) continue;
@@ -405,10 +437,24 @@ bool Tzv_lr_tree::verify_all() {
     slot->stamp = stamp;
     anchor = slot;
   }
-  if (expected) passed.push_back(expected);
+  if (expected) passed.push_back(expected);  // the slots after the last member
   std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
-  for (Tzv_lr_group* n : stale) destroy_subtree(n);
+  destroy_slots(stale);
   return tied_new || !stale.empty();
+}
+
+// The slot of `e` when it is `expected` or lies just after it, past a few
+// slots near in memory whose layers left (a removal); null otherwise. The
+// slots tried and passed over go to `passed`.
+Tzv_lr_group* Tzv_lr_tree::follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed) {
+  constexpr int skip = 2;
+  for (int k = 0; expected; ++k) {
+    if (ties(expected, e)) return expected;
+    passed.push_back(expected);
+    if (k == skip) break;
+    expected = near_next(expected);
+  }
+  return nullptr;
 }
 
 // The layer slots without `stamp`: one pass over the node pool in memory

@@ -141,6 +141,8 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
   static void detach(Tzv_lr_group* node);
   void destroy_subtree(Tzv_lr_group* node);
+  void drop(Tzv_lr_group* n);
+  void destroy_slots(std::vector<Tzv_lr_group*> const& slots);
   bool clear_silent(Tzv_lr_group* group);
   void clear_all();
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
@@ -152,6 +154,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool verify_last();
   bool verify_all();
   static Tzv_lr_group* near_next(Tzv_lr_group* slot);
+  static Tzv_lr_group* follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed);
   std::vector<Tzv_lr_group*> unstamped(uint32_t stamp) const;
   std::vector<Tzv_lr_group*> unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped) const;
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
