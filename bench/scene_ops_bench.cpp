@@ -53,17 +53,23 @@ void bm_scene_remove_marked(benchmark::State& state) {
   }
 }
 
+void ignore_events(Tzv_table*, void*) {}
+
 // The floor of del_lr2d_marked: the stand-in's own part of it on layers held
 // in a plain vector. Every layer's flag is read and the marked ones are
 // destroyed; as many layers are made again untimed, appended as the scene
-// appends them.
+// appends them. Each layer is heard, as a scene hears its layers, so that
+// destroying it also releases a channel with a client; taking the client
+// off again is the scene's part.
 void bm_layers_destroy_marked(benchmark::State& state) {
   auto const n = static_cast<size_t>(state.range(0));
   std::vector<Izv_layer*> layers;
   auto const refill = [&layers, n] {
     while (layers.size() < n) {
-      layers.push_back(zv_lr2d_factory_create_lr(zv_lr2d_type_vector));
-      zv_lr2d_set_wcaption(layers.back(), L"Layer");
+      Izv_layer* layer = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
+      zv_lr2d_set_wcaption(layer, L"Layer");
+      zv_event_channel_add_client(layer->get_update_event_channel(), &ignore_events, nullptr);
+      layers.push_back(layer);
     }
   };
   refill();
@@ -181,7 +187,7 @@ void bm_scene_pj_list(benchmark::State& state) {
 }
 
 Tzv_bench_rows const rows{
-    {"bm_layers_destroy_marked", "destroy every 10th stand-in layer", "layer", {.scale_limit = 0}},
+    {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
     {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::over_scattered_layers},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
      zv_bench::over_scattered_layers},

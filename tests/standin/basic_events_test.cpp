@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "event_recorder.h"
 #include "support/null_rule.h"
@@ -185,6 +186,21 @@ TEST_F(BasicChannelClients, ClientsChangedDuringBroadcast) {
             "ad");
   del(c);  // no longer a client
   EXPECT_EQ(zv_event_channel_get_client_count(channel), 2);
+}
+
+TEST_F(BasicChannelClients, TheOnlyClientAddsOthersDuringBroadcast) {
+  // The list outgrows its first place while the broadcast walks it.
+  bool first = true;
+  add('a', [&, this](Tzv_table*) {
+    if (!std::exchange(first, false)) return;
+    for (char name : std::string("bcdef")) add(name);
+  });
+  broadcast_begin();
+  broadcast_begin();
+  EXPECT_EQ(trace,
+            "a"
+            "abcdef");
+  EXPECT_EQ(zv_event_channel_get_client_count(channel), 6);
 }
 
 TEST_F(BasicChannelClients, NestedBroadcastsDeliverDepthFirst) {
