@@ -404,12 +404,15 @@ bool Tzv_lr_tree::verify_last() {
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
 // the scene no longer holds go. O(N). The scene's layers mostly follow the
 // tree's layer slots, so the slot after the last one found is tried first,
-// found by address alone (the layer is not read). It is followed only while
-// it lies near in memory: where the tree's order has drifted from the nodes'
-// places, a chase would wait on one node after the other, and lookups in the
-// table, asked for ahead, do not wait on each other.
+// found by address alone (the layer is not read). In a large tree it is
+// followed only while it lies near in memory: where the tree's order has
+// drifted from the nodes' places, a chase would wait on one node after the
+// other, and lookups in the table, asked for ahead, do not wait on each
+// other. A small tree sits in the cache, where the chase is the cheaper.
 bool Tzv_lr_tree::verify_all() {
   constexpr size_t cell_lead = 16, node_lead = 8;
+  constexpr size_t cached_slots = 4096;  // 256 KB of nodes
+  bool const chase = layer_slots_ <= cached_slots;
   uint32_t const stamp = next_stamp();
   bool tied_new = false;
   size_t stamped = 0;
@@ -424,7 +427,7 @@ bool Tzv_lr_tree::verify_all() {
       if (i + node_lead < n)
         if (uint32_t const* k = by_layer_.find(layer_tag(bound[i + node_lead]))) __builtin_prefetch(nodes_.at(*k));
     }
-    Tzv_lr_group* slot = follow(expected, bound[i], passed);
+    Tzv_lr_group* slot = follow(expected, bound[i], passed, chase);
     if (!slot) slot = slot_of_entity(bound[i]);
     if (!slot) {
       auto* layer = dynamic_cast<Izv_layer*>(bound[i]);
@@ -432,7 +435,7 @@ bool Tzv_lr_tree::verify_all() {
       slot = take_slot(layer, anchor);
       tied_new = true;
     }
-    expected = near_next(slot);
+    expected = next_expected(slot, chase);
     stamped += slot->stamp != stamp ? 1 : 0;
     slot->stamp = stamp;
     anchor = slot;
@@ -446,15 +449,24 @@ bool Tzv_lr_tree::verify_all() {
 // The slot of `e` when it is `expected` or lies just after it, past a few
 // slots near in memory whose layers left (a removal); null otherwise. The
 // slots tried and passed over go to `passed`.
-Tzv_lr_group* Tzv_lr_tree::follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed) {
+Tzv_lr_group* Tzv_lr_tree::follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed,
+                                  bool chase) {
   constexpr int skip = 2;
   for (int k = 0; expected; ++k) {
     if (ties(expected, e)) return expected;
     passed.push_back(expected);
     if (k == skip) break;
-    expected = near_next(expected);
+    expected = next_expected(expected, chase);
   }
   return nullptr;
+}
+
+// The slot to try first for the member after the one tied to `slot`: the
+// next layer slot of the walk when it lies near in memory, or else in a tree
+// small enough to sit in the cache (`chase`).
+Tzv_lr_group* Tzv_lr_tree::next_expected(Tzv_lr_group* slot, bool chase) {
+  Tzv_lr_group* near = near_next(slot);
+  return near || !chase ? near : next(slot, false, true);
 }
 
 // The layer slots without `stamp`: one pass over the node pool in memory

@@ -154,7 +154,9 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool verify_last();
   bool verify_all();
   static Tzv_lr_group* near_next(Tzv_lr_group* slot);
-  static Tzv_lr_group* follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed);
+  static Tzv_lr_group* follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed,
+                              bool chase);
+  static Tzv_lr_group* next_expected(Tzv_lr_group* slot, bool chase);
   std::vector<Tzv_lr_group*> unstamped(uint32_t stamp) const;
   std::vector<Tzv_lr_group*> unstamped(uint32_t stamp, std::vector<Tzv_lr_group*> passed, size_t stamped) const;
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);

@@ -243,25 +243,29 @@ TEST(LrGroupTest, VerificationDropsExactlyTheSlotsOfLayersThatLeft) {
 }
 
 // Slots moved far from their neighbours in memory: verification finds them
-// through the table and still drops exactly the slots of layers that left.
+// (in a small tree by the links, in a large one through the table) and
+// still drops exactly the slots of layers that left.
 TEST(LrGroupTest, VerificationFollowsATreeWhoseOrderLeftTheNodesPlaces) {
-  Tzv_test_scene s;
-  s.add_layers(300);
-  for (size_t k = 0; k < 100; ++k) {  // a hundred layers to the end, in the tree and in the scene
-    Izv_layer* moved = s.layers[k * 2];
-    zv_lr_group_move(s.slot(s.layers.size() - 1), zv_lr_group_get_child_by_layer(s.group, moved), 1);
-    std::erase(s.layers, moved);
-    s.layers.push_back(moved);
-  }
-  ASSERT_EQ(zv_tree_order(s.group), s.layers);
-  std::vector<Izv_layer*> gone;
-  for (size_t i = 0; i < s.layers.size(); i += 7) gone.push_back(s.layers[i]);
-  std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
-  zv_lr_group_verification_layer(s.group);
-  EXPECT_EQ(zv_tree_order(s.group), s.layers);
-  for (Izv_layer* l : gone) {
-    EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr);
-    zv_lr2d_destroy(l);
+  for (size_t const n : {300u, 6000u}) {
+    SCOPED_TRACE(n);
+    Tzv_test_scene s;
+    s.add_layers(n);
+    for (size_t k = 0; k < n / 3; ++k) {  // layers to the end, in the tree and in the scene
+      Izv_layer* moved = s.layers[k * 2];
+      zv_lr_group_move(s.slot(s.layers.size() - 1), zv_lr_group_get_child_by_layer(s.group, moved), 1);
+      std::erase(s.layers, moved);
+      s.layers.push_back(moved);
+    }
+    ASSERT_EQ(zv_tree_order(s.group), s.layers);
+    std::vector<Izv_layer*> gone;
+    for (size_t i = 0; i < s.layers.size(); i += 7) gone.push_back(s.layers[i]);
+    std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
+    zv_lr_group_verification_layer(s.group);
+    EXPECT_EQ(zv_tree_order(s.group), s.layers);
+    for (Izv_layer* l : gone) {
+      EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr);
+      zv_lr2d_destroy(l);
+    }
   }
 }
 
