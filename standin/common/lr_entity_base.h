@@ -63,14 +63,13 @@ class Tzv_lr_update_guard {
 template <class I>
 class Tzv_lr_entity_base : public I {
  public:
-  Tzv_lr_entity_base() : uuid_(zv_uuid_create()) {
-    zv_uuid_generate(uuid_, 0);
+  Tzv_lr_entity_base() {
+    zv_uuid_generate(&uuid_, 0);
     zv_update_event_init(&pending_);
     zv_entity_storage_add(this);
   }
   ~Tzv_lr_entity_base() override {
     zv_entity_storage_remove(this);
-    zv_uuid_destroy(uuid_);
     if (channel_) zv_event_channel_del_client(channel_, nullptr, nullptr);
     zv_update_event_clear(&pending_);
   }
@@ -150,11 +149,11 @@ class Tzv_lr_entity_base : public I {
     set_announced(caption_, zv_lr_text::or_empty(caption), zv_prop_caption);
   }
   std::wstring const& wcaption() const { return caption_; }
-  Tzv_uuid_t* get_uuid() override { return uuid_; }
+  Tzv_uuid_t* get_uuid() override { return &uuid_; }
   void set_uuid(Tzv_uuid_t* uuid) override {
     if (!uuid) return;
     zv_entity_storage_remove(this);
-    zv_uuid_assign(uuid_, uuid);
+    zv_uuid_assign(&uuid_, uuid);
     zv_entity_storage_add(this);
   }
   void get_group_id(Izv_string_adp* adp) override { group_id_.feed(adp); }
@@ -275,7 +274,7 @@ class Tzv_lr_entity_base : public I {
   bool doomed_ = false;  // destroy when the last of them returns
   bool has_pending_ = false;
   Tzv_update_event pending_;
-  Tzv_uuid_t* uuid_;
+  Tzv_uuid_t uuid_{};  // held in the layer: one heap block less to make, find and free per layer
   std::wstring caption_;
   Tzv_lr_group_id group_id_;
   std::string narrow_caption_;
