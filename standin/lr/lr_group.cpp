@@ -421,12 +421,14 @@ bool Tzv_lr_tree::verify_all() {
   Tzv_lr_group* expected = next(&root_, false, true);
   std::vector<Izv_entity*> const bound = bound_entities();  // a copy: tying a layer may reach the scene's listeners
   size_t const n = bound.size();
+  size_t probing = 0;  // members looked up in a row
   for (size_t i = 0; i < n; ++i) {
-    if (!expected) {  // looking up: request the cell, and nearer the node it names
-      if (i + cell_lead < n) by_layer_.prefetch(layer_tag(bound[i + cell_lead]));
-      if (i + node_lead < n)
-        if (uint32_t const* k = by_layer_.find(layer_tag(bound[i + node_lead]))) __builtin_prefetch(nodes_.at(*k));
-    }
+    // Looking up: request the cell, and nearer, once the cell was requested
+    // before, the node it names.
+    probing = expected ? 0 : probing + 1;
+    if (probing > 0 && i + cell_lead < n) by_layer_.prefetch(layer_tag(bound[i + cell_lead]));
+    if (probing > cell_lead - node_lead && i + node_lead < n)
+      if (uint32_t const* k = by_layer_.find(layer_tag(bound[i + node_lead]))) __builtin_prefetch(nodes_.at(*k));
     Tzv_lr_group* slot = follow(expected, bound[i], passed, chase);
     if (!slot) slot = slot_of_entity(bound[i]);
     if (!slot) {
@@ -435,6 +437,9 @@ bool Tzv_lr_tree::verify_all() {
       slot = take_slot(layer, anchor);
       tied_new = true;
     }
+    // Followed slots lie near each other in memory: the nodes a little
+    // further on are requested ahead of the walk (a request never faults).
+    __builtin_prefetch(slot + node_lead);
     expected = next_expected(slot, chase);
     stamped += slot->stamp != stamp ? 1 : 0;
     slot->stamp = stamp;
@@ -493,7 +498,8 @@ std::vector<Tzv_lr_group*> Tzv_lr_tree::unstamped(uint32_t stamp, std::vector<Tz
 
 // The layer slot after `slot` in the walk when the nodes on the way lie
 // within a few nodes of it; null otherwise. Only the links are compared
-// before a node is read.
+// before a node is read; climbing out of a group reads the groups above,
+// which the walk passed on its way down.
 Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
   constexpr uintptr_t near = 4 * sizeof(Tzv_lr_group);
   auto is_near = [slot](Tzv_lr_group const* n) {
@@ -502,8 +508,9 @@ Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
   };
   Tzv_lr_group* n = slot;
   do {
-    Tzv_lr_group* step = n->first ? n->first : n->next;
-    if (!step || !is_near(step)) return nullptr;  // also at a group's end, where the walk climbs
+    Tzv_lr_group* step = n->first;
+    for (Tzv_lr_group* up = n; !step && up; up = up->parent) step = up->next;
+    if (!step || !is_near(step)) return nullptr;
     n = step;
   } while (n->is_group);
   return n;

@@ -224,22 +224,28 @@ TEST(LrGroupTest, VerificationDropsExactlyTheSlotsOfLayersThatLeft) {
       {"all", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, false, "G1(G2())"},
       {"out of order", {6, 7}, true, "L0 G1(L1 G2(L2) L3) L4 L5 L8 L9 L10 L11"},
   };
-  for (Tzv_case const& c : cases) {
-    Tzv_test_scene s;
-    zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
-    s.add_layers(7);
-    for (size_t i = 5; i < s.layers.size(); ++i) s.layers[i]->set_caption(("L" + std::to_string(i)).c_str());
-    std::vector<Izv_layer*> gone;
-    for (size_t i : c.gone) gone.push_back(s.layers[i]);
-    if (c.swap_first_two) std::swap(s.layers[0], s.layers[1]);
-    std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
-    zv_lr_group_verification_layer(s.group);
-    EXPECT_EQ(zv_tree_text(s.group), c.tree) << c.name;
-    for (Izv_layer* l : gone) {
-      EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr) << c.name;
-      zv_lr2d_destroy(l);
+  // Each case also in a tree too large for the cache (followed only where
+  // its nodes lie near each other), padded with layers "P".
+  for (int const padding : {0, 5000})
+    for (Tzv_case const& c : cases) {
+      Tzv_test_scene s;
+      zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
+      s.add_layers(7 + padding);
+      for (size_t i = 5; i < s.layers.size(); ++i)
+        s.layers[i]->set_caption(i < 12 ? ("L" + std::to_string(i)).c_str() : "P");
+      std::vector<Izv_layer*> gone;
+      for (size_t i : c.gone) gone.push_back(s.layers[i]);
+      if (c.swap_first_two) std::swap(s.layers[0], s.layers[1]);
+      std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
+      zv_lr_group_verification_layer(s.group);
+      std::string tree = c.tree;
+      for (int k = 0; k < padding; ++k) tree += " P";
+      EXPECT_EQ(zv_tree_text(s.group), tree) << c.name << ", padded by " << padding;
+      for (Izv_layer* l : gone) {
+        EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr) << c.name;
+        zv_lr2d_destroy(l);
+      }
     }
-  }
 }
 
 // Slots moved far from their neighbours in memory: verification finds them
