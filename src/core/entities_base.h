@@ -304,9 +304,10 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   }
 
   // The members that may go are destroyed from deferred_'s own buffer, which
-  // goes back to deferred_ for the next bracket. A bracket that removed many
-  // members then frees no large block: freeing one makes the allocator merge
-  // every small block freed before it (the members' own), inside this call.
+  // goes back to deferred_ for the next bracket (unless it outgrew the member
+  // list by far). A bracket that removed many members then frees no large
+  // block: freeing one makes the allocator merge every small block freed
+  // before it (the members' own), inside this call.
   void destroy_deferred() {
     auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
       return (d.left_during_delivery && delivering_ > 0) || member_is_busy(d.member);
@@ -317,7 +318,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     doomed.swap(deferred_);
     deferred_.assign(doomed.begin(), doomed.begin() + static_cast<std::ptrdiff_t>(kept));
     zv::core::Tzv_finally recycle([this, &doomed] {
-      if (!deferred_.empty()) return;  // members kept, or removed meanwhile
+      if (!deferred_.empty() || doomed.capacity() > 2 * members_.capacity()) return;  // kept, or removed meanwhile
       doomed.clear();
       deferred_.swap(doomed);
     });
