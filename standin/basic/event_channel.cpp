@@ -58,7 +58,7 @@ class Tzv_client_list {
 
  private:
   void grow() {
-    auto* bigger = new Tzv_client[2 * capacity_];
+    auto* bigger = new Tzv_client[std::size_t{2} * capacity_];
     std::copy(begin(), end(), bigger);
     if (data_ != &first_) delete[] data_;
     data_ = bigger;
