@@ -439,7 +439,7 @@ bool Tzv_lr_tree::verify_all() {
     }
     // Followed slots lie near each other in memory: the nodes a little
     // further on are requested ahead of the walk (a request never faults).
-    __builtin_prefetch(slot + node_lead);
+    __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(slot) + node_lead * sizeof(*slot)));
     expected = next_expected(slot, chase);
     stamped += slot->stamp != stamp ? 1 : 0;
     slot->stamp = stamp;
