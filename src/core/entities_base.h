@@ -314,9 +314,10 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     });
     auto const kept = static_cast<size_t>(keep - deferred_.begin());
     if (kept == deferred_.size()) return;
+    std::vector<Tzv_deferred> waiting(deferred_.begin(), keep);  // may throw: nothing has moved yet
     std::vector<Tzv_deferred> doomed;
     doomed.swap(deferred_);
-    deferred_.assign(doomed.begin(), doomed.begin() + static_cast<std::ptrdiff_t>(kept));
+    deferred_.swap(waiting);
     zv::core::Tzv_finally recycle([this, &doomed] {
       if (!deferred_.empty() || doomed.capacity() > 2 * members_.capacity()) return;  // kept, or removed meanwhile
       doomed.clear();
