@@ -74,7 +74,6 @@ class Tzv_client_list {
 }  // namespace
 
 struct Tzv_event_channel {
-  using Tclient = Tzv_client;
   Tzv_client_list clients;
   int32_t live_count = 0;
   int32_t broadcast_depth = 0;
@@ -87,7 +86,7 @@ namespace {
 using zv_channel = Tzv_event_channel;
 
 void zv_drop_removed(zv_channel* c) {
-  c->clients.erase_if([](zv_channel::Tclient const& cl) { return !cl.live; });
+  c->clients.erase_if([](Tzv_client const& cl) { return !cl.live; });
   c->has_removed = false;
 }
 
@@ -139,7 +138,7 @@ void zv_deliver(zv_channel* c, Tzv_table* queue) {
   Tzv_broadcast_scope const scope(c);
   std::size_t const n = c->clients.size();
   for (std::size_t i = 0; i < n && !c->released; ++i) {
-    zv_channel::Tclient const cl = c->clients[i];  // a copy: clients may grow meanwhile
+    Tzv_client const cl = c->clients[i];  // a copy: clients may grow meanwhile
     if (!cl.live) continue;
     cl.proc(queue, cl.data);
     zv_fault_point(zv_fault_listener, cl.data);  // a test may make this client throw once it has run
