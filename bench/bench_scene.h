@@ -19,6 +19,14 @@ namespace zv_bench {
 // sizes, shown next to one read of every layer (its memory floor).
 inline constexpr Tzv_bench_target over_scattered_layers{.floor = "bm_layers_touch"};
 
+// A whole-list operation bound by the cache misses on scattered nodes or
+// layers: its floor, the same memory reads or stand-in calls on the same
+// objects in a plain loop, grows with size as well. Held to twice its floor
+// at each size instead of to the size ratio.
+constexpr Tzv_bench_target cache_bound(char const* floor) {
+  return {.floor = floor, .floor_limit = 2, .scale_limit = 0, .note = "cache-bound"};
+}
+
 // 1,000 and 100,000 layers.
 inline void layer_sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond); }
 

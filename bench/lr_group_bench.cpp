@@ -141,20 +141,44 @@ void BM_lr_group_load(benchmark::State& state) {
   state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
+// Nodes of a slot's size, linked in the order they lie in memory.
+struct Tzv_chase_node {
+  Tzv_chase_node* next;
+  void* payload[sizeof(Tzv_lr_group) / sizeof(void*) - 1];
+};
+
+std::vector<Tzv_chase_node> chase_nodes(size_t n) {
+  std::vector<Tzv_chase_node> nodes(n);
+  for (size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i].next = &nodes[i + 1];
+  nodes.back().next = nullptr;
+  return nodes;
+}
+
 // The memory floor of a walk: chasing links through as many nodes of a
 // slot's size, laid out in order, with no call per node.
 void BM_node_chase(benchmark::State& state) {
-  struct Tzv_node {
-    Tzv_node* next;
-    void* payload[sizeof(Tzv_lr_group) / sizeof(void*) - 1];
-  };
-  std::vector<Tzv_node> nodes(static_cast<size_t>(state.range(0)));
-  for (size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i].next = &nodes[i + 1];
-  nodes.back().next = nullptr;
+  std::vector<Tzv_chase_node> nodes = chase_nodes(static_cast<size_t>(state.range(0)));
   for (auto _ : state) {
     int n = 0;
-    for (Tzv_node* p = &nodes.front(); p; p = p->next) n += p->payload[0] != nullptr;
+    for (Tzv_chase_node* p = &nodes.front(); p; p = p->next) n += p->payload[0] != nullptr;
     benchmark::DoNotOptimize(n);
+  }
+  state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
+}
+
+// The memory floor of a walk that reads the marks: the same chase, each node
+// holding one of the tree's layers in tree order and reading its mark; twice,
+// as a marked move walks the tree once each way.
+void BM_node_chase_marks(benchmark::State& state) {
+  Tzv_bench_scene scene(static_cast<int>(state.range(0)));
+  std::vector<Tzv_chase_node> nodes = chase_nodes(scene.layers.size());
+  for (size_t i = 0; i < nodes.size(); ++i) nodes[i].payload[0] = scene.layers[i];
+  for (auto _ : state) {
+    for (int pass = 0; pass < 2; ++pass) {
+      int n = 0;
+      for (Tzv_chase_node* p = &nodes.front(); p; p = p->next) n += static_cast<Izv_layer*>(p->payload[0])->get_marked();
+      benchmark::DoNotOptimize(n);
+    }
   }
   state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
@@ -165,14 +189,16 @@ Tzv_bench_rows const rows{
     {"BM_lr_group_verification", "tree: verification, a layer out and one in", "layer",
      zv_bench::over_scattered_layers},
     {"BM_lr_group_move", "tree: move a slot first to last, and back", "op"},
+    {"BM_node_chase_marks", "chase the nodes, reading their layers' marks, twice", "layer", {.scale_limit = 0}},
     {"BM_lr_group_move_marked", "tree: move_marked (every 10th), there and back", "layer",
-     zv_bench::over_scattered_layers},
+     zv_bench::cache_bound("BM_node_chase_marks")},
     {"BM_lr_group_load", "tree: load N layers, each verified", "layer"},
 };
 
 void sizes(benchmark::internal::Benchmark* b) { b->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond); }
 
 BENCHMARK(BM_node_chase)->Apply(sizes);
+BENCHMARK(BM_node_chase_marks)->Apply(sizes);
 BENCHMARK(BM_lr_group_walk)->Apply(sizes);
 BENCHMARK(BM_lr_group_verification)->Apply(sizes);
 BENCHMARK(BM_lr_group_move)->Apply(sizes);

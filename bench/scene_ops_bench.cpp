@@ -133,14 +133,27 @@ void bm_scene_layer_group(benchmark::State& state) {
   }
 }
 
+// The two projections the scene switches between.
+constexpr std::array<wchar_t const*, 2> two_projections{L"+proj=longlat +datum=WGS84 +no_defs",
+                                                         L"+proj=merc +datum=WGS84 +units=m +no_defs"};
+
 // The scene's projection switched between two texts, each handed to every
 // layer.
 void bm_scene_set_prj4(benchmark::State& state) {
   Tzv_timed_scene scene(state);
-  std::array<wchar_t const*, 2> const texts{L"+proj=longlat +datum=WGS84 +no_defs",
-                                            L"+proj=merc +datum=WGS84 +units=m +no_defs"};
   size_t k = 0;
-  for (auto _ : state) zv_scn_2d_set_prj4wstring(scene.get(), texts[k++ % 2]);
+  for (auto _ : state) zv_scn_2d_set_prj4wstring(scene.get(), two_projections[k++ % 2]);
+}
+
+// The floor of set_prj4wstring: the stand-in's own part, each text handed to
+// the same layers from a plain vector.
+void bm_layers_set_pj4(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  size_t k = 0;
+  for (auto _ : state) {
+    wchar_t const* const text = two_projections[k++ % 2];
+    for (Izv_layer* l : scene.layers()) zv_lr2d_set_dst_pj4wstr(l, text);
+  }
 }
 
 // Every layer with a box of its own.
@@ -156,6 +169,26 @@ void bm_scene_calc_box(benchmark::State& state) {
   Tzv_timed_scene scene(state);
   give_boxes(scene.layers());
   for (auto _ : state) zv_scn_2d_calc_box(scene.get());
+}
+
+// The floor of calc_box: the same layers' boxes read from a plain vector and
+// united.
+void bm_layers_box(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  give_boxes(scene.layers());
+  for (auto _ : state) {
+    Tzv_box_d2 all{};
+    bool found = false;
+    for (Izv_layer* l : scene.layers()) {
+      Tzv_box_d2 b{};
+      if (!zv_lr2d_get_box(l, &b)) continue;
+      Tzv_box_d2 const before = all;
+      if (found) zv_box_d2_unite(&before, &b, &all);
+      else all = b;
+      found = true;
+    }
+    benchmark::DoNotOptimize(all);
+  }
 }
 
 // Every tenth layer marked.
@@ -188,14 +221,16 @@ void bm_scene_pj_list(benchmark::State& state) {
 
 Tzv_bench_rows const rows{
     {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
-    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::cache_bound("bm_layers_destroy_marked")},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
      zv_bench::over_scattered_layers},
     {"bm_scene_move", "move_layer first to last, and back", "layer"},
     {"bm_scene_move_near", "move_layer ten places, and back", "op"},
     {"bm_scene_layer_group", "create_ + destroy_layer_group (every 10th)", "layer", zv_bench::over_scattered_layers},
-    {"bm_scene_set_prj4", "set_prj4wstring", "layer", zv_bench::over_scattered_layers},
-    {"bm_scene_calc_box", "calc_box", "layer", zv_bench::over_scattered_layers},
+    {"bm_layers_set_pj4", "hand every stand-in layer the projection", "layer", {.scale_limit = 0}},
+    {"bm_scene_set_prj4", "set_prj4wstring", "layer", zv_bench::cache_bound("bm_layers_set_pj4")},
+    {"bm_layers_box", "read and unite every stand-in layer's box", "layer", {.scale_limit = 0}},
+    {"bm_scene_calc_box", "calc_box", "layer", zv_bench::cache_bound("bm_layers_box")},
     {"bm_scene_marked_box", "get_marked_lr2d_box (every 10th)", "layer", zv_bench::over_scattered_layers},
     {"bm_scene_pj_list", "get_prj4list_uniq_short (3 projections)", "layer", zv_bench::over_scattered_layers},
 };
@@ -208,7 +243,9 @@ BENCHMARK(bm_scene_move_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_near)->Apply(layer_sizes);
 BENCHMARK(bm_scene_layer_group)->Apply(layer_sizes);
+BENCHMARK(bm_layers_set_pj4)->Apply(layer_sizes);
 BENCHMARK(bm_scene_set_prj4)->Apply(layer_sizes);
+BENCHMARK(bm_layers_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_calc_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_marked_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_pj_list)->Apply(layer_sizes);

@@ -108,6 +108,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   // The walk: see zv_lr_group_get_next. A non-null `limit` ends it on
   // leaving the subtree of `limit`.
   static Tzv_lr_group* next(Tzv_lr_group* slot, bool skip_children, bool layers_only, Tzv_lr_group* limit = nullptr);
+  static Tzv_lr_group* step(Tzv_lr_group* slot, bool skip_children);
   static bool is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor);
 
   // Izv_entity / Izv_entities: the layers in tree order.
