@@ -176,7 +176,8 @@ void BM_node_chase_marks(benchmark::State& state) {
   for (auto _ : state) {
     for (int pass = 0; pass < 2; ++pass) {
       int n = 0;
-      for (Tzv_chase_node* p = &nodes.front(); p; p = p->next) n += static_cast<Izv_layer*>(p->payload[0])->get_marked();
+      for (Tzv_chase_node* p = &nodes.front(); p; p = p->next)
+        n += static_cast<Izv_layer*>(p->payload[0])->get_marked();
       benchmark::DoNotOptimize(n);
     }
   }

@@ -135,7 +135,7 @@ void bm_scene_layer_group(benchmark::State& state) {
 
 // The two projections the scene switches between.
 constexpr std::array<wchar_t const*, 2> two_projections{L"+proj=longlat +datum=WGS84 +no_defs",
-                                                         L"+proj=merc +datum=WGS84 +units=m +no_defs"};
+                                                        L"+proj=merc +datum=WGS84 +units=m +no_defs"};
 
 // The scene's projection switched between two texts, each handed to every
 // layer.
@@ -221,7 +221,8 @@ void bm_scene_pj_list(benchmark::State& state) {
 
 Tzv_bench_rows const rows{
     {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
-    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::cache_bound("bm_layers_destroy_marked")},
+    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer",
+     zv_bench::cache_bound("bm_layers_destroy_marked")},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
      zv_bench::over_scattered_layers},
     {"bm_scene_move", "move_layer first to last, and back", "layer"},
