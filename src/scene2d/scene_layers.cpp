@@ -88,14 +88,21 @@ bool holds_exactly(Izv_layer_list* list, std::vector<Izv_layer*> const& layers) 
   return missing.size() == 0;
 }
 
-// True when `list` holds `layers` in their order.
-bool in_order(Izv_layer_list* list, std::vector<Izv_layer*> const& layers) {
-  uint32_t const n = zv_lr_list_get_count(list);
-  if (n != layers.size()) return false;
-  for (uint32_t i = 0; i < n; ++i) {
-    if (zv_lr_list_get_layer_ptr(list, i) != layers[i]) return false;
+// True when the tree's walk yields `layers` in their order: the walk of
+// init_layer_list (one step per layer of the vector at most), compared as it
+// goes instead of gathered first.
+bool tree_follows(Tzv_lr_group* group, std::vector<Izv_layer*> const& layers) {
+  size_t matched = 0;
+  Tzv_lr_group* slot = group;
+  for (size_t step = 0; step < layers.size(); ++step) {
+    slot = zv_lr_group_get_next(slot, 0, 1, 0);
+    if (slot == nullptr) break;
+    Izv_layer* const layer = zv_lr_group_get_lr_ptr(slot);
+    if (layer == nullptr) continue;
+    if (layers[matched] != layer) return false;
+    ++matched;
   }
-  return true;
+  return matched == layers.size();
 }
 
 // Overwrites `layers` with the list's order; returns the new index of
@@ -261,10 +268,11 @@ void Tzv_scene_2d::update_layer_list() {
   if (layer_list_valid_) return;
   layer_list_valid_ = true;
   zv::core::Tzv_on_failure stale([this] { layer_list_valid_ = false; });
+  std::vector<Izv_layer*>& layers = layer_vector();
+  // The usual case: the scene moved its entries as the tree moved its slots.
+  if (!group_ || tree_follows(group_.get(), layers)) return;
   zv::scope<Izv_layer_list*, &zv_lr_list_destroy> list(zv_lr_list_create());
   init_layer_list(list.get());
-  std::vector<Izv_layer*>& layers = layer_vector();
-  if (in_order(list.get(), layers)) return;  // the usual case: the scene moved its entries as the tree moved its slots
   if (!holds_exactly(list.get(), layers)) {
     layer_list_valid_ = false;
     return;
