@@ -141,12 +141,13 @@ void BM_lr_group_load(benchmark::State& state) {
   state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
-// Nodes of a slot's size, linked in the order they lie in memory.
+// A node of a slot's size, for the chases below.
 struct Tzv_chase_node {
   Tzv_chase_node* next;
   void* payload[sizeof(Tzv_lr_group) / sizeof(void*) - 1];
 };
 
+// n nodes, linked in the order they lie in memory.
 std::vector<Tzv_chase_node> chase_nodes(size_t n) {
   std::vector<Tzv_chase_node> nodes(n);
   for (size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i].next = &nodes[i + 1];
