@@ -12,8 +12,10 @@ namespace zv::core {
 inline constexpr size_t prefetch_ahead = 8;
 
 // Asks for the first cache line of `*p`; null and stale pointers are
-// harmless, nothing is read.
-inline void prefetch(void const* p) {
+// harmless, nothing is read. These helpers are always inlined: a call whose
+// only effect is a prefetch looks free of effects to the optimiser, which
+// then drops the call.
+[[gnu::always_inline]] inline void prefetch(void const* p) {
 #if defined(__GNUC__) || defined(__clang__)
   __builtin_prefetch(p);
 #else
@@ -24,7 +26,7 @@ inline void prefetch(void const* p) {
 // Before visiting `items[i]` in a walk from the front; `proj` picks the
 // pointer out of an item.
 template <class Range, class Proj = std::identity>
-void prefetch_for(Range const& items, size_t i, Proj proj = {}) {
+[[gnu::always_inline]] inline void prefetch_for(Range const& items, size_t i, Proj proj = {}) {
   if (i + prefetch_ahead < std::size(items)) prefetch(std::invoke(proj, items[i + prefetch_ahead]));
 }
 

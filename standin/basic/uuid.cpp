@@ -4,6 +4,7 @@
 #include <mutex>
 #include <random>
 
+#include "uuid_text.h"
 #include "zv/sibling/basic/string_adp.h"
 #include "zv/sibling/basic/uuid.h"
 
@@ -32,15 +33,10 @@ void zv_fill_v4(Tzv_uuid_t* u) {
 
 // "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx", lower case.
 void zv_feed_text(Tzv_uuid_t const& u, Izv_string_adp* adp) {
-  static wchar_t const digits[] = L"0123456789abcdef";
-  wchar_t text[37];
-  int pos = 0;
-  for (int i = 0; i < 16; ++i) {
-    if (i == 4 || i == 6 || i == 8 || i == 10) text[pos++] = L'-';
-    text[pos++] = digits[u.bytes[i] >> 4];
-    text[pos++] = digits[u.bytes[i] & 0x0F];
-  }
-  text[pos] = L'\0';
+  uint64_t words[2] = {0, 0};
+  for (int i = 0; i < 16; ++i) words[i / 8] = (words[i / 8] << 8) | u.bytes[i];
+  wchar_t text[zv_uuid_text::chars + 1];
+  zv_uuid_text::format(words[0], words[1], text);
   zv_string_adp_feed(adp, text);
 }
 

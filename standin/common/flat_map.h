@@ -51,6 +51,11 @@ class Tzv_flat_multimap {
     ++size_;
   }
 
+  // Room for `n` entries in all, so that inserting up to them cannot fail.
+  void reserve(size_t n) {
+    while (2 * n > cells_.size()) grow();
+  }
+
   // The value of the first entry under `key` that `pred` accepts, or null.
   template <class P>
   V* find_if(K const& key, P pred) {
@@ -73,7 +78,9 @@ class Tzv_flat_multimap {
   }
 
   // Asks for the cell where a lookup of `key` starts, ahead of the lookup.
-  void prefetch(K const& key) const {
+  // Always inlined: a call whose only effect is a prefetch looks free of
+  // effects to the optimiser, which then drops the call.
+  [[gnu::always_inline]] void prefetch(K const& key) const {
     if (!cells_.empty()) __builtin_prefetch(&cells_[home(key)]);
   }
 

@@ -5,13 +5,13 @@
 // characters. The text it reports is exactly the text it was given.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "uuid_text.h"
 #include "zv/sibling/basic/string_adp.h"
 
 class Tzv_lr_group_id {
@@ -66,62 +66,22 @@ class Tzv_lr_group_id {
   }
 
  private:
-  static constexpr size_t uuid_chars = 36;
-  // Where the 32 digits of the text stand, the first 16 making the high word.
-  static constexpr std::array<uint8_t, 32> digit_at{0,  1,  2,  3,  4,  5,  6,  7,  9,  10, 11, 12, 14, 15, 16, 17,
-                                                    19, 20, 21, 22, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35};
-  static constexpr std::array<uint8_t, 4> dash_at{8, 13, 18, 23};
-
-  // Digit values of the characters below 128, not_hex for the others: a
-  // table, not comparisons, since the digits of a random uuid defeat branch
-  // prediction.
-  static constexpr unsigned not_hex = 16;
-  static constexpr std::array<uint8_t, 128> hex_table = [] {
-    std::array<uint8_t, 128> t{};
-    t.fill(not_hex);
-    for (uint8_t c = 0; c < 10; ++c) t[size_t{'0'} + c] = c;
-    for (uint8_t c = 0; c < 6; ++c) t[size_t{'a'} + c] = static_cast<uint8_t>(10 + c);
-    return t;
-  }();
-  static unsigned hex_value(wchar_t c) {
-    auto const u = static_cast<uint32_t>(std::char_traits<wchar_t>::to_int_type(c));
-    return u < hex_table.size() ? unsigned{hex_table[u]} : not_hex;
-  }
+  static constexpr size_t uuid_chars = zv_uuid_text::chars;
 
   // Takes the 16 bytes of a lower-case uuid text. The all-zero uuid stays a
   // text, since zero bytes mean "empty".
   bool parse(std::wstring_view text) {
     if (text.empty()) return true;
-    if (text.size() != uuid_chars) return false;
-    bool invalid = false;
-    for (uint8_t at : dash_at) invalid |= text[at] != L'-';
-    uint64_t const hi = read_word(text, 0, invalid);
-    uint64_t const lo = read_word(text, 16, invalid);
-    if (invalid || (hi == 0 && lo == 0)) return false;
+    uint64_t hi = 0, lo = 0;
+    if (!zv_uuid_text::parse(text, hi, lo) || (hi == 0 && lo == 0)) return false;
     hi_ = hi;
     lo_ = lo;
     return true;
   }
 
-  // The 16 digits from digit number `first` on as a word, kept in a register.
-  static uint64_t read_word(std::wstring_view text, size_t first, bool& invalid) {
-    uint64_t w = 0;
-    for (size_t k = first; k < first + 16; ++k) {
-      unsigned const v = hex_value(text[digit_at[k]]);
-      invalid |= v == not_hex;
-      w = (w << 4) | (v & 0xFu);
-    }
-    return w;
-  }
-
   // Writes the 36 characters and the terminating null; returns the length.
   size_t format(wchar_t* out) const {
-    static constexpr wchar_t digits[] = L"0123456789abcdef";
-    uint64_t const words[2] = {hi_, lo_};
-    for (uint8_t at : dash_at) out[at] = L'-';
-    for (size_t k = 0; k < digit_at.size(); ++k)
-      out[digit_at[k]] = digits[(words[k / 16] >> (4 * (15 - k % 16))) & 0xF];
-    out[uuid_chars] = L'\0';
+    zv_uuid_text::format(hi_, lo_, out);
     return uuid_chars;
   }
 

@@ -4,9 +4,19 @@
 // so the key map is a multimap. A second map remembers the key under which
 // each entity was filed, so removal finds it in O(1) even after the entity's
 // uuid changed behind the registry's back.
+//
+// Entities register and unregister far more often than anyone looks one up
+// by uuid, and uuids are random: filing each under its uuid at once costs a
+// cache miss in a large registry on the way in and another on the way out.
+// New entities therefore wait in a list and are filed under their uuids at
+// the next look-up; one that goes before any look-up is never filed. The
+// list is emptied at no cost whenever no entity waits in it any more, and
+// filed when mostly gone, so it never holds much more than the live waiting
+// entities.
 
 #include <cstring>
 #include <functional>
+#include <vector>
 
 #include "flat_map.h"
 #include "zv/sibling/entity.h"
@@ -34,28 +44,49 @@ Tzv_uuid_key zv_key_of(Tzv_uuid_t const* u) {
   return k;
 }
 
+// An entity's key, and whether it is filed under it yet. The state is never
+// zero, so that a zero entry marks a free cell.
+struct Tzv_filed {
+  enum Tstate : uint8_t { none, waiting, indexed };
+  Tzv_uuid_key key;
+  Tstate state = none;
+  bool operator==(Tzv_filed const&) const = default;
+};
+
 class Tzv_entity_storage {
  public:
+  // Whatever may fail to allocate comes first: the table's room for filing
+  // every waiting entity, then the list's entry (harmless when the entity
+  // is not filed after all). Filing then never allocates.
   void add(Izv_entity* e) {
     Tzv_uuid_key const key = zv_key_of(e->get_uuid());
-    if (Tzv_uuid_key* filed = filed_.find(e)) {
-      if (*filed == key) return;
-      unfile(e, *filed);
-      *filed = key;
-    } else {
-      filed_.insert(e, key);
+    Tzv_filed* filed = filed_.find(e);
+    if (filed && filed->key == key) return;
+    if (filed && filed->state == Tzv_filed::waiting) {
+      filed->key = key;  // still in the list: filed under the new key later
+      return;
     }
-    by_uid_.insert(key, e);
+    by_uid_.reserve(by_uid_.size() + waiting_ + 1);
+    list(e);
+    if (filed) {
+      unfile(e, filed->key);
+      *filed = {key, Tzv_filed::waiting};
+    } else {
+      filed_.insert(e, {key, Tzv_filed::waiting});
+    }
+    ++waiting_;
   }
 
   void remove(Izv_entity* e) {
-    Tzv_uuid_key const* filed = filed_.find(e);
+    Tzv_filed const* filed = filed_.find(e);
     if (!filed) return;
-    unfile(e, *filed);
+    if (filed->state == Tzv_filed::indexed) unfile(e, filed->key);
+    else --waiting_;
     filed_.erase(e);
   }
 
-  Izv_entity* find(Tzv_uuid_t const* uid) const {
+  Izv_entity* find(Tzv_uuid_t const* uid) {
+    index_waiting();
     Izv_entity* const* e = by_uid_.find(zv_key_of(uid));
     return e ? *e : nullptr;
   }
@@ -67,8 +98,30 @@ class Tzv_entity_storage {
     by_uid_.erase_if(key, [e](Izv_entity* filed) { return filed == e; });
   }
 
+  // The list may name entities that went, some of them more than once (an
+  // address reused); only entries whose entity still waits count.
+  void list(Izv_entity* e) {
+    if (waiting_ == 0) list_.clear();
+    else if (list_.size() > 2 * waiting_ + 64) index_waiting();
+    list_.push_back(e);
+  }
+
+  // Files every waiting entity under its key; the table has room for them.
+  void index_waiting() {
+    for (Izv_entity* e : list_) {
+      Tzv_filed* filed = filed_.find(e);
+      if (!filed || filed->state != Tzv_filed::waiting) continue;
+      by_uid_.insert(filed->key, e);
+      filed->state = Tzv_filed::indexed;
+      --waiting_;
+    }
+    list_.clear();
+  }
+
   Tzv_flat_multimap<Tzv_uuid_key, Izv_entity*, Tzv_uuid_key_hash> by_uid_;
-  Tzv_flat_multimap<Izv_entity*, Tzv_uuid_key, std::hash<Izv_entity*>> filed_;
+  Tzv_flat_multimap<Izv_entity*, Tzv_filed, std::hash<Izv_entity*>, Tzv_flat_free::zero_value> filed_;
+  std::vector<Izv_entity*> list_;  // entities filed under no key yet, and some gone
+  size_t waiting_ = 0;             // entities of list_ that are live and wait
 };
 
 // Entities of other modules may unregister while the process shuts down, in

@@ -456,6 +456,10 @@ bool Tzv_lr_tree::verify_all() {
   }
   if (expected) passed.push_back(expected);  // the slots after the last member
   std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
+  if (stale.size() == layer_slots_) {  // the scene was emptied: both tables go at once
+    by_layer_.clear();
+    by_id_.clear();
+  }
   destroy_slots(stale);
   return tied_new || !stale.empty();
 }

@@ -129,6 +129,48 @@ TEST(EntityStorage, RepeatsSharedUuidAndChangedUuid) {
   EXPECT_EQ(zv_entity_storage_get_count(), base);
 }
 
+// Entities that come and go in numbers between look-ups, an entity going and
+// coming back under another uuid, and uuids changed behind the storage's back
+// (told later, or not at all): a look-up sees each entity under the uuid it
+// had when last added.
+TEST(EntityStorage, LookUpsSeeEveryChangeSinceTheLast) {
+  int32_t const base = zv_entity_storage_get_count();
+  std::vector<Tzv_fake_leaf> leaves(300);
+  auto found = [](Tzv_fake_leaf& l) { return zv_entity_storage_find_by_uid(l.get_uuid()) == &l; };
+  for (int round = 0; round < 2; ++round) {
+    for (auto& l : leaves) zv_entity_storage_add(&l);
+    for (size_t i = 0; i < 250; ++i) zv_entity_storage_remove(&leaves[i]);
+    for (size_t i = 0; i < 10; ++i) zv_entity_storage_add(&leaves[i]);  // most of the added ones went
+
+    Tzv_fake_leaf& back = leaves[0];
+    Tzv_uuid_t const before = *back.get_uuid();
+    zv_entity_storage_remove(&back);
+    zv_uuid_generate(back.get_uuid(), 0);
+    zv_entity_storage_add(&back);
+    Tzv_fake_leaf& told = leaves[1];
+    Tzv_uuid_t const first = *told.get_uuid();
+    zv_uuid_generate(told.get_uuid(), 0);
+    zv_entity_storage_add(&told);
+    Tzv_fake_leaf& untold = leaves[299];
+    Tzv_uuid_t const filed = *untold.get_uuid();
+    zv_uuid_generate(untold.get_uuid(), 0);
+
+    EXPECT_EQ(zv_entity_storage_get_count(), base + 60);
+    for (size_t i = 0; i < 299; ++i) EXPECT_EQ(found(leaves[i]), i < 10 || i >= 250) << i;
+    EXPECT_EQ(zv_entity_storage_find_by_uid(&before), nullptr);
+    EXPECT_EQ(zv_entity_storage_find_by_uid(&first), nullptr);
+    EXPECT_EQ(zv_entity_storage_find_by_uid(&filed), &untold);
+    EXPECT_FALSE(found(untold));
+    zv_entity_storage_add(&untold);  // told now: filed under the new uuid only
+    EXPECT_TRUE(found(untold));
+    EXPECT_EQ(zv_entity_storage_find_by_uid(&filed), nullptr);
+
+    for (auto& l : leaves) zv_entity_storage_remove(&l);
+    EXPECT_EQ(zv_entity_storage_get_count(), base);
+    EXPECT_FALSE(found(leaves[260]));
+  }
+}
+
 // --- Collection helpers ----------------------------------------------------------
 
 TEST(EntityCollection, DowncastIndexUniqueness) {

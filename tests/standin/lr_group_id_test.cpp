@@ -29,6 +29,10 @@ TEST(LrGroupId, EveryTextComesBackAsGiven) {
       L"0f1e2d3c4-b5a-4978-8695-a4b3c2d1e0ff",  // a dash out of place
       L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0fg",  // not hex
       L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f\u00e9",
+      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f\u0161",  // its low bits spell 'a'
+      L"\u01b0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f",   // and these '0'
+      L"0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0\u01e1f",
+      L"0f1e2d3c-4b5a-4978-86950a4b3c2d1e0ff",  // a digit for the last dash
       L"gid-7",
   };
   for (std::wstring const& text : texts) {
