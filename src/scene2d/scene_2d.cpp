@@ -120,14 +120,14 @@ void Tzv_scene_2d::set_meta_data(Tzv_meta_data_obj* m) {
 // --- Events -----------------------------------------------------------------------
 
 void Tzv_scene_2d::broadcast_update_event() {
-  layer_list_valid_ = false;
+  order_stale();
   Base::broadcast_update_event();
 }
 
 void Tzv_scene_2d::broadcast_update_event(int id) {
   if (id == zv_prop_members) {
     if (!order_only_) zv_lr_group_verification_layer(group_.get());
-    layer_list_valid_ = false;
+    order_stale();
   }
   Base::broadcast_update_event(id);
 }

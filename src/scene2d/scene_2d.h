@@ -112,7 +112,9 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   void set_active_index(uint32_t i) override;
   // Re-orders the vector to the tree's walk when it is stale; the vector is
   // kept as it is when the walk does not yield exactly the scene's layers.
-  void update_layer_list();
+  // `with_flatness`: the walk also tells whether every layer slot lies in
+  // the root, and runs for that alone when it is not known yet.
+  void update_layer_list(bool with_flatness = false);
   void init_layer_list(Izv_layer_list* list) override;
 
   void move(uint32_t from, uint32_t to) override;
@@ -237,9 +239,16 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   template <auto Init>
   using Tpgn_style = zv::lazy_scope<Tzv_pgn_style*, &zv_pgn_style_create, &zv_pgn_style_destroy, Init>;
 
-  // Runs a move of the vector that keeps the same layers (see order_only_).
-  template <class Move>
-  void move_members(Move&& move);
+  // Runs a move of the vector that keeps the same layers (see order_only_),
+  // then the same move of the tree; the vector stays in tree order when
+  // `keeps_order` and nothing else changed the order meanwhile.
+  template <class Move, class Tree_move>
+  void move_members(bool keeps_order, Move&& move, Tree_move&& tree_move);
+  // The order went stale: the next read walks the tree.
+  void order_stale() {
+    layer_list_valid_ = false;
+    ++order_epoch_;
+  }
   // Copies the layers and the tree of `src` (assign's last part).
   void assign_layers(Tzv_scene_2d& src);
   // Takes the place of layer i's vector entry (create_layer_group).
@@ -257,6 +266,11 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   }
 
   bool order_only_ = false;  // the vector is being re-ordered, not changed
+  // Whether every layer slot lies in the root, as the last walk that looked
+  // found it; moves that keep it so keep it known.
+  enum class Tflatness : uint8_t { unknown, flat, nested };
+  Tflatness flatness_ = Tflatness::unknown;
+  uint64_t order_epoch_ = 0;  // times the order went stale
   bool redraw_done_ = true;
   std::wstring prj4_;
   Tzv_profil_data prf_data_;

@@ -90,13 +90,15 @@ bool holds_exactly(Izv_layer_list* list, std::vector<Izv_layer*> const& layers) 
 
 // True when the tree's walk yields `layers` in their order: the walk of
 // init_layer_list (one step per layer of the vector at most), compared as it
-// goes instead of gathered first.
-bool tree_follows(Tzv_lr_group* group, std::vector<Izv_layer*> const& layers) {
+// goes instead of gathered first. `flat`, when asked for, tells whether
+// every layer slot on the way lies in the root `group`.
+bool tree_follows(Tzv_lr_group* group, std::vector<Izv_layer*> const& layers, bool* flat) {
   size_t matched = 0;
   Tzv_lr_group* slot = group;
   for (size_t step = 0; step < layers.size(); ++step) {
     slot = zv_lr_group_get_next(slot, 0, 1, 0);
     if (slot == nullptr) break;
+    if (flat && *flat) *flat = zv_lr_group_get_parent(slot) == group;
     Izv_layer* const layer = zv_lr_group_get_lr_ptr(slot);
     if (layer == nullptr) continue;
     if (layers[matched] != layer) return false;
@@ -264,13 +266,19 @@ uint32_t Tzv_scene_2d::get_active_index() {
 // A walk that does not yield exactly the scene's layers (the tree still holds
 // a layer that left, or lacks one that came) leaves the vector as it is and
 // the flag cleared, so the next read tries again.
-void Tzv_scene_2d::update_layer_list() {
-  if (layer_list_valid_) return;
+void Tzv_scene_2d::update_layer_list(bool with_flatness) {
+  bool const flatness_wanted = with_flatness && flatness_ == Tflatness::unknown;
+  if (layer_list_valid_ && !flatness_wanted) return;
   layer_list_valid_ = true;
   zv::core::Tzv_on_failure stale([this] { layer_list_valid_ = false; });
   std::vector<Izv_layer*>& layers = layer_vector();
+  flatness_ = Tflatness::unknown;
   // The usual case: the scene moved its entries as the tree moved its slots.
-  if (!group_ || tree_follows(group_.get(), layers)) return;
+  bool flat = true;
+  if (!group_ || tree_follows(group_.get(), layers, with_flatness ? &flat : nullptr)) {
+    if (group_ && with_flatness) flatness_ = flat ? Tflatness::flat : Tflatness::nested;
+    return;
+  }
   zv::scope<Izv_layer_list*, &zv_lr_list_destroy> list(zv_lr_list_create());
   init_layer_list(list.get());
   if (!holds_exactly(list.get(), layers)) {
@@ -336,9 +344,11 @@ void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
   // Two layer slots of the root: the tree's move is the vector's rotation.
   bool const in_order = layer_list_valid_ && moved != nullptr && target != nullptr &&
                         zv_lr_group_get_parent(moved) == group_.get() && zv_lr_group_get_parent(target) == group_.get();
-  move_members([this, from, to] { Base::move(from, to); });
-  if (in_tree) zv_lr_group_move(target, moved, to > from ? 1 : -1);
-  if (in_order) layer_list_valid_ = true;
+  move_members(
+      in_order, [this, from, to] { Base::move(from, to); },
+      [&] {
+        if (in_tree) zv_lr_group_move(target, moved, to > from ? 1 : -1);
+      });
 }
 
 // To the front: before layer 0; elsewhere: after the layer before `pos` (a
@@ -346,18 +356,34 @@ void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
 void Tzv_scene_2d::move_marked(uint32_t pos) {
   Tzv_scene_update_guard bracket(this);
   uint32_t const place = std::min(pos, get_count());
+  update_layer_list(true);
   Tzv_lr_group* anchor = group_ ? slot_of(group_.get(), get_entity(place == 0 ? 0 : place - 1)) : nullptr;
-  move_members([this, pos] { Base::move_marked(pos); });
-  if (group_) zv_lr_group_move_marked(anchor, place == 0 ? -1 : 0);
+  // Layer slots all in the root: the tree moves the marked ones as the vector
+  // does (groups without layers in between change nothing of the order).
+  bool const in_order = layer_list_valid_ && flatness_ == Tflatness::flat;
+  move_members(
+      in_order, [this, pos] { Base::move_marked(pos); },
+      [&] {
+        if (group_) zv_lr_group_move_marked(anchor, place == 0 ? -1 : 0);
+      });
 }
 
 // A move keeps the same layers: the tree needs no verification, which would
-// read every layer.
-template <class Move>
-void Tzv_scene_2d::move_members(Move&& move) {
-  order_only_ = true;
-  zv::core::Tzv_finally done([this] { order_only_ = false; });
-  move();
+// read every layer. The vector's move announces the members once and the
+// tree's move announces itself once at most; a listener that changed the
+// order on the way made more announcements, and then the vector is walked
+// again however it stood.
+template <class Move, class Tree_move>
+void Tzv_scene_2d::move_members(bool keeps_order, Move&& move, Tree_move&& tree_move) {
+  uint64_t const start = order_epoch_;
+  {
+    order_only_ = true;
+    zv::core::Tzv_finally done([this] { order_only_ = false; });
+    move();
+  }
+  uint64_t const moved = order_epoch_;
+  tree_move();
+  if (keeps_order && moved == start + 1 && order_epoch_ <= moved + 1) layer_list_valid_ = true;
 }
 
 // The vector follows through the tree's events.

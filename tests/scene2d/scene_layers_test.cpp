@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/string_adapters.h"
@@ -293,6 +294,48 @@ TEST_F(SceneLayers, MovingMarkedLayersMovesTheirSlots) {
     expect_order(step.order);
     expect_active(2);
   }
+}
+
+// A marked group moves in the tree while no layer of the vector is marked:
+// the vector follows the tree, whose layers are not all in the root.
+TEST_F(SceneLayers, AMarkedGroupMovesItsLayersAndTheVectorFollows) {
+  add(4);
+  Tzv_lr_group* group = zv_lr_group_add_group(root(), L"group");
+  zv_lr_group_move(slot(made[0]), group, -1);  // first
+  zv_lr_group_set_active(root(), group);
+  zv_lr_group_move_to_active(root(), slot(made[0]));
+  zv_lr_group_move_to_active(root(), slot(made[1]));  // group[0, 1], 2, 3
+  expect_order({0, 1, 2, 3});
+  zv_lr_group_set_marked(group, true);
+  scene.move_marked(9);
+  expect_order({2, 3, 0, 1});
+}
+
+// A listener of the tree that moves a slot while the scene moves its own:
+// the scene's vector ends in the tree's final order, not in its own.
+TEST_F(SceneLayers, ATreeListenerMovingASlotMeanwhileIsFollowed) {
+  add(4);
+  mark({3});
+  struct Tzv_mover {
+    Tzv_lr_group* root;
+    Tzv_lr_group* slot;
+    bool done = false;
+    static void proc(Tzv_table*, void* d) {
+      auto* self = static_cast<Tzv_mover*>(d);
+      if (std::exchange(self->done, true)) return;
+      zv_lr_group_move(nullptr, self->slot, 1);  // to the end
+    }
+  };
+  Tzv_event_channel* channel = zv_lr_group_safe_upcast(root())->get_update_event_channel();
+  Tzv_mover mover{root(), slot(made[1])};
+  zv_event_channel_add_client(channel, &Tzv_mover::proc, &mover);
+  scene.move_marked(0);  // 3 0 1 2, and the listener's move: 3 0 2 1
+  expect_order({3, 0, 2, 1});
+  mover.done = false;
+  mover.slot = slot(made[0]);
+  scene.move(0, 1);  // 0 3 2 1, and the listener's move: 3 2 1 0
+  expect_order({3, 2, 1, 0});
+  zv_event_channel_del_client(channel, &Tzv_mover::proc, &mover);
 }
 
 TEST_F(SceneLayers, MovingALayerIntoTheActiveGroup) {
