@@ -74,4 +74,42 @@ class Tzv_counting_listener {
   int64_t heard_ = 0;
 };
 
+// A node as large as a slot of the layer group tree (one cache line), for
+// the memory floors of walks over the tree: `next` links the chase, and the
+// first payload word holds a layer where the floor reads one.
+struct Tzv_chase_node {
+  Tzv_chase_node* next = nullptr;
+  void* payload[7] = {};
+};
+
+// Nodes holding `layers`, linked in the order that a move of every tenth
+// layer to the end leaves their slots in: every layer but each tenth, then
+// each tenth. `first` starts the chase.
+struct Tzv_marked_chain {
+  std::vector<Tzv_chase_node> nodes;
+  Tzv_chase_node* first = nullptr;
+};
+
+inline Tzv_marked_chain chain_after_marked_move(std::vector<Izv_layer*> const& layers) {
+  size_t const n = layers.size();
+  Tzv_marked_chain chain{std::vector<Tzv_chase_node>(n)};
+  std::vector<size_t> order;
+  for (size_t i = 0; i < n; ++i)
+    if (i % 10 != 0) order.push_back(i);
+  for (size_t i = 0; i < n; i += 10) order.push_back(i);
+  for (size_t k = 0; k < n; ++k) {
+    chain.nodes[order[k]].next = k + 1 < n ? &chain.nodes[order[k + 1]] : nullptr;
+    chain.nodes[order[k]].payload[0] = layers[order[k]];
+  }
+  chain.first = n > 0 ? &chain.nodes[order.front()] : nullptr;
+  return chain;
+}
+
+// The marks of the layers along the chain, counted.
+inline int chase_marks(Tzv_chase_node const* first) {
+  int marked = 0;
+  for (Tzv_chase_node const* p = first; p; p = p->next) marked += static_cast<Izv_layer*>(p->payload[0])->get_marked();
+  return marked;
+}
+
 }  // namespace zv_bench

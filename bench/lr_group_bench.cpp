@@ -141,11 +141,8 @@ void BM_lr_group_load(benchmark::State& state) {
   state.counters[zv_bench_elements] = static_cast<double>(state.range(0));
 }
 
-// A node of a slot's size, for the chases below.
-struct Tzv_chase_node {
-  Tzv_chase_node* next;
-  void* payload[sizeof(Tzv_lr_group) / sizeof(void*) - 1];
-};
+using zv_bench::Tzv_chase_node;
+static_assert(sizeof(void*) != 8 || sizeof(Tzv_chase_node) == sizeof(Tzv_lr_group), "a node as large as a slot");
 
 // n nodes, linked in the order they lie in memory.
 std::vector<Tzv_chase_node> chase_nodes(size_t n) {
@@ -174,25 +171,11 @@ void BM_node_chase(benchmark::State& state) {
 // tree once each way.
 void BM_node_chase_marks(benchmark::State& state) {
   Tzv_bench_scene scene(static_cast<int>(state.range(0)));
-  size_t const n = scene.layers.size();
-  std::vector<Tzv_chase_node> nodes(n);
-  std::vector<size_t> order;
-  for (size_t i = 0; i < n; ++i)
-    if (i % 10 != 0) order.push_back(i);
-  for (size_t i = 0; i < n; i += 10) order.push_back(i);
-  for (size_t k = 0; k < n; ++k) {
-    nodes[order[k]].next = k + 1 < n ? &nodes[order[k + 1]] : nullptr;
-    nodes[order[k]].payload[0] = scene.layers[order[k]];
-  }
-  Tzv_chase_node* const first = &nodes[order.front()];
+  zv_bench::Tzv_marked_chain const chain = zv_bench::chain_after_marked_move(scene.layers);
   for (auto _ : state) {
-    for (int pass = 0; pass < 2; ++pass) {
-      int marked = 0;
-      for (Tzv_chase_node* p = first; p; p = p->next) marked += static_cast<Izv_layer*>(p->payload[0])->get_marked();
-      benchmark::DoNotOptimize(marked);
-    }
+    for (int pass = 0; pass < 2; ++pass) benchmark::DoNotOptimize(zv_bench::chase_marks(chain.first));
   }
-  state.counters[zv_bench_elements] = static_cast<double>(n);
+  state.counters[zv_bench_elements] = static_cast<double>(scene.layers.size());
 }
 
 Tzv_bench_rows const rows{

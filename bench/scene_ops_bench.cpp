@@ -100,6 +100,24 @@ void bm_scene_move_marked(benchmark::State& state) {
   }
 }
 
+// The memory floor of move_marked_layers: each move reads every layer's mark
+// through the scene's vector and again along the tree's slots. The vector
+// and a chase through as many slot-sized nodes are both in the order a
+// round of the benchmark leaves; twice, as it moves there and back.
+void bm_scene_move_marked_floor(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  Tzv_marked_chain const chain = chain_after_marked_move(scene.layers());
+  std::vector<Izv_layer*> in_order;
+  for (Tzv_chase_node const* p = chain.first; p; p = p->next) in_order.push_back(static_cast<Izv_layer*>(p->payload[0]));
+  for (auto _ : state) {
+    for (int pass = 0; pass < 2; ++pass) {
+      int marked = chase_marks(chain.first);
+      for (Izv_layer* layer : in_order) marked += layer->get_marked();
+      benchmark::DoNotOptimize(marked);
+    }
+  }
+}
+
 // The first layer moved to the end and back: every entry of the vector
 // shifts twice, so time is per layer (per shifted entry).
 void bm_scene_move(benchmark::State& state) {
@@ -223,8 +241,10 @@ Tzv_bench_rows const rows{
     {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
     {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer",
      zv_bench::cache_bound("bm_layers_destroy_marked")},
+    {"bm_scene_move_marked_floor", "read every mark along the vector and the slots, twice", "layer",
+     {.scale_limit = 0}},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
-     zv_bench::over_scattered_layers},
+     zv_bench::cache_bound("bm_scene_move_marked_floor")},
     {"bm_scene_move", "move_layer first to last, and back", "layer"},
     {"bm_scene_move_near", "move_layer ten places, and back", "op"},
     {"bm_scene_layer_group", "create_ + destroy_layer_group (every 10th)", "layer", zv_bench::over_scattered_layers},
@@ -240,6 +260,7 @@ Tzv_bench_rows const rows{
 
 BENCHMARK(bm_layers_destroy_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_remove_marked)->Apply(layer_sizes);
+BENCHMARK(bm_scene_move_marked_floor)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_near)->Apply(layer_sizes);
