@@ -596,9 +596,29 @@ void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
     before = after ? after->next : parent->first;
   }
   while (moving(before)) before = before->next;
-  for (Tzv_lr_group* t : tops) detach(t);
-  for (Tzv_lr_group* t : tops) insert(parent, before, t);
+  // Marked siblings next to each other move as one run: the links inside a
+  // run stay as they are, so a block of marked slots costs its two ends.
+  for (size_t i = 0; i < tops.size();) {
+    size_t last = i;
+    while (last + 1 < tops.size() && tops[last]->next == tops[last + 1]) ++last;
+    splice(parent, before, tops[i], tops[last]);
+    i = last + 1;
+  }
   changed();
+}
+
+// Takes the run of siblings `first` to `last` out of its place and puts it
+// before `before` under `parent` (at its end when `before` is null).
+void Tzv_lr_tree::splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* first, Tzv_lr_group* last) {
+  Tzv_lr_group* const from = first->parent;
+  (first->prev ? first->prev->next : from->first) = last->next;
+  (last->next ? last->next->prev : from->last) = first->prev;
+  if (from != parent)
+    for (Tzv_lr_group* n = first; n != last->next; n = n->next) n->parent = parent;
+  first->prev = before ? before->prev : parent->last;
+  last->next = before;
+  (first->prev ? first->prev->next : parent->first) = first;
+  (before ? before->prev : parent->last) = last;
 }
 
 void Tzv_lr_tree::move_to_active(Tzv_lr_group* slot) {

@@ -141,6 +141,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group);
   void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
   static void detach(Tzv_lr_group* node);
+  static void splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* first, Tzv_lr_group* last);
   void destroy_subtree(Tzv_lr_group* node);
   void drop(Tzv_lr_group* n);
   void destroy_slots(std::vector<Tzv_lr_group*> const& slots);

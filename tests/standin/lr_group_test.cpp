@@ -349,6 +349,27 @@ TEST(LrGroupTest, MarkedGroupsMoveWithTheirSubtree) {
   EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2) L3) L4");
 }
 
+// Marked siblings next to each other move as a run, also into another
+// group; every slot of the run then names its new parent.
+TEST(LrGroupTest, AMarkedRunMovesIntoAnotherGroup) {
+  Tzv_test_scene s;
+  zv_make_nested(s);
+  Tzv_lr_group* g1 = zv_lr_group_get_parent(s.slot(1));
+  Tzv_lr_group* g2 = zv_lr_group_get_parent(s.slot(2));
+  zv_lr_group_set_marked(g2, true);
+  zv_lr2d_set_marked(s.layers[3], true);
+  zv_lr_group_move_marked(s.slot(4), 0);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1) L4 G2(L2) L3");
+  EXPECT_EQ(zv_lr_group_get_parent(g2), s.group);
+  EXPECT_EQ(zv_lr_group_get_parent(s.slot(3)), s.group);
+  zv_lr_group_move_marked(s.slot(1), 0);
+  EXPECT_EQ(zv_tree_text(s.group), "L0 G1(L1 G2(L2) L3) L4");
+  EXPECT_EQ(zv_lr_group_get_parent(g2), g1);
+  EXPECT_EQ(zv_lr_group_get_parent(s.slot(3)), g1);
+  zv_lr_group_move_marked(s.slot(0), -1);
+  EXPECT_EQ(zv_tree_text(s.group), "G2(L2) L3 L0 G1(L1) L4");
+}
+
 TEST(LrGroupTest, MovesIntoGroupsAndRefusedCycles) {
   Tzv_test_scene s;
   zv_make_nested(s);
