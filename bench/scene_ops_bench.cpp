@@ -108,7 +108,8 @@ void bm_scene_move_marked_floor(benchmark::State& state) {
   Tzv_timed_scene scene(state);
   Tzv_marked_chain const chain = chain_after_marked_move(scene.layers());
   std::vector<Izv_layer*> in_order;
-  for (Tzv_chase_node const* p = chain.first; p; p = p->next) in_order.push_back(static_cast<Izv_layer*>(p->payload[0]));
+  for (Tzv_chase_node const* p = chain.first; p; p = p->next)
+    in_order.push_back(static_cast<Izv_layer*>(p->payload[0]));
   for (auto _ : state) {
     for (int pass = 0; pass < 2; ++pass) {
       int marked = chase_marks(chain.first);
@@ -241,7 +242,9 @@ Tzv_bench_rows const rows{
     {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
     {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer",
      zv_bench::cache_bound("bm_layers_destroy_marked")},
-    {"bm_scene_move_marked_floor", "read every mark along the vector and the slots, twice", "layer",
+    {"bm_scene_move_marked_floor",
+     "read every mark along the vector and the slots, twice",
+     "layer",
      {.scale_limit = 0}},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
      zv_bench::cache_bound("bm_scene_move_marked_floor")},
