@@ -96,7 +96,8 @@ Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, 
 
 void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   std::vector<Tzv_lr_group*> doomed;  // the nodes below, when there are any
-  for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
+  if (node->first)
+    for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
   detach(node);
   drop(node);
   for (Tzv_lr_group* n : doomed) drop(n);
@@ -399,11 +400,15 @@ bool Tzv_lr_tree::verify_last() {
   uint32_t const n = scene_ ? scene_->get_bind_count() : 0;
   if (n == 0 || n != by_layer_.size() + 1) return false;
   Izv_layer* last = bound_layer(n - 1);
-  if (!last || slot_of(last)) return false;
+  if (!last) return false;
+  // The new layer's cell in the table, a cache miss in a large tree, is
+  // asked for first and read once its group id is in.
+  by_layer_.prefetch(layer_tag(last));
   Tzv_lr_group* anchor = n > 1 ? slot_of_bound(n - 2) : nullptr;
   if (n > 1 && !anchor) return false;
   size_t const loose = layer_slots_ - by_layer_.size();
   Tzv_lr_group_id id = group_id_of(last);
+  if (slot_of(last)) return false;
   Tzv_lr_group* waiting = waiting_slot(id);
   if (loose != (waiting ? 1u : 0u)) return false;
   take_slot(last, anchor, std::move(id), waiting);
