@@ -131,10 +131,8 @@ void Tzv_lr_tree::destroy_slots(std::vector<Tzv_lr_group*> const& slots) {
       if (ahead->layer) by_layer_.prefetch(layer_tag(ahead->layer));
       if (ahead->number) __builtin_prefetch(&nodes_.group_id(ahead->number));
     }
-    if (i + id_lead < n) {
-      Tzv_lr_group_id const& id = group_id(slots[i + id_lead]);
-      if (!id.empty()) by_id_.prefetch(id_tag(id));
-    }
+    if (i + id_lead < n)
+      if (Tzv_lr_group* soon = slots[i + id_lead]; soon->filed) by_id_.prefetch(id_tag(group_id(soon)));
     destroy_subtree(slots[i]);
   }
 }
@@ -156,6 +154,7 @@ void Tzv_lr_tree::clear_all() {
   root_.first = root_.last = nullptr;
   by_layer_.clear();
   by_id_.clear();
+  unfiled_.clear();
   captions_.clear();
   active_ = nullptr;
   last_tied_ = nullptr;
@@ -167,6 +166,7 @@ void Tzv_lr_tree::clear_all() {
 void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   if (Izv_layer* old = slot->layer)
     by_layer_.erase_if(layer_tag(old), [this, old](uint32_t n) { return nodes_.at(n)->layer == old; });
+  else unwait(slot);
   uint32_t* entry =
       by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t n) { return nodes_.at(n)->layer == layer; });
   slot->layer = layer;
@@ -175,24 +175,42 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   else by_layer_.insert(layer_tag(layer), slot->number);
 }
 
-// The entry of the slot indexed under group id `id`, or null.
-uint32_t* Tzv_lr_tree::indexed_id(Tzv_lr_group_id const& id) {
-  if (id.empty()) return nullptr;
-  return by_id_.find_if(id_tag(id), [this, &id](uint32_t n) { return nodes_.group_id(n) == id; });
+// A layer slot waits for its layer while it is untied and bears a group id.
+// Only waiting slots are found by group id: a scene adds a slot, gives it an
+// id and ties it at once, so the newest few wait in a short list, and a
+// random id never touches a cell of the table unless many slots wait.
+bool Tzv_lr_tree::waits(Tzv_lr_group const* slot) const {
+  return !slot->is_group && !slot->layer && !slot_group_id(slot).empty();
 }
 
-// A later slot with the same group id takes the entry over.
-void Tzv_lr_tree::index_id(Tzv_lr_group* slot) {
-  Tzv_lr_group_id const& id = group_id(slot);
-  if (slot->is_group || id.empty()) return;
-  if (uint32_t* entry = indexed_id(id)) *entry = slot->number;
-  else by_id_.insert(id_tag(id), slot->number);
+void Tzv_lr_tree::wait(Tzv_lr_group* slot) {
+  if (!waits(slot)) return;
+  constexpr size_t unfiled_limit = 8;
+  if (unfiled_.size() == unfiled_limit) file_waiting();
+  unfiled_.push_back(slot->number);
+}
+
+void Tzv_lr_tree::file_waiting() {
+  for (uint32_t n : unfiled_) {
+    by_id_.insert(id_tag(nodes_.group_id(n)), n);
+    nodes_.at(n)->filed = true;
+  }
+  unfiled_.clear();
+}
+
+// Before a slot that may wait is tied, dropped or given another id.
+void Tzv_lr_tree::unwait(Tzv_lr_group* slot) {
+  if (slot->filed) {
+    by_id_.erase_if(id_tag(group_id(slot)), [slot](uint32_t n) { return n == slot->number; });
+    slot->filed = false;
+  } else if (auto it = std::find(unfiled_.rbegin(), unfiled_.rend(), slot->number); it != unfiled_.rend()) {
+    unfiled_.erase(std::next(it).base());
+  }
 }
 
 void Tzv_lr_tree::forget(Tzv_lr_group* node) {
-  auto is_node = [node](uint32_t n) { return n == node->number; };
-  if (node->layer) by_layer_.erase_if(layer_tag(node->layer), is_node);
-  if (Tzv_lr_group_id const& id = group_id(node); !id.empty()) by_id_.erase_if(id_tag(id), is_node);
+  if (node->layer) by_layer_.erase_if(layer_tag(node->layer), [node](uint32_t n) { return n == node->number; });
+  else unwait(node);
 }
 
 // A new mark for a walk; when the counter wraps, every old mark is wiped so
@@ -321,13 +339,9 @@ void Tzv_lr_tree::clear(Tzv_lr_group* group) {
 }
 
 void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, Tzv_lr_group_id id) {
-  forget(slot);
+  if (!slot->layer) unwait(slot);
   group_id(slot) = std::move(id);
-  if (Izv_layer* layer = slot->layer) {
-    slot->layer = nullptr;
-    tie(slot, layer);
-  }
-  index_id(slot);
+  wait(slot);
 }
 
 std::wstring const& Tzv_lr_tree::slot_caption(Tzv_lr_group* slot) const {
@@ -364,11 +378,14 @@ std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   return layers;
 }
 
-// The unbound slot that bears a layer's group id `id`, or null.
+// The waiting slot that bears a layer's group id `id`, or null; the newest
+// first.
 Tzv_lr_group* Tzv_lr_tree::waiting_slot(Tzv_lr_group_id const& id) {
-  uint32_t const* n = indexed_id(id);
-  Tzv_lr_group* slot = n ? nodes_.at(*n) : nullptr;
-  return slot && !slot->layer ? slot : nullptr;
+  if (id.empty()) return nullptr;
+  for (auto it = unfiled_.rbegin(); it != unfiled_.rend(); ++it)
+    if (nodes_.group_id(*it) == id) return nodes_.at(*it);
+  uint32_t const* n = by_id_.find_if(id_tag(id), [this, &id](uint32_t k) { return nodes_.group_id(k) == id; });
+  return n ? nodes_.at(*n) : nullptr;
 }
 
 // Ties a layer that has no slot: to the slot waiting under its group id, or
@@ -386,7 +403,6 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
     group_id(slot) = std::move(id);
-    index_id(slot);
   }
   tie(slot, layer);
   return slot;
@@ -464,6 +480,7 @@ bool Tzv_lr_tree::verify_all() {
   if (stale.size() == layer_slots_) {  // the scene was emptied: both tables go at once
     by_layer_.clear();
     by_id_.clear();
+    unfiled_.clear();
   }
   destroy_slots(stale);
   return tied_new || !stale.empty();
@@ -563,7 +580,7 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
     else group_id(slots[k]) = std::move(id);
     tie(slots[k], layers[k]);
   }
-  for (Tzv_lr_group* slot : slots) index_id(slot);
+  for (Tzv_lr_group* slot : slots) wait(slot);
   verify_all();
   changed();
 }

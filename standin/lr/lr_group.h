@@ -30,8 +30,9 @@ struct alignas(64) Tzv_lr_group {
   Tzv_lr_group* next = nullptr;
   Izv_layer* layer = nullptr;  // layer slots, once tied
   uint32_t stamp = 0;          // scratch mark of the running operation
-  uint32_t number : 30 = 0;    // in the tree's node pool, from 1; the root's is 0
+  uint32_t number : 29 = 0;    // in the tree's node pool, from 1; the root's is 0
   uint32_t is_group : 1 = 0;
+  uint32_t filed : 1 = 0;   // a waiting layer slot filed in the tree's table of group ids
   uint32_t marked : 1 = 0;  // group slots; a layer slot asks its layer
 };
 static_assert(sizeof(void*) != 8 || sizeof(Tzv_lr_group) == 64, "a node per layer: one cache line");
@@ -148,8 +149,10 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   bool clear_silent(Tzv_lr_group* group);
   void clear_all();
   void tie(Tzv_lr_group* slot, Izv_layer* layer);
-  void index_id(Tzv_lr_group* slot);
-  uint32_t* indexed_id(Tzv_lr_group_id const& id);
+  bool waits(Tzv_lr_group const* slot) const;
+  void wait(Tzv_lr_group* slot);
+  void unwait(Tzv_lr_group* slot);
+  void file_waiting();
   void forget(Tzv_lr_group* node);
   uint32_t next_stamp();
   Tzv_lr_group_id& group_id(Tzv_lr_group const* n) { return n->number ? nodes_.group_id(n->number) : root_id_; }
@@ -179,10 +182,13 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* last_tied_ = nullptr;  // its layer's entry in by_layer_ names it
   // Both tables hold node numbers under a 32-bit tag of the key (the layer,
   // the group id); equal tags are told apart by the node itself. Cells of 8
-  // bytes keep the tables small next to the nodes.
+  // bytes keep the tables small next to the nodes. by_layer_ holds the tied
+  // layer slots; by_id_ the waiting ones (untied, with a group id) that
+  // outgrew unfiled_, the short list of the newest.
   using Tzv_node_table = Tzv_flat_multimap<uint32_t, uint32_t, std::hash<uint32_t>, Tzv_flat_free::zero_value>;
   Tzv_node_table by_layer_;
   Tzv_node_table by_id_;
+  std::vector<uint32_t> unfiled_;
   std::unordered_map<Tzv_lr_group const*, std::wstring> captions_;  // group slots with a caption
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
   uint32_t stamp_ = 0;

@@ -48,11 +48,12 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     zv_lr_group_verification_layer(group);
     return l;
   }
-  // A layer without slot bearing group id `id`, last; then verification.
-  Izv_layer* add_with_id(wchar_t const* id) {
+  // A layer without slot bearing group id `id`, last; then verification,
+  // unless the caller verifies later.
+  Izv_layer* add_with_id(wchar_t const* id, bool verify = true) {
     Izv_layer* l = push(zv_lr2d_type_vector);
     zv_lr_set_group_id(l, id);
-    zv_lr_group_verification_layer(group);
+    if (verify) zv_lr_group_verification_layer(group);
     return l;
   }
   // n layers captioned L0, L1, ...
@@ -298,6 +299,37 @@ TEST(LrGroupTest, AWaitingSlotTiesTheLayerWithExactlyItsId) {
   EXPECT_NE(own, exact);
   EXPECT_EQ(zv_lr_text::read([own](Izv_string_adp* a) { zv_lr_group_get_group_id(own, a); }),
             L"0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0FF");
+}
+
+// More slots wait for their layers than the tree keeps in its short list of
+// the newest: one verification ties each layer to the slot of its id, also
+// after slots changed their ids or left while they waited.
+TEST(LrGroupTest, ManyWaitingSlotsEachTakeTheLayerOfTheirId) {
+  Tzv_test_scene s;
+  std::vector<Tzv_lr_group*> slots;
+  auto id = [](int i) { return L"w" + std::to_wstring(i); };
+  for (int i = 0; i < 20; ++i) {
+    slots.push_back(zv_lr_group_add_slot(s.group));
+    zv_lr_group_set_group_id(slots.back(), id(i).c_str());
+  }
+  zv_lr_group_set_group_id(slots[2], L"renamed");  // an old one and the newest
+  zv_lr_group_set_group_id(slots[19], L"renamed too");
+  for (size_t gone : {5u, 18u}) {
+    zv_lr_group_remove(slots[gone]);
+    slots[gone] = nullptr;  // its node may come back as a new slot
+  }
+  std::vector<std::pair<Izv_layer*, Tzv_lr_group*>> expected;
+  for (int i = 19; i >= 0; --i) {
+    if (i == 5 || i == 18) continue;
+    std::wstring const own = i == 2 ? L"renamed" : i == 19 ? L"renamed too" : id(i);
+    expected.emplace_back(s.add_with_id(own.c_str(), false), slots[static_cast<size_t>(i)]);
+  }
+  Izv_layer* late = s.add_with_id(id(2).c_str(), false);  // its slot was renamed
+  zv_lr_group_verification_layer(s.group);
+  for (auto const& [layer, slot] : expected) EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, layer), slot);
+  Tzv_lr_group* own = zv_lr_group_get_child_by_layer(s.group, late);
+  ASSERT_NE(own, nullptr);
+  EXPECT_EQ(std::count_if(slots.begin(), slots.end(), [own](Tzv_lr_group* w) { return w == own; }), 0);
 }
 
 // Every move the scene can make keeps the tree's layer order equal to the
