@@ -33,8 +33,8 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   void begin_update() override {
     Tzv_history_manager* history = zv_history_manager_get_instance();
     zv_history_manager_begin_update(history);
-    zv::core::Tzv_on_failure undo([history] { zv_history_manager_end_update(history); });
-    Tzv_extensible_obj::begin_update();
+    zv::core::undo_on_failure([this] { Tzv_extensible_obj::begin_update(); },
+                              [history] { zv_history_manager_end_update(history); });
   }
 
   // The history's bracket closes even when a listener throws while the own

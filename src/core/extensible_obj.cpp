@@ -251,8 +251,7 @@ void Tzv_extensible_obj::broadcast_event(int id, Tzv_tuple& data) {
 // exception reaches the caller.
 void Tzv_extensible_obj::begin_update() {
   if (update_depth_ == 0) {
-    zv::core::Tzv_on_failure undo([this] { broadcast_end_update_event(); });
-    broadcast_begin_update_event();
+    zv::core::undo_on_failure([this] { broadcast_begin_update_event(); }, [this] { broadcast_end_update_event(); });
   }
   ++update_depth_;
 }

@@ -1,7 +1,9 @@
 // Clean-up that must run when a scope ends, also when an exception passes,
 // with one rule for exceptions that meet: the first one wins. A clean-up that
 // throws while an earlier exception is unwinding is dropped; one that throws
-// on a normal exit reaches the caller.
+// on a normal exit reaches the caller. Nothing here asks whether an exception
+// is unwinding until a clean-up step has thrown: the question costs a lookup
+// of thread-local state, and brackets close on every change.
 #pragma once
 
 #include <exception>
@@ -9,17 +11,14 @@
 
 namespace zv::core {
 
-// Runs `f`; while an exception is already unwinding (more than `unwinding`
-// are in flight), an exception from `f` is dropped.
+// Runs `f`; an exception from `f` is dropped while another one is unwinding.
 template <class F>
-void run_cleanup(int unwinding, F& f) {
-  if (std::uncaught_exceptions() > unwinding) {
-    try {
-      f();
-    } catch (...) {  // the exception already in flight wins
-    }
-  } else {
+void run_cleanup(F& f) {
+  try {
     f();
+  } catch (...) {
+    if (std::uncaught_exceptions() > 0) return;  // the exception already in flight wins
+    throw;
   }
 }
 
@@ -28,35 +27,28 @@ template <class F>
 class Tzv_finally {
  public:
   explicit Tzv_finally(F f) : f_(std::move(f)) {}
-  ~Tzv_finally() noexcept(false) { run_cleanup(unwinding_, f_); }
+  ~Tzv_finally() noexcept(false) { run_cleanup(f_); }
   Tzv_finally(Tzv_finally const&) = delete;
   Tzv_finally& operator=(Tzv_finally const&) = delete;
 
  private:
   F f_;
-  int unwinding_ = std::uncaught_exceptions();
 };
 
-// Runs an action only when the scope is left by an exception (undoing a
-// half-done step); its own exception is dropped.
-template <class F>
-class Tzv_on_failure {
- public:
-  explicit Tzv_on_failure(F f) : f_(std::move(f)) {}
-  ~Tzv_on_failure() {
-    if (std::uncaught_exceptions() <= unwinding_) return;
+// Runs `f`; when it throws, runs `undo` (undoing a half-done step, its own
+// exception dropped) and passes the exception on.
+template <class F, class Undo>
+decltype(auto) undo_on_failure(F&& f, Undo&& undo) {
+  try {
+    return std::forward<F>(f)();
+  } catch (...) {
     try {
-      f_();
+      undo();
     } catch (...) {  // the exception already in flight wins
     }
+    throw;
   }
-  Tzv_on_failure(Tzv_on_failure const&) = delete;
-  Tzv_on_failure& operator=(Tzv_on_failure const&) = delete;
-
- private:
-  F f_;
-  int unwinding_ = std::uncaught_exceptions();
-};
+}
 
 // Calls `f` on every element, also when a call throws; the first exception
 // is passed on after the last element.

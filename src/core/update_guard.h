@@ -25,14 +25,13 @@ class Tzv_bracket {
   // caller, unless one from the bracket's body is already on its way.
   ~Tzv_bracket() noexcept(false) {
     auto close = [this] { End(obj_); };
-    run_cleanup(unwinding_, close);
+    run_cleanup(close);
   }
   Tzv_bracket(Tzv_bracket const&) = delete;
   Tzv_bracket& operator=(Tzv_bracket const&) = delete;
 
  private:
   T* obj_;
-  int unwinding_ = std::uncaught_exceptions();
 };
 
 }  // namespace zv::core

@@ -36,15 +36,18 @@ class Tzv_collection_receiver final : public zv::scene_2d_collection_visitor_imp
 }  // namespace
 
 Tzv_plugin_scene_factory::Tzv_plugin_scene_factory(zv::scene_2d_service service) : service_(service) {
-  zv::core::Tzv_on_failure release([this] {
-    collection_meta_id_.clear();
-    meta_id_.clear();
-    collection_caption_.clear();
-    service_.detach();
-  });
-  service_.attach();
-  read_names(service);
-  zv_scene_factory_map()->attach_ctx(meta_id_.c_str(), &create_fn, this);
+  zv::core::undo_on_failure(
+      [this, service] {
+        service_.attach();
+        read_names(service);
+        zv_scene_factory_map()->attach_ctx(meta_id_.c_str(), &create_fn, this);
+      },
+      [this] {
+        collection_meta_id_.clear();
+        meta_id_.clear();
+        collection_caption_.clear();
+        service_.detach();
+      });
 }
 
 Tzv_plugin_scene_factory::~Tzv_plugin_scene_factory() {

@@ -26,8 +26,9 @@ class Tzv_extent_sink final : public zv::extent_2d_visitor_impl {
 Tzv_plugin_scn_2d::Tzv_plugin_scn_2d(char const* meta_id, zv::scene_2d_service service)
     : meta_id_(meta_id ? meta_id : "") {
   if (service.is_null()) return;
-  zv::core::Tzv_on_failure undo([this] { unpair(); });
-  service.with_new_scene(zv::interface_of<zv::scene_2d_visitor_impl>(*this));
+  zv::core::undo_on_failure(
+      [this, &service] { service.with_new_scene(zv::interface_of<zv::scene_2d_visitor_impl>(*this)); },
+      [this] { unpair(); });
 }
 
 Tzv_plugin_scn_2d::~Tzv_plugin_scn_2d() { unpair(); }

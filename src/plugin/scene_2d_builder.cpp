@@ -21,16 +21,19 @@ std::wstring name_at(Tzv_wstrings_obj& names, int32_t i) {
 
 Tzv_scene_2d_builder::~Tzv_scene_2d_builder() noexcept(false) {
   auto let_go = [this] { clear(); };
-  zv::core::run_cleanup(0, let_go);
+  zv::core::run_cleanup(let_go);
 }
 
 void Tzv_scene_2d_builder::init(Izv_scene& scene, wchar_t const* identifier) {
   clear();
   // A half-collected set of filters would build with some plug-ins missing.
-  zv::core::Tzv_on_failure undo([this] { clear(); });
-  layer_builder_.reset(zv_lr_builder_create(&scene));
-  collect_services(identifier);
-  collect_filters();
+  zv::core::undo_on_failure(
+      [&] {
+        layer_builder_.reset(zv_lr_builder_create(&scene));
+        collect_services(identifier);
+        collect_filters();
+      },
+      [this] { clear(); });
 }
 
 bool Tzv_scene_2d_builder::supported(Tzv_wstrings_obj& names) {

@@ -231,6 +231,8 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   static void init_current_pgn(Tzv_pgn_style* style);
   // A new layer at the end, tied to the scene, with a slot when `with_slot`.
   Izv_layer* append_layer(char const* type, bool with_slot);
+  // The body of update_layer_list, once the flag is set.
+  void reorder_layer_list(bool with_flatness);
   // A style made with the defaults that `Init` gives it, when first read.
   template <auto Init>
   using Tpnt_style = zv::lazy_scope<Tzv_pnt_style*, &zv_pnt_style_create, &zv_pnt_style_destroy, Init>;

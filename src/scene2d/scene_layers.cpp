@@ -32,7 +32,7 @@ class Tzv_open_brackets {
         obj_->end_update();
       }
     };
-    zv::core::run_cleanup(unwinding_, close);
+    zv::core::run_cleanup(close);
   }
   Tzv_open_brackets(Tzv_open_brackets const&) = delete;
   Tzv_open_brackets& operator=(Tzv_open_brackets const&) = delete;
@@ -46,7 +46,6 @@ class Tzv_open_brackets {
  private:
   Izv_updatable* obj_;
   uint32_t count_ = 0;
-  int unwinding_ = std::uncaught_exceptions();
 };
 
 // A new member's ties to its scene: owner, default caption and the scene's
@@ -270,7 +269,11 @@ void Tzv_scene_2d::update_layer_list(bool with_flatness) {
   bool const flatness_wanted = with_flatness && flatness_ == Tflatness::unknown;
   if (layer_list_valid_ && !flatness_wanted) return;
   layer_list_valid_ = true;
-  zv::core::Tzv_on_failure stale([this] { layer_list_valid_ = false; });
+  zv::core::undo_on_failure([this, with_flatness] { reorder_layer_list(with_flatness); },
+                            [this] { layer_list_valid_ = false; });
+}
+
+void Tzv_scene_2d::reorder_layer_list(bool with_flatness) {
   std::vector<Izv_layer*>& layers = layer_vector();
   flatness_ = Tflatness::unknown;
   // The usual case: the scene moved its entries as the tree moved its slots.

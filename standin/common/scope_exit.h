@@ -12,15 +12,15 @@ template <class F>
 class [[nodiscard]] Tzv_scope_exit {
  public:
   explicit Tzv_scope_exit(F f) : f_(std::move(f)) {}
+  // Whether an exception is unwinding is asked only once the action threw:
+  // the question costs a lookup of thread-local state.
   ~Tzv_scope_exit() noexcept(false) {
     if (!armed_) return;
-    if (std::uncaught_exceptions() <= unwinding_) {
-      f_();
-      return;
-    }
     try {
       f_();
-    } catch (...) {  // the exception already on its way wins
+    } catch (...) {
+      if (std::uncaught_exceptions() > 0) return;  // the exception already on its way wins
+      throw;
     }
   }
   Tzv_scope_exit(Tzv_scope_exit const&) = delete;
@@ -31,6 +31,5 @@ class [[nodiscard]] Tzv_scope_exit {
 
  private:
   F f_;
-  int unwinding_ = std::uncaught_exceptions();
   bool armed_ = true;
 };

@@ -97,6 +97,27 @@ TEST_F(ThrowingListeners, EveryBracketClosesAndTheFirstExceptionWins) {
   expect_sound();
 }
 
+// A bracket that a destructor opens and closes while an exception unwinds:
+// a listener throwing on its end event meets the unwinding exception, which
+// wins; the later one must not leave the destructor.
+TEST_F(ThrowingListeners, ABracketInADestructorDuringUnwindingDropsALaterException) {
+  struct Tzv_closer {
+    Tzv_test_item* item;
+    ~Tzv_closer() {
+      Tzv_update_guard bracket(item);
+      item->set_marked(!item->get_marked());
+    }
+  };
+  thrower.end = true;
+  EXPECT_EQ(thrown([&] {
+              Tzv_closer closer{&item};
+              throw "body";
+            }),
+            "body");
+  EXPECT_EQ(rec.take(), "B U[5] E");
+  expect_sound();
+}
+
 TEST_F(ThrowingListeners, AnUnmatchedEndLeavesTheHistoryAlone) {
   zv_history_manager_begin_update(zv_history_manager_get_instance());
   item.end_update();
