@@ -69,10 +69,10 @@ TEST(LrGroupId, IdsAreEqualExactlyWhenTheirTextsAre) {
   EXPECT_NE(lower.hash(), other_high.hash());
 }
 
-// Uuid texts are read several characters at a time where the processor
-// allows: that reading agrees with the one a character at a time on random
-// uuids, and on every text one character away from a uuid text.
-TEST(LrGroupId, BothReadingsAgreeOnUuidsAndNearTexts) {
+// Uuid texts are written and read several characters at a time where the
+// processor allows: both agree with the forms a byte at a time on random
+// uuids, and the reading on every text one character away from a uuid text.
+TEST(LrGroupId, BothFormsAgreeOnUuidsAndNearTexts) {
   auto agree = [](std::wstring const& text) {
     uint64_t hi = 1, lo = 2, each_hi = 1, each_lo = 2;
     bool const read = zv_uuid_text::parse(text, hi, lo);
@@ -85,13 +85,16 @@ TEST(LrGroupId, BothReadingsAgreeOnUuidsAndNearTexts) {
   for (int k = 0; k < 200; ++k) {
     uint64_t const hi = random(), lo = random();
     wchar_t text[zv_uuid_text::chars + 1];
+    wchar_t each[zv_uuid_text::chars + 1];
     zv_uuid_text::format(hi, lo, text);
+    zv_uuid_text::format_each(hi, lo, each);
+    ASSERT_EQ(std::wstring(text), std::wstring(each));
     uint64_t read_hi = 0, read_lo = 0;
     ASSERT_TRUE(zv_uuid_text::parse(text, read_hi, read_lo));
     EXPECT_EQ(read_hi, hi);
     EXPECT_EQ(read_lo, lo);
   }
-  std::vector<wchar_t> probes{L'0', L'9', L'a', L'f', L'/', L':', L'`', L'g', L'A', L'F', L'-', L'\0',
+  std::vector<wchar_t> probes{L'0', L'9', L'a', L'f', L'/',  L':',  L'`',  L'g',   L'A',   L'F',   L'-',  L'\0',
                               0x7F, 0x80, 0xE1, 0xFF, 0x12D, 0x130, 0x161, 0x7F30, 0x8030, 0xFF2D, 0xFFFF};
   if constexpr (sizeof(wchar_t) == 4) probes.insert(probes.end(), {0x10030, 0x7FFF0061, static_cast<wchar_t>(-208)});
   for (size_t at = 0; at < zv_uuid_text::chars; ++at)
@@ -99,7 +102,8 @@ TEST(LrGroupId, BothReadingsAgreeOnUuidsAndNearTexts) {
       std::wstring text = uuid;
       text[at] = probe;
       bool const dash_place = at == 8 || at == 13 || at == 18 || at == 23;
-      bool const valid = dash_place ? probe == L'-' : (probe >= L'0' && probe <= L'9') || (probe >= L'a' && probe <= L'f');
+      bool const valid =
+          dash_place ? probe == L'-' : (probe >= L'0' && probe <= L'9') || (probe >= L'a' && probe <= L'f');
       EXPECT_EQ(agree(text), valid) << at << " " << static_cast<uint32_t>(probe);
     }
 }
