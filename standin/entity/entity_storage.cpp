@@ -55,6 +55,9 @@ struct Tzv_filed {
 
 class Tzv_entity_storage {
  public:
+  // Entities are filed by address: the layers of a scene are made one after
+  // another and mostly go in the same order, so their cells lie near each
+  // other and a large registry is read nearly in order.
   // Whatever may fail to allocate comes first: the table's room for filing
   // every waiting entity, then the list's entry (harmless when the entity
   // is not filed after all). Filing then never allocates.
@@ -119,7 +122,8 @@ class Tzv_entity_storage {
   }
 
   Tzv_flat_multimap<Tzv_uuid_key, Izv_entity*, Tzv_uuid_key_hash> by_uid_;
-  Tzv_flat_multimap<Izv_entity*, Tzv_filed, std::hash<Izv_entity*>, Tzv_flat_free::zero_value> filed_;
+  Tzv_flat_multimap<Izv_entity*, Tzv_filed, Tzv_address_order<>, Tzv_flat_free::zero_value>
+      filed_;                      // by address: see add()
   std::vector<Izv_entity*> list_;  // entities filed under no key yet, and some gone
   size_t waiting_ = 0;             // entities of list_ that are live and wait
 };

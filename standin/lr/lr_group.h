@@ -185,9 +185,12 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   // bytes keep the tables small next to the nodes. by_layer_ holds the tied
   // layer slots; by_id_ the waiting ones (untied, with a group id) that
   // outgrew unfiled_, the short list of the newest.
-  using Tzv_node_table = Tzv_flat_multimap<uint32_t, uint32_t, std::hash<uint32_t>, Tzv_flat_free::zero_value>;
-  Tzv_node_table by_layer_;
-  Tzv_node_table by_id_;
+  // by_layer_ files its layers by address, so that a walk in the scene's
+  // order (mostly the order the layers were made) reads it nearly in order.
+  template <class Hash>
+  using Tzv_node_table = Tzv_flat_multimap<uint32_t, uint32_t, Hash, Tzv_flat_free::zero_value>;
+  Tzv_node_table<Tzv_address_order<4>> by_layer_;
+  Tzv_node_table<std::hash<uint32_t>> by_id_;
   std::vector<uint32_t> unfiled_;
   std::unordered_map<Tzv_lr_group const*, std::wstring> captions_;  // group slots with a caption
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
