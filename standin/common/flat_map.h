@@ -11,7 +11,9 @@
 // unmixed: keys near each other then sit in cells near each other. Objects
 // made one after another and visited in that order (by address) then read
 // the table nearly in order, where mixed homes would miss the cache on every
-// visit of a large table.
+// visit of a large table. Keys that crowd more than one to a home would make
+// long runs of cells: the first probe that grows long has the table mix its
+// homes from then on, until it is cleared.
 //
 // A cell is free when its flag says so; with Tzv_flat_free::zero_value the
 // cell has no flag and a value-initialised V marks it free instead (the
@@ -19,6 +21,7 @@
 // 8 bytes.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -65,11 +68,16 @@ class Tzv_flat_multimap {
   // Adds an entry even when the key is present.
   void insert(K const& key, V const& value) {
     if (2 * (size_ + 1) > cells_.size()) grow();
-    place(key, value);
+    size_t const probes = place(key, value);
     ++size_;
+    if (probes > long_probe && !mixed_) {
+      mixed_ = true;
+      rebuild(cells_.size());
+    }
   }
 
-  // Room for `n` entries in all, so that inserting up to them cannot fail.
+  // Room for `n` entries in all, so that inserting up to them cannot fail
+  // (with an ordered hash: unless its keys crowd).
   void reserve(size_t n) {
     while (2 * n > cells_.size()) grow();
   }
@@ -106,6 +114,7 @@ class Tzv_flat_multimap {
   void clear() {
     std::vector<Tzv_cell>().swap(cells_);
     size_ = 0;
+    mixed_ = !ordered;
   }
 
   // The unique-key view: one entry per key.
@@ -120,6 +129,8 @@ class Tzv_flat_multimap {
  private:
   using Tzv_cell = Tzv_flat_cell<K, V, Free>;
   static constexpr size_t npos = ~size_t{0};
+  static constexpr bool ordered = requires { Hash::ordered; };
+  static constexpr size_t long_probe = 64;
   static constexpr bool any(V const&) { return true; }
 
   size_t mask() const { return cells_.size() - 1; }
@@ -128,7 +139,7 @@ class Tzv_flat_multimap {
   // keys with poor low bits still spread over the table.
   size_t home(K const& key) const {
     auto h = static_cast<uint64_t>(Hash{}(key));
-    if constexpr (requires { Hash::ordered; }) return static_cast<size_t>(h) & mask();
+    if (!mixed_) return static_cast<size_t>(h) & mask();
     h ^= h >> 33;
     h *= 0xFF51AFD7ED558CCDull;
     h ^= h >> 33;
@@ -145,12 +156,15 @@ class Tzv_flat_multimap {
     }
   }
 
-  void place(K const& key, V const& value) {
+  // Returns the number of cells passed on the way.
+  size_t place(K const& key, V const& value) {
     size_t i = home(key);
-    while (cells_[i].is_used()) i = (i + 1) & mask();
+    size_t probes = 0;
+    for (; cells_[i].is_used(); ++probes) i = (i + 1) & mask();
     cells_[i].key = key;
     cells_[i].value = value;
     if constexpr (Free == Tzv_flat_free::flagged) cells_[i].used = true;
+    return probes;
   }
 
   // Empties cell `i` and pulls back the entries of its run that can move
@@ -166,15 +180,25 @@ class Tzv_flat_multimap {
     cells_[i].make_free();
   }
 
-  void grow() {
+  void grow() { rebuild(cells_.empty() ? 16 : 2 * cells_.size()); }
+
+  // Places every entry anew in `cells` cells; once more, mixed, when the
+  // entries crowd.
+  void rebuild(size_t cells) {
     Tzv_cell free_cell{};
     free_cell.make_free();
-    std::vector<Tzv_cell> old(cells_.empty() ? 16 : 2 * cells_.size(), free_cell);
+    std::vector<Tzv_cell> old(cells, free_cell);
     old.swap(cells_);
+    size_t longest = 0;
     for (Tzv_cell const& c : old)
-      if (c.is_used()) place(c.key, c.value);
+      if (c.is_used()) longest = std::max(longest, place(c.key, c.value));
+    if (longest > long_probe && !mixed_) {
+      mixed_ = true;
+      rebuild(cells);
+    }
   }
 
   std::vector<Tzv_cell> cells_;
   size_t size_ = 0;
+  bool mixed_ = !ordered;  // homes mixed, as they always are without an ordered hash
 };
