@@ -55,21 +55,69 @@ struct Tzv_filed {
 
 class Tzv_entity_storage {
  public:
+  Tzv_entity_storage() { changes_.reserve(batch); }
+
   // Entities are filed by address: the layers of a scene are made one after
   // another and mostly go in the same order, so their cells lie near each
   // other and a large registry is read nearly in order.
-  // Whatever may fail to allocate comes first: the table's room for filing
-  // every waiting entity, then the list's entry (harmless when the entity
-  // is not filed after all). Filing then never allocates.
+  // Adds and removals wait in a short log and are applied a batch at a time:
+  // the cells of a whole batch are asked for first, so that their cache
+  // misses in a large registry overlap instead of coming one after another.
+  // Whatever reads the registry applies the log first. An add takes its
+  // entity's uuid at once, and makes room for everything the log may file:
+  // applying the log never allocates, also when a destructor's removal
+  // applies it.
   void add(Izv_entity* e) {
     Tzv_uuid_key const key = zv_key_of(e->get_uuid());
+    size_t const adds = logged_adds_ + 1;
+    filed_.reserve(filed_.size() + adds);
+    by_uid_.reserve(by_uid_.size() + waiting_ + adds);
+    list_.reserve(list_.size() + adds);
+    ++logged_adds_;
+    log({e, key, true});
+  }
+
+  void remove(Izv_entity* e) { log({e, {}, false}); }
+
+  Izv_entity* find(Tzv_uuid_t const* uid) {
+    apply_log();
+    index_waiting();
+    Izv_entity* const* e = by_uid_.find(zv_key_of(uid));
+    return e ? *e : nullptr;
+  }
+
+  int32_t count() {
+    apply_log();
+    return static_cast<int32_t>(filed_.size());
+  }
+
+ private:
+  struct Tzv_change {
+    Izv_entity* entity;
+    Tzv_uuid_key key;
+    bool added;
+  };
+  static constexpr size_t batch = 16;
+
+  void log(Tzv_change const& change) {
+    changes_.push_back(change);  // within the capacity reserved at the start
+    if (changes_.size() == batch) apply_log();
+  }
+
+  void apply_log() {
+    for (Tzv_change const& c : changes_) filed_.prefetch(c.entity);
+    for (Tzv_change const& c : changes_) c.added ? file(c.entity, c.key) : drop(c.entity);
+    changes_.clear();
+    logged_adds_ = 0;
+  }
+
+  void file(Izv_entity* e, Tzv_uuid_key const& key) {
     Tzv_filed* filed = filed_.find(e);
     if (filed && filed->key == key) return;
     if (filed && filed->state == Tzv_filed::waiting) {
       filed->key = key;  // still in the list: filed under the new key later
       return;
     }
-    by_uid_.reserve(by_uid_.size() + waiting_ + 1);
     list(e);
     if (filed) {
       unfile(e, filed->key);
@@ -80,7 +128,7 @@ class Tzv_entity_storage {
     ++waiting_;
   }
 
-  void remove(Izv_entity* e) {
+  void drop(Izv_entity* e) {
     Tzv_filed const* filed = filed_.find(e);
     if (!filed) return;
     if (filed->state == Tzv_filed::indexed) unfile(e, filed->key);
@@ -88,15 +136,6 @@ class Tzv_entity_storage {
     filed_.erase(e);
   }
 
-  Izv_entity* find(Tzv_uuid_t const* uid) {
-    index_waiting();
-    Izv_entity* const* e = by_uid_.find(zv_key_of(uid));
-    return e ? *e : nullptr;
-  }
-
-  int32_t count() const { return static_cast<int32_t>(filed_.size()); }
-
- private:
   void unfile(Izv_entity* e, Tzv_uuid_key const& key) {
     by_uid_.erase_if(key, [e](Izv_entity* filed) { return filed == e; });
   }
@@ -122,10 +161,11 @@ class Tzv_entity_storage {
   }
 
   Tzv_flat_multimap<Tzv_uuid_key, Izv_entity*, Tzv_uuid_key_hash> by_uid_;
-  Tzv_flat_multimap<Izv_entity*, Tzv_filed, Tzv_address_order<>, Tzv_flat_free::zero_value>
-      filed_;                      // by address: see add()
+  Tzv_flat_multimap<Izv_entity*, Tzv_filed, Tzv_address_order<>, Tzv_flat_free::zero_value> filed_;
   std::vector<Izv_entity*> list_;  // entities filed under no key yet, and some gone
   size_t waiting_ = 0;             // entities of list_ that are live and wait
+  std::vector<Tzv_change> changes_;
+  size_t logged_adds_ = 0;
 };
 
 // Entities of other modules may unregister while the process shuts down, in
