@@ -127,7 +127,9 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     Izv_entity* active = this->get_active();
     bool const active_marked = active != nullptr && active->get_marked();
     // The active index is kept here, so set_active below sees the change.
-    for (uint32_t i = 0; i < get_count(); ++i) {
+    // The size is read anew at every step: a member's get_marked is foreign
+    // code.
+    for (uint32_t i = 0; i < members_.size(); ++i) {
       zv::core::prefetch_for(members_, i);
       if (members_[i]->get_marked()) take_slot(i, false);
     }

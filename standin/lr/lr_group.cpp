@@ -366,8 +366,9 @@ Tzv_lr_group* Tzv_lr_tree::slot_of_bound(uint32_t i) const {
 
 std::vector<Izv_entity*> Tzv_lr_tree::bound_entities() const {
   uint32_t const n = scene_ ? scene_->get_bind_count() : 0;
-  std::vector<Izv_entity*> entities(n);
-  for (uint32_t i = 0; i < n; ++i) entities[i] = scene_->get_bind_entity(i);
+  std::vector<Izv_entity*> entities;
+  entities.reserve(n);
+  for (uint32_t i = 0; i < n; ++i) entities.push_back(scene_->get_bind_entity(i));
   return entities;
 }
 
@@ -505,8 +506,9 @@ Tzv_lr_group* Tzv_lr_tree::follow(Tzv_lr_group* expected, Izv_entity const* e, s
 // next layer slot of the walk when it lies near in memory, or else in a tree
 // small enough to sit in the cache (`chase`).
 Tzv_lr_group* Tzv_lr_tree::next_expected(Tzv_lr_group* slot, bool chase) {
-  Tzv_lr_group* near = near_next(slot);
-  return near || !chase ? near : next(slot, false, true);
+  if (!chase) return near_next(slot);
+  Tzv_lr_group* const n = step(slot, false);
+  return n && n->is_group ? next(n, false, true) : n;
 }
 
 // The layer slots without `stamp`: one pass over the node pool in memory
