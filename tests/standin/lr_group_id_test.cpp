@@ -96,7 +96,8 @@ TEST(LrGroupId, BothFormsAgreeOnUuidsAndNearTexts) {
   }
   std::vector<wchar_t> probes{L'0', L'9', L'a', L'f', L'/',  L':',  L'`',  L'g',   L'A',   L'F',   L'-',  L'\0',
                               0x7F, 0x80, 0xE1, 0xFF, 0x12D, 0x130, 0x161, 0x7F30, 0x8030, 0xFF2D, 0xFFFF};
-  if constexpr (sizeof(wchar_t) == 4) probes.insert(probes.end(), {0x10030, 0x7FFF0061, static_cast<wchar_t>(-208)});
+  if constexpr (sizeof(wchar_t) == 4)
+    for (int32_t const wide : {0x10030, 0x7FFF0061, -208}) probes.push_back(static_cast<wchar_t>(wide));
   for (size_t at = 0; at < zv_uuid_text::chars; ++at)
     for (wchar_t const probe : probes) {
       std::wstring text = uuid;
