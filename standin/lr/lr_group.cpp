@@ -383,8 +383,8 @@ std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
 // first.
 Tzv_lr_group* Tzv_lr_tree::waiting_slot(Tzv_lr_group_id const& id) {
   if (id.empty()) return nullptr;
-  for (auto it = unfiled_.rbegin(); it != unfiled_.rend(); ++it)
-    if (nodes_.group_id(*it) == id) return nodes_.at(*it);
+  for (size_t k = unfiled_.size(); k-- > 0;)
+    if (nodes_.group_id(unfiled_[k]) == id) return nodes_.at(unfiled_[k]);
   uint32_t const* n = by_id_.find_if(id_tag(id), [this, &id](uint32_t k) { return nodes_.group_id(k) == id; });
   return n ? nodes_.at(*n) : nullptr;
 }
