@@ -13,7 +13,9 @@
 // the table nearly in order, where mixed homes would miss the cache on every
 // visit of a large table. Keys that crowd more than one to a home would make
 // long runs of cells: the first probe that grows long has the table mix its
-// homes from then on, until it is cleared.
+// homes from then on, until it is cleared. Inside room set aside by reserve,
+// that waits for the next reserve, so that the inserts reserve promised never
+// allocate.
 //
 // A cell is free when its flag says so; with Tzv_flat_free::zero_value the
 // cell has no flag and a value-initialised V marks it free instead (the
@@ -70,16 +72,15 @@ class Tzv_flat_multimap {
     if (2 * (size_ + 1) > cells_.size()) grow();
     size_t const probes = place(key, value);
     ++size_;
-    if (probes > long_probe && !mixed_) {
-      mixed_ = true;
-      rebuild(cells_.size());
-    }
+    crowded_ = crowded_ || (probes > long_probe && !mixed_);
+    if (crowded_ && size_ > reserved_) mix();
   }
 
-  // Room for `n` entries in all, so that inserting up to them cannot fail
-  // (with an ordered hash: unless its keys crowd).
+  // Room for `n` entries in all, so that inserting up to them cannot fail.
   void reserve(size_t n) {
     while (2 * n > cells_.size()) grow();
+    if (crowded_) mix();
+    reserved_ = n;
   }
 
   // The value of the first entry under `key` that `pred` accepts, or null.
@@ -114,7 +115,9 @@ class Tzv_flat_multimap {
   void clear() {
     std::vector<Tzv_cell>().swap(cells_);
     size_ = 0;
+    reserved_ = 0;
     mixed_ = !ordered;
+    crowded_ = false;
   }
 
   // The unique-key view: one entry per key.
@@ -182,6 +185,12 @@ class Tzv_flat_multimap {
 
   void grow() { rebuild(cells_.empty() ? 16 : 2 * cells_.size()); }
 
+  void mix() {
+    mixed_ = true;
+    crowded_ = false;
+    rebuild(cells_.size());
+  }
+
   // Places every entry anew in `cells` cells; once more, mixed, when the
   // entries crowd.
   void rebuild(size_t cells) {
@@ -192,13 +201,12 @@ class Tzv_flat_multimap {
     size_t longest = 0;
     for (Tzv_cell const& c : old)
       if (c.is_used()) longest = std::max(longest, place(c.key, c.value));
-    if (longest > long_probe && !mixed_) {
-      mixed_ = true;
-      rebuild(cells);
-    }
+    if (longest > long_probe && !mixed_) mix();
   }
 
   std::vector<Tzv_cell> cells_;
   size_t size_ = 0;
+  size_t reserved_ = 0;    // entries the last reserve promised room for
   bool mixed_ = !ordered;  // homes mixed, as they always are without an ordered hash
+  bool crowded_ = false;   // a probe grew long; mixing waits for the next reserve
 };

@@ -60,6 +60,20 @@ TEST(FlatMultimap, AgreesWithTheStandardMultimap) {
 // of cells would grow with every object, and filing n of them would take n
 // squared probes. The table mixes its homes instead and stays fast.
 TEST(FlatMultimap, CrowdedAddressesStayFast) {
+  // Inside room set aside by reserve, no insert moves the cells (a caller
+  // may insert where it must not allocate); the next reserve mixes.
+  {
+    std::vector<uint64_t> packed(1000);
+    Tzv_flat_multimap<void const*, uint32_t, Tzv_address_order<>> reserved;
+    reserved.reserve(packed.size());
+    reserved.insert(&packed[0], 1);
+    uint32_t const* first = reserved.find(&packed[0]);
+    for (uint32_t i = 1; i < packed.size(); ++i) reserved.insert(&packed[i], i + 1);
+    EXPECT_EQ(reserved.find(&packed[0]), first);
+    reserved.reserve(packed.size() + 1);
+    for (uint32_t i = 0; i < packed.size(); ++i) ASSERT_EQ(*reserved.find(&packed[i]), i + 1);
+  }
+
   std::vector<uint64_t> objects(200000);
   Tzv_flat_multimap<void const*, uint32_t, Tzv_address_order<>> flat;
   for (uint32_t i = 0; i < objects.size(); ++i) flat.insert(&objects[i], i + 1);
