@@ -37,7 +37,7 @@ class Tzv_collection_receiver final : public zv::scene_2d_collection_visitor_imp
 
 Tzv_plugin_scene_factory::Tzv_plugin_scene_factory(zv::scene_2d_service service) : service_(service) {
   zv::core::undo_on_failure(
-      [this, service] {
+      [this, &service] {
         service_.attach();
         read_names(service);
         zv_scene_factory_map()->attach_ctx(meta_id_.c_str(), &create_fn, this);
