@@ -101,6 +101,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   detach(node);
   drop(node);
   for (Tzv_lr_group* n : doomed) drop(n);
+  order_valid_ = false;
 }
 
 // A node already out of the links leaves the tables and goes back to the pool.
@@ -152,6 +153,8 @@ void Tzv_lr_tree::clear_all() {
   std::vector<Tzv_lr_group*> doomed;
   for (Tzv_lr_group* n = next(&root_, false, false); n; n = next(n, false, false)) doomed.push_back(n);
   root_.first = root_.last = nullptr;
+  order_.clear();
+  order_valid_ = true;
   by_layer_.clear();
   by_id_.clear();
   unfiled_.clear();
@@ -163,7 +166,11 @@ void Tzv_lr_tree::clear_all() {
 }
 
 // A layer has at most one entry: tying it to another slot moves the entry.
+// The order of the tied layers stays known when a new layer is tied last in
+// the walk, as a load ties them; any other tie makes it unknown.
 void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
+  bool const appended = order_valid_ && !slot->layer && is_last(slot);
+  order_valid_ = false;
   if (Izv_layer* old = slot->layer)
     by_layer_.erase_if(layer_tag(old), [this, old](uint32_t n) { return nodes_.at(n)->layer == old; });
   else unwait(slot);
@@ -171,8 +178,22 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
       by_layer_.find_if(layer_tag(layer), [this, layer](uint32_t n) { return nodes_.at(n)->layer == layer; });
   slot->layer = layer;
   last_tied_ = slot;
-  if (entry) *entry = slot->number;
-  else by_layer_.insert(layer_tag(layer), slot->number);
+  if (entry) {
+    *entry = slot->number;  // its other slot keeps the layer as well: the order is unknown
+    return;
+  }
+  by_layer_.insert(layer_tag(layer), slot->number);
+  if (!appended) return;
+  order_.push_back(layer);
+  order_valid_ = true;
+}
+
+// Whether nothing follows `node` in a walk.
+bool Tzv_lr_tree::is_last(Tzv_lr_group const* node) {
+  if (node->first) return false;
+  for (; node; node = node->parent)
+    if (node->next) return false;
+  return true;
 }
 
 // A layer slot waits for its layer while it is untied and bears a group id.
@@ -231,9 +252,9 @@ uint32_t Tzv_lr_tree::next_stamp() {
 // the scene has just announced itself, and to the scene 9 means "the tree
 // was rearranged, re-read it and recompute the box", which a mere addition
 // must not cause.
-void Tzv_lr_tree::changed(bool announced) {
+void Tzv_lr_tree::changed() {
   order_valid_ = false;
-  if (announced) announce(zv_prop_layer_group);
+  announce(zv_prop_layer_group);
 }
 
 std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
@@ -324,7 +345,7 @@ Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group, std::wstri
   if (!parent->is_group) return nullptr;
   Tzv_lr_group* node = new_node(parent, nullptr, group);
   set_slot_caption(node, caption);  // before the announcement, which a listener may leave by throwing
-  changed(group);
+  if (group) changed();             // an untied layer slot changes no order
   return node;
 }
 
@@ -433,14 +454,52 @@ bool Tzv_lr_tree::verify_last() {
 }
 
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
-// the scene no longer holds go. O(N). The scene's layers mostly follow the
+// the scene no longer holds go. O(N).
+void Tzv_lr_tree::verify_all() {
+  if (!verify_removals()) verify_walk(bound_entities());  // a copy: tying a layer may reach the scene's listeners
+}
+
+// The usual change between two verifications: layers left the scene and the
+// rest kept their order. While the order of the tied layers is known and
+// every layer slot is tied, the members are matched against that order as
+// two lists, with no walk; they are read in place, as nothing else runs
+// meanwhile. False, and the order unknown, when the members are not that
+// order with some layers left out.
+bool Tzv_lr_tree::verify_removals() {
+  if (!order_valid_ || order_.size() != layer_slots_ || !scene_) return false;
+  order_valid_ = false;  // the kept layers move up in place
+  std::vector<Izv_layer*> left;
+  Izv_layer** const order = order_.data();
+  size_t const size = order_.size();
+  size_t kept = 0, j = 0;
+  uint32_t const n = scene_->get_bind_count();
+  for (uint32_t i = 0; i < n; ++i) {
+    Izv_entity const* e = scene_->get_bind_entity(i);
+    while (j < size && static_cast<Izv_entity const*>(order[j]) != e) left.push_back(order[j++]);
+    if (j == size) return false;
+    order[kept++] = order[j++];
+  }
+  left.insert(left.end(), order + j, order + size);
+  std::vector<Tzv_lr_group*> stale;
+  stale.reserve(left.size());
+  for (Izv_layer* layer : left) {
+    if (Tzv_lr_group* slot = slot_of(layer)) stale.push_back(slot);
+    else return false;
+  }
+  order_.resize(kept);
+  destroy_stale(stale);
+  order_valid_ = true;
+  return true;
+}
+
+// The walk: the scene's layers mostly follow the
 // tree's layer slots, so the slot after the last one found is tried first,
 // found by address alone (the layer is not read). In a large tree it is
 // followed only while it lies near in memory: where the tree's order has
 // drifted from the nodes' places, a chase would wait on one node after the
 // other, and lookups in the table, asked for ahead, do not wait on each
 // other. A small tree sits in the cache, where the chase is the cheaper.
-bool Tzv_lr_tree::verify_all() {
+void Tzv_lr_tree::verify_walk(std::vector<Izv_entity*> const& bound) {
   constexpr size_t cell_lead = 16, node_lead = 8;
   constexpr size_t cached_slots = 4096;  // 256 KB of nodes
   bool const chase = layer_slots_ <= cached_slots;
@@ -450,7 +509,6 @@ bool Tzv_lr_tree::verify_all() {
   std::vector<Tzv_lr_group*> passed;  // slots tried first that did not match
   Tzv_lr_group* anchor = nullptr;
   Tzv_lr_group* expected = next(&root_, false, true);
-  std::vector<Izv_entity*> const bound = bound_entities();  // a copy: tying a layer may reach the scene's listeners
   size_t const n = bound.size();
   size_t probing = 0;  // members looked up in a row
   for (size_t i = 0; i < n; ++i) {
@@ -477,14 +535,16 @@ bool Tzv_lr_tree::verify_all() {
     anchor = slot;
   }
   if (expected) passed.push_back(expected);  // the slots after the last member
-  std::vector<Tzv_lr_group*> stale = tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped);
+  destroy_stale(tied_new ? unstamped(stamp) : unstamped(stamp, std::move(passed), stamped));
+}
+
+void Tzv_lr_tree::destroy_stale(std::vector<Tzv_lr_group*> const& stale) {
   if (stale.size() == layer_slots_) {  // the scene was emptied: both tables go at once
     by_layer_.clear();
     by_id_.clear();
     unfiled_.clear();
   }
   destroy_slots(stale);
-  return tied_new || !stale.empty();
 }
 
 // The slot of `e` when it is `expected` or lies just after it, past a few
@@ -553,8 +613,10 @@ Tzv_lr_group* Tzv_lr_tree::near_next(Tzv_lr_group* slot) {
   return n;
 }
 
+// Whatever verification ties or destroys keeps the order of the tied
+// layers up to date or marks it unknown (tie, destroy_subtree).
 void Tzv_lr_tree::verify() {
-  if (verify_last() || verify_all()) changed(false);
+  if (!verify_last()) verify_all();
 }
 
 void Tzv_lr_tree::assign(Tzv_lr_tree& src) {

@@ -138,7 +138,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
 
  private:
   std::vector<Izv_layer*> const& order();
-  void changed(bool announced = true);
+  void changed();
   Tzv_lr_group* new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group);
   void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
   static void detach(Tzv_lr_group* node);
@@ -157,7 +157,11 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   uint32_t next_stamp();
   Tzv_lr_group_id& group_id(Tzv_lr_group const* n) { return n->number ? nodes_.group_id(n->number) : root_id_; }
   bool verify_last();
-  bool verify_all();
+  void verify_all();
+  bool verify_removals();
+  void verify_walk(std::vector<Izv_entity*> const& bound);
+  void destroy_stale(std::vector<Tzv_lr_group*> const& stale);
+  static bool is_last(Tzv_lr_group const* node);
   static Tzv_lr_group* near_next(Tzv_lr_group* slot);
   static Tzv_lr_group* follow(Tzv_lr_group* expected, Izv_entity const* e, std::vector<Tzv_lr_group*>& passed,
                               bool chase);
@@ -195,6 +199,6 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   std::unordered_map<Tzv_lr_group const*, std::wstring> captions_;  // group slots with a caption
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not; by_layer_ holds the tied ones
   uint32_t stamp_ = 0;
-  std::vector<Izv_layer*> order_;
-  bool order_valid_ = false;
+  std::vector<Izv_layer*> order_;  // the tied layers in walk order, while order_valid_
+  bool order_valid_ = true;
 };

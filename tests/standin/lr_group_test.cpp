@@ -207,7 +207,10 @@ TEST(LrGroupTest, VerificationOfALoadReadsOnlyTheLastLayers) {
 
 // Layers leave the scene in runs short and long, in and out of groups, also
 // with the scene's order departing from the tree's: verification drops
-// exactly the slots of the layers that left, and no other.
+// exactly the slots of the layers that left, and no other. The tree's
+// collection reads its layers in tree order before the removal in one
+// round (verification then matches the scene against that order) and not
+// in the other (verification walks the tree); it reads them again after.
 TEST(LrGroupTest, VerificationDropsExactlyTheSlotsOfLayersThatLeft) {
   struct Tzv_case {
     char const* name;
@@ -228,25 +231,84 @@ TEST(LrGroupTest, VerificationDropsExactlyTheSlotsOfLayersThatLeft) {
   // Each case also in a tree too large for the cache (followed only where
   // its nodes lie near each other), padded with layers "P".
   for (int const padding : {0, 5000})
-    for (Tzv_case const& c : cases) {
-      Tzv_test_scene s;
-      zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
-      s.add_layers(7 + padding);
-      for (size_t i = 5; i < s.layers.size(); ++i)
-        s.layers[i]->set_caption(i < 12 ? ("L" + std::to_string(i)).c_str() : "P");
-      std::vector<Izv_layer*> gone;
-      for (size_t i : c.gone) gone.push_back(s.layers[i]);
-      if (c.swap_first_two) std::swap(s.layers[0], s.layers[1]);
-      std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
-      zv_lr_group_verification_layer(s.group);
-      std::string tree = c.tree;
-      for (int k = 0; k < padding; ++k) tree += " P";
-      EXPECT_EQ(zv_tree_text(s.group), tree) << c.name << ", padded by " << padding;
-      for (Izv_layer* l : gone) {
-        EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr) << c.name;
-        zv_lr2d_destroy(l);
+    for (bool const order_read : {false, true})
+      for (Tzv_case const& c : cases) {
+        Tzv_test_scene s;
+        zv_make_nested(s);  // L0 G1(L1 G2(L2) L3) L4
+        s.add_layers(7 + padding);
+        for (size_t i = 5; i < s.layers.size(); ++i)
+          s.layers[i]->set_caption(i < 12 ? ("L" + std::to_string(i)).c_str() : "P");
+        std::vector<Izv_layer*> gone;
+        for (size_t i : c.gone) gone.push_back(s.layers[i]);
+        Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+        if (order_read) {
+          ASSERT_EQ(root->get_count(), s.layers.size());
+        }
+        if (c.swap_first_two) std::swap(s.layers[0], s.layers[1]);
+        std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
+        zv_lr_group_verification_layer(s.group);
+        std::string tree = c.tree;
+        for (int k = 0; k < padding; ++k) tree += " P";
+        std::string const trace =
+            std::string(c.name) + ", padded by " + std::to_string(padding) + (order_read ? ", order read" : "");
+        EXPECT_EQ(zv_tree_text(s.group), tree) << trace;
+        std::vector<Izv_layer*> in_order = zv_tree_order(s.group);
+        ASSERT_EQ(root->get_count(), in_order.size()) << trace;
+        for (uint32_t i = 0; i < in_order.size(); ++i) ASSERT_EQ(root->get_entity(i), in_order[i]) << trace;
+        for (Izv_layer* l : gone) {
+          EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, l), nullptr) << trace;
+          zv_lr2d_destroy(l);
+        }
       }
-    }
+}
+
+// A load keeps the tree's order of layers known; verification after
+// removals matches the scene against it. Where the scene is not that order
+// with layers left out (a layer listed twice, a layer new to the tree, a
+// layer moved), verification still brings the tree in line.
+TEST(LrGroupTest, VerificationAfterALoadMatchesTheSceneAgainstTheKnownOrder) {
+  Tzv_test_scene s;
+  s.add_layers(10);
+  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+  auto expect_in_line = [&s, root](char const* step) {
+    SCOPED_TRACE(step);
+    std::vector<Izv_layer*> in_order = zv_tree_order(s.group);
+    std::vector<Izv_layer*> unique = s.layers;
+    unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
+    EXPECT_EQ(in_order, unique);
+    ASSERT_EQ(root->get_count(), in_order.size());
+    for (uint32_t i = 0; i < in_order.size(); ++i) EXPECT_EQ(root->get_entity(i), in_order[i]);
+  };
+  auto take = [&s](size_t i) {
+    Izv_layer* l = s.layers[i];
+    s.layers.erase(s.layers.begin() + static_cast<long>(i));
+    return l;
+  };
+  std::vector<Izv_layer*> gone{take(9), take(4), take(0)};
+  zv_lr_group_verification_layer(s.group);
+  expect_in_line("three removed");
+  EXPECT_EQ(zv_tree_text(s.group), "L1 L2 L3 L5 L6 L7 L8");
+
+  gone.push_back(take(1));
+  s.layers.insert(s.layers.begin() + 1, s.layers[0]);  // L1 L1 L3 ...
+  zv_lr_group_verification_layer(s.group);
+  expect_in_line("one removed, one listed twice");
+  EXPECT_EQ(zv_tree_text(s.group), "L1 L3 L5 L6 L7 L8");
+  s.layers.erase(s.layers.begin());
+
+  gone.push_back(take(2));  // L5
+  s.add_without_slot("New", 2);
+  expect_in_line("one removed, one new");
+  EXPECT_EQ(zv_tree_text(s.group), "L1 L3 New L6 L7 L8");
+
+  s.add_layers(2);
+  std::swap(s.layers[0], s.layers[1]);
+  gone.push_back(take(3));  // L6
+  zv_lr_group_verification_layer(s.group);
+  std::swap(s.layers[0], s.layers[1]);  // as the tree keeps them
+  expect_in_line("loaded again, one removed, two swapped in the scene only");
+  EXPECT_EQ(zv_tree_text(s.group), "L1 L3 New L7 L8 L0 L1");
+  for (Izv_layer* l : gone) zv_lr2d_destroy(l);
 }
 
 // Slots moved far from their neighbours in memory: verification finds them
