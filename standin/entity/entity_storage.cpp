@@ -72,7 +72,8 @@ class Tzv_entity_storage {
     size_t const adds = logged_adds_ + 1;
     filed_.reserve(filed_.size() + adds);
     by_uid_.reserve(by_uid_.size() + waiting_ + adds);
-    list_.reserve(list_.size() + adds);
+    if (list_.capacity() < list_.size() + adds)
+      list_.reserve(2 * list_.capacity() + batch);  // not by one: that copies it every time
     ++logged_adds_;
     log({e, key, true});
   }

@@ -308,25 +308,39 @@ inline Tzv_lr_group* Tzv_lr_tree::step(Tzv_lr_group* slot, bool skip_children) {
   return next(slot, skip_children, false);
 }
 
+namespace {
+
+// A walk over every slot a few steps ahead of a walk that reads the layers'
+// marks, requesting each layer so that the cache misses of a large tree
+// overlap. A tree that stays in the cache is not walked twice.
+class Tzv_layer_lead {
+ public:
+  Tzv_layer_lead(Tzv_lr_group* root, bool large) : ahead_(large ? root : nullptr) {
+    for (int k = 0; k < lead; ++k) advance();
+  }
+  void advance() {
+    if (ahead_ && (ahead_ = Tzv_lr_tree::step(ahead_, false))) __builtin_prefetch(ahead_->layer);
+  }
+
+ private:
+  static constexpr int lead = 8;
+  Tzv_lr_group* ahead_;
+};
+
+}  // namespace
+
 // Marked slots that lie under no marked group, in tree order.
-// A layer slot's mark is its layer's: the layers a few slots ahead of the
-// walk are requested early, so that their cache misses overlap, and only a
-// group's mark decides the walk's next step, so that the walk never waits
-// for a layer's line.
+// A layer slot's mark is its layer's: only a group's mark decides the walk's
+// next step, so that the walk never waits for a layer's line.
 std::vector<Tzv_lr_group*> Tzv_lr_tree::marked_tops() {
-  constexpr int lead = 8;
   std::vector<Tzv_lr_group*> tops;
-  Tzv_lr_group* ahead = &root_;
-  auto run_ahead = [&ahead] {
-    if (ahead && (ahead = step(ahead, false))) __builtin_prefetch(ahead->layer);
-  };
-  for (int k = 0; k < lead; ++k) run_ahead();
+  Tzv_layer_lead lead(&root_, layer_slots_ > cached_slots);
   Tzv_lr_group* n = step(&root_, false);
   while (n) {
     bool const marked = n->is_group ? n->marked : n->layer && n->layer->get_marked();
     if (marked) tops.push_back(n);
     n = step(n, n->is_group && marked);
-    run_ahead();
+    lead.advance();
   }
   return tops;
 }
@@ -501,7 +515,6 @@ bool Tzv_lr_tree::verify_removals() {
 // other. A small tree sits in the cache, where the chase is the cheaper.
 void Tzv_lr_tree::verify_walk(std::vector<Izv_entity*> const& bound) {
   constexpr size_t cell_lead = 16, node_lead = 8;
-  constexpr size_t cached_slots = 4096;  // 256 KB of nodes
   bool const chase = layer_slots_ <= cached_slots;
   uint32_t const stamp = next_stamp();
   bool tied_new = false;
@@ -659,60 +672,85 @@ void Tzv_lr_tree::move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir) {
   changed();
 }
 
+// The place: next to the anchor (or the marked group holding it), passing
+// over marked siblings, so that it survives taking the marked slots out.
 void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
   if (!anchor) return;
-  std::vector<Tzv_lr_group*> tops = marked_tops();
-  if (tops.empty()) return;
-  uint32_t const stamp = next_stamp();
-  for (Tzv_lr_group* t : tops) t->stamp = stamp;
-  auto moving = [stamp](Tzv_lr_group* n) { return n && n->stamp == stamp; };
-  // The place: next to the anchor (or the marked group holding it), passing
-  // over marked siblings, so that it survives taking the marked slots out.
-  Tzv_lr_group* base = top_marked(anchor);
-  if (!base) base = anchor;
-  Tzv_lr_group* parent = base == &root_ ? &root_ : base->parent;
+  Tzv_lr_group* const top = top_marked(anchor);
+  Tzv_lr_group* const base = top ? top : anchor;
+  Tzv_lr_group* const parent = base == &root_ ? &root_ : base->parent;
+  Tzv_lr_group* after_base = nullptr;  // when the base moves: the first sibling after its run that stays
+  Tzv_marked_run const moving = take_marked(parent, top, after_base);
+  if (!moving.first) return;
   Tzv_lr_group* before = nullptr;
-  if (base == &root_) {
-    before = dir < 0 ? root_.first : nullptr;
-  } else if (dir < 0) {
-    before = base;
-  } else {
-    Tzv_lr_group* after = base;
-    while (moving(after)) after = after->prev;
-    before = after ? after->next : parent->first;
-  }
-  while (moving(before)) before = before->next;
-  // Marked siblings next to each other move as one run: the links inside a
-  // run stay as they are, so a block of marked slots costs its two ends.
-  // The slots a few runs ahead, and then their neighbours, are asked for
-  // early: in a large tree each is a cache miss of its own.
-  constexpr size_t node_lead = 8, link_lead = 4;
-  for (size_t i = 0; i < tops.size();) {
-    if (i + node_lead < tops.size()) __builtin_prefetch(tops[i + node_lead]);
-    if (i + link_lead < tops.size()) {
-      __builtin_prefetch(tops[i + link_lead]->prev);
-      __builtin_prefetch(tops[i + link_lead]->next);
-    }
-    size_t last = i;
-    while (last + 1 < tops.size() && tops[last]->next == tops[last + 1]) ++last;
-    splice(parent, before, tops[i], tops[last]);
-    i = last + 1;
-  }
+  if (top) before = after_base;
+  else if (base == &root_) before = dir < 0 ? root_.first : nullptr;
+  else before = dir < 0 ? base : base->next;
+  link_run(parent, before, moving);
   changed();
 }
 
-// Takes the run of siblings `first` to `last` out of its place and puts it
-// before `before` under `parent` (at its end when `before` is null).
-void Tzv_lr_tree::splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* first, Tzv_lr_group* last) {
-  Tzv_lr_group* const from = first->parent;
-  (first->prev ? first->prev->next : from->first) = last->next;
-  (last->next ? last->next->prev : from->last) = first->prev;
-  if (from != parent)
-    for (Tzv_lr_group* n = first; n != last->next; n = n->next) n->parent = parent;
-  first->prev = before ? before->prev : parent->last;
-  last->next = before;
-  (first->prev ? first->prev->next : parent->first) = first;
-  (before ? before->prev : parent->last) = last;
+// Takes the marked slots that lie under no marked group out of their places,
+// in tree order, and returns them linked as one run of children of
+// `parent`; `after_base` is the sibling that followed the run holding
+// `base`. The slots leave while the walk is at them: in a large tree their
+// neighbours would be cache misses again later. Marked siblings next to each
+// other leave as one run, so that a block of them costs its two ends.
+// The layers ahead of the walk are requested early, as in marked_tops.
+Tzv_lr_tree::Tzv_marked_run Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base,
+                                                     Tzv_lr_group*& after_base) {
+  Tzv_layer_lead lead(&root_, layer_slots_ > cached_slots);
+  Tzv_marked_run taken, open;
+  bool open_holds_base = false;
+  auto close = [&] {
+    if (open_holds_base) after_base = open.last->next;
+    unlink_run(open);
+    if (open.first->parent != parent)
+      for (Tzv_lr_group* n = open.first; n; n = n->next) n->parent = parent;
+    open.first->prev = taken.last;
+    (taken.last ? taken.last->next : taken.first) = open.first;
+    taken.last = open.last;
+    open = {};
+    open_holds_base = false;
+  };
+  for (Tzv_lr_group* n = step(&root_, false); n;) {
+    bool const marked = n->is_group ? n->marked : n->layer && n->layer->get_marked();
+    Tzv_lr_group* const next = step(n, n->is_group && marked);  // before n may leave
+    if (marked) {
+      if (open.last && open.last->next == n) {
+        open.last = n;
+      } else {
+        if (open.first) close();
+        open = {n, n};
+      }
+      if (n == base) open_holds_base = true;
+    } else if (open.first) {
+      close();
+    }
+    n = next;
+    lead.advance();
+  }
+  if (open.first) close();
+  return taken;
+}
+
+// Takes the run of siblings out of its place; its own links stay, except
+// that its ends no longer point at its old neighbours.
+void Tzv_lr_tree::unlink_run(Tzv_marked_run const& run) {
+  Tzv_lr_group* const from = run.first->parent;
+  (run.first->prev ? run.first->prev->next : from->first) = run.last->next;
+  (run.last->next ? run.last->next->prev : from->last) = run.first->prev;
+  run.first->prev = nullptr;
+  run.last->next = nullptr;
+}
+
+// Puts a run of nodes that are children of `parent` (and linked to nothing
+// else) before `before`, or at the end when `before` is null.
+void Tzv_lr_tree::link_run(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_marked_run const& run) {
+  run.first->prev = before ? before->prev : parent->last;
+  run.last->next = before;
+  (run.first->prev ? run.first->prev->next : parent->first) = run.first;
+  (before ? before->prev : parent->last) = run.last;
 }
 
 void Tzv_lr_tree::move_to_active(Tzv_lr_group* slot) {

@@ -142,7 +142,14 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group);
   void insert(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node);
   static void detach(Tzv_lr_group* node);
-  static void splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* first, Tzv_lr_group* last);
+  // Siblings from `first` to `last`, linked to each other.
+  struct Tzv_marked_run {
+    Tzv_lr_group* first = nullptr;
+    Tzv_lr_group* last = nullptr;
+  };
+  Tzv_marked_run take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tzv_lr_group*& after_base);
+  static void unlink_run(Tzv_marked_run const& run);
+  static void link_run(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_marked_run const& run);
   void destroy_subtree(Tzv_lr_group* node);
   void drop(Tzv_lr_group* n);
   void destroy_slots(std::vector<Tzv_lr_group*> const& slots);
@@ -177,6 +184,8 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   std::vector<Izv_layer*> scene_layers() const;
   std::vector<Tzv_lr_group*> marked_tops();
   Tzv_lr_group* top_marked(Tzv_lr_group* node);
+
+  static constexpr size_t cached_slots = 4096;  // 256 KB of nodes: a tree that stays in the cache
 
   Izv_scene* scene_;
   Tzv_lr_node_pool nodes_;  // before every link into it

@@ -6,6 +6,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
+#include <map>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -462,6 +465,128 @@ TEST(LrGroupTest, AMarkedRunMovesIntoAnotherGroup) {
   EXPECT_EQ(zv_lr_group_get_parent(s.slot(3)), g1);
   zv_lr_group_move_marked(s.slot(0), -1);
   EXPECT_EQ(zv_tree_text(s.group), "G2(L2) L3 L0 G1(L1) L4");
+}
+
+// A tree as plain nodes, moved the simple way: the marked slots under no
+// marked group, in tree order, go next to the anchor (or the marked group
+// holding it), before it for a negative direction and after it otherwise,
+// passing over marked siblings.
+struct Tzv_model_node {
+  std::string label;
+  bool marked = false;
+  Tzv_model_node* parent = nullptr;
+  std::vector<Tzv_model_node*> children;
+};
+
+class Tzv_tree_model {
+ public:
+  explicit Tzv_tree_model(Tzv_lr_group* root) {
+    of_[root] = &nodes_.emplace_back();
+    for (Tzv_lr_group* n = zv_lr_group_get_next(root, 0, 0, 0); n; n = zv_lr_group_get_next(n, 0, 0, 0)) {
+      Tzv_model_node& m = nodes_.emplace_back();
+      m.label = zv_label(n);
+      m.marked = zv_lr_group_get_marked(n);
+      m.parent = of_.at(zv_lr_group_get_parent(n));
+      m.parent->children.push_back(&m);
+      of_[n] = &m;
+    }
+  }
+
+  void move_marked(Tzv_lr_group* anchor_slot, int32_t dir) {
+    std::vector<Tzv_model_node*> tops;
+    collect_tops(root(), tops);
+    auto moving = [&tops](Tzv_model_node const* n) { return std::count(tops.begin(), tops.end(), n) != 0; };
+    Tzv_model_node* base = of_.at(anchor_slot);
+    for (Tzv_model_node* n = base; n != root(); n = n->parent)
+      if (n->marked) base = n;
+    Tzv_model_node* parent = base == root() ? root() : base->parent;
+    std::vector<Tzv_model_node*>& row = parent->children;
+    auto at = [&row](Tzv_model_node* n) {
+      return static_cast<long>(std::find(row.begin(), row.end(), n) - row.begin());
+    };
+    long before = 0;  // an index into row
+    if (base == root()) {
+      before = dir < 0 ? 0 : static_cast<long>(row.size());
+    } else if (dir < 0) {
+      before = at(base);
+    } else {
+      long after = at(base);
+      while (after >= 0 && moving(row[static_cast<size_t>(after)])) --after;
+      before = after + 1;
+    }
+    while (before < static_cast<long>(row.size()) && moving(row[static_cast<size_t>(before)])) ++before;
+    Tzv_model_node* const place = before < static_cast<long>(row.size()) ? row[static_cast<size_t>(before)] : nullptr;
+    for (Tzv_model_node* t : tops) std::erase(t->parent->children, t);
+    auto const where = place ? std::find(row.begin(), row.end(), place) : row.end();
+    row.insert(where, tops.begin(), tops.end());
+    for (Tzv_model_node* t : tops) t->parent = parent;
+  }
+
+  std::string text() const { return text_of(nodes_.front()); }
+
+ private:
+  Tzv_model_node* root() { return &nodes_.front(); }
+  static void collect_tops(Tzv_model_node* n, std::vector<Tzv_model_node*>& tops) {
+    for (Tzv_model_node* c : n->children) {
+      if (c->marked) tops.push_back(c);
+      else collect_tops(c, tops);
+    }
+  }
+  static std::string text_of(Tzv_model_node const& n) {
+    std::string out;
+    for (Tzv_model_node const* c : n.children) {
+      if (!out.empty()) out += ' ';
+      out += c->label;
+      if (c->label[0] == 'G') out += "(" + text_of(*c) + ")";
+    }
+    return out;
+  }
+
+  std::deque<Tzv_model_node> nodes_;
+  std::map<Tzv_lr_group*, Tzv_model_node*> of_;
+};
+
+// Random nested trees, marks on layers and groups, anchors anywhere
+// (the root, groups, slots inside marked groups), both directions.
+TEST(LrGroupTest, MoveMarkedMatchesTheSimpleModelOnRandomTrees) {
+  std::mt19937 random(7);
+  auto pick = [&random](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+  for (int round = 0; round < 400; ++round) {
+    Tzv_test_scene s;
+    s.add_layers(10);
+    std::vector<Tzv_lr_group*> groups{s.group};
+    for (int g = 1; g <= 4; ++g)
+      groups.push_back(zv_lr_group_add_group(groups[pick(groups.size())], (L"G" + std::to_wstring(g)).c_str()));
+    for (int k = 0; k < 12; ++k) {
+      std::vector<Tzv_lr_group*> slots;
+      for (Tzv_lr_group* n = zv_lr_group_get_next(s.group, 0, 0, 0); n; n = zv_lr_group_get_next(n, 0, 0, 0))
+        slots.push_back(n);
+      zv_lr_group_set_active(s.group, groups[pick(groups.size())]);
+      zv_lr_group_move_to_active(s.group, slots[pick(slots.size())]);  // cycles are refused
+    }
+    std::vector<Tzv_lr_group*> anchors{s.group};
+    for (Tzv_lr_group* n = zv_lr_group_get_next(s.group, 0, 0, 0); n; n = zv_lr_group_get_next(n, 0, 0, 0)) {
+      anchors.push_back(n);
+      bool const marked = pick(3) == 0;
+      if (zv_lr_group_is_group(n)) zv_lr_group_set_marked(n, marked);
+      else zv_lr2d_set_marked(zv_lr_group_get_lr_ptr(n), marked);
+    }
+    Tzv_lr_group* anchor = anchors[pick(anchors.size())];
+    int32_t const dir = pick(2) == 0 ? -1 : 0;
+    Tzv_tree_model model(s.group);
+    std::string const start = zv_tree_text(s.group);
+    model.move_marked(anchor, dir);
+    zv_lr_group_move_marked(anchor, dir);
+    ASSERT_EQ(zv_tree_text(s.group), model.text())
+        << "from " << start << ", anchor " << (anchor == s.group ? "root" : zv_label(anchor)) << ", dir " << dir;
+    std::vector<Tzv_lr_group*> walked;
+    for (Tzv_lr_group* n = zv_lr_group_get_next(s.group, 0, 0, 0); n; n = zv_lr_group_get_next(n, 0, 0, 0)) {
+      Tzv_lr_group* parent = zv_lr_group_get_parent(n);
+      ASSERT_TRUE(parent == s.group || std::count(walked.begin(), walked.end(), parent) != 0)
+          << "every slot names a parent on the way to it";
+      walked.push_back(n);
+    }
+  }
 }
 
 TEST(LrGroupTest, MovesIntoGroupsAndRefusedCycles) {
