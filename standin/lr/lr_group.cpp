@@ -481,15 +481,19 @@ void Tzv_lr_tree::verify_all() {
 // order with some layers left out.
 bool Tzv_lr_tree::verify_removals() {
   if (!order_valid_ || order_.size() != layer_slots_ || !scene_) return false;
+  uint32_t const n = scene_->get_bind_count();
+  size_t const size = order_.size();
+  if (n > size) return false;
   order_valid_ = false;  // the kept layers move up in place
   std::vector<Izv_layer*> left;
   Izv_layer** const order = order_.data();
-  size_t const size = order_.size();
   size_t kept = 0, j = 0;
-  uint32_t const n = scene_->get_bind_count();
   for (uint32_t i = 0; i < n; ++i) {
     Izv_entity const* e = scene_->get_bind_entity(i);
-    while (j < size && static_cast<Izv_entity const*>(order[j]) != e) left.push_back(order[j++]);
+    for (; j < size && static_cast<Izv_entity const*>(order[j]) != e; ++j) {
+      if (left.size() == size - n) return false;  // more than the difference left: a member is new or moved
+      left.push_back(order[j]);
+    }
     if (j == size) return false;
     order[kept++] = order[j++];
   }
@@ -506,13 +510,13 @@ bool Tzv_lr_tree::verify_removals() {
   return true;
 }
 
-// The walk: the scene's layers mostly follow the
-// tree's layer slots, so the slot after the last one found is tried first,
-// found by address alone (the layer is not read). In a large tree it is
-// followed only while it lies near in memory: where the tree's order has
-// drifted from the nodes' places, a chase would wait on one node after the
-// other, and lookups in the table, asked for ahead, do not wait on each
-// other. A small tree sits in the cache, where the chase is the cheaper.
+// Any other change, by a walk. The scene's layers mostly follow the tree's
+// layer slots, so the slot after the last one found is tried first, found
+// by address alone (the layer is not read). In a large tree it is followed
+// only while it lies near in memory: where the tree's order has drifted
+// from the nodes' places, a chase would wait on one node after the other,
+// and lookups in the table, asked for ahead, do not wait on each other. A
+// small tree sits in the cache, where the chase is the cheaper.
 void Tzv_lr_tree::verify_walk(std::vector<Izv_entity*> const& bound) {
   constexpr size_t cell_lead = 16, node_lead = 8;
   bool const chase = layer_slots_ <= cached_slots;
