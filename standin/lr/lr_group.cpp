@@ -5,10 +5,6 @@
 
 namespace {
 
-Tzv_lr_group_id group_id_of(Izv_layer* layer) {
-  return zv_lr_text::read<Tzv_lr_group_id>([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
-}
-
 Tzv_lr_group_id fresh_group_id() {
   return zv_lr_text::read<Tzv_lr_group_id>([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
 }
@@ -30,6 +26,21 @@ uint32_t id_tag(Tzv_lr_group_id const& id) {
 }
 
 }  // namespace
+
+Izv_layer* Tzv_layer_cast::operator()(Izv_entity* e) {
+  if (!e) return nullptr;
+  std::type_info const* const type = &typeid(*e);
+  char* const entity = reinterpret_cast<char*>(e);
+  std::ptrdiff_t const entity_at = entity - static_cast<char*>(dynamic_cast<void*>(e));
+  if (type == type_ && entity_at == entity_at_) return reinterpret_cast<Izv_layer*>(entity + layer_at_);
+  auto* layer = dynamic_cast<Izv_layer*>(e);
+  if (layer) {
+    type_ = type;
+    entity_at_ = entity_at;
+    layer_at_ = reinterpret_cast<char*>(layer) - entity;
+  }
+  return layer;
+}
 
 Tzv_lr_group* Tzv_lr_node_pool::make() {
   if (!free_.empty()) {
@@ -60,12 +71,38 @@ void Tzv_lr_node_pool::clear_stamps() {
     for (uint32_t i = 0; i < block_size; ++i) block[i].stamp = 0;
 }
 
-Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
+Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene)
+    : scene_(scene),
+      id_reader_(zv_string_adp_create(
+          [](char const* s, void* tree) {
+            static_cast<Tzv_lr_tree*>(tree)->read_id_ = Tzv_lr_group_id(zv_lr_text::to_wide(s));
+          },
+          [](wchar_t const* s, void* tree) {
+            static_cast<Tzv_lr_tree*>(tree)->read_id_ = Tzv_lr_group_id(s ? std::wstring_view(s) : std::wstring_view());
+          },
+          this)) {
   root_.tree = this;
   root_.is_group = true;
 }
 
-Tzv_lr_tree::~Tzv_lr_tree() { clear_silent(&root_); }
+Tzv_lr_tree::~Tzv_lr_tree() {
+  clear_silent(&root_);
+  zv_string_adp_destroy(id_reader_);
+}
+
+// A layer's group id, read through the tree's own adapter: every layer the
+// tree ties is read once, and an adapter made for each read cost more than
+// the read. A read that a layer starts from inside another (its
+// get_group_id is foreign code) takes an adapter of its own.
+Tzv_lr_group_id Tzv_lr_tree::group_id_of(Izv_layer* layer) {
+  if (reading_id_ || !id_reader_)
+    return zv_lr_text::read<Tzv_lr_group_id>([layer](Izv_string_adp* adp) { layer->get_group_id(adp); });
+  reading_id_ = true;
+  Tzv_scope_exit const done([this] { reading_id_ = false; });
+  read_id_ = {};
+  layer->get_group_id(id_reader_);
+  return std::move(read_id_);
+}
 
 // ---------------------------------------------------------------------------
 // Nodes and links.
@@ -390,7 +427,7 @@ void Tzv_lr_tree::set_slot_caption(Tzv_lr_group* slot, std::wstring caption) {
   else captions_[slot] = std::move(caption);
 }
 
-Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return dynamic_cast<Izv_layer*>(scene_->get_bind_entity(i)); }
+Izv_layer* Tzv_lr_tree::bound_layer(uint32_t i) const { return as_layer_(scene_->get_bind_entity(i)); }
 
 // The slot of the scene's layer at `i`. A load ties one layer after another,
 // so it is most often the slot tied last.
@@ -410,7 +447,7 @@ std::vector<Izv_entity*> Tzv_lr_tree::bound_entities() const {
 std::vector<Izv_layer*> Tzv_lr_tree::scene_layers() const {
   std::vector<Izv_layer*> layers;
   for (Izv_entity* e : bound_entities())
-    if (auto* layer = dynamic_cast<Izv_layer*>(e)) layers.push_back(layer);
+    if (Izv_layer* layer = as_layer_(e)) layers.push_back(layer);
   return layers;
 }
 
@@ -538,7 +575,7 @@ void Tzv_lr_tree::verify_walk(std::vector<Izv_entity*> const& bound) {
     Tzv_lr_group* slot = follow(expected, bound[i], passed, chase);
     if (!slot) slot = slot_of_entity(bound[i]);
     if (!slot) {
-      auto* layer = dynamic_cast<Izv_layer*>(bound[i]);
+      Izv_layer* layer = as_layer_(bound[i]);
       if (!layer) continue;
       slot = take_slot(layer, anchor);
       tied_new = true;
@@ -779,7 +816,7 @@ void Tzv_lr_tree::set_active_slot(Tzv_lr_group* slot) {
 
 Izv_entity* Tzv_lr_tree::get_active() { return active_ ? active_->layer : nullptr; }
 
-void Tzv_lr_tree::set_active(Izv_entity* e) { set_active_slot(slot_of(dynamic_cast<Izv_layer*>(e))); }
+void Tzv_lr_tree::set_active(Izv_entity* e) { set_active_slot(slot_of(as_layer_(e))); }
 
 uint32_t Tzv_lr_tree::get_active_index() { return get_entity_index(get_active()); }
 
@@ -793,7 +830,7 @@ Izv_entity* Tzv_lr_tree::get_entity(uint32_t i) {
 Izv_entity* Tzv_lr_tree::add_entity() { throw "Not Supported Exception"; }
 
 void Tzv_lr_tree::remove_entity(Izv_entity* e) {
-  if (Tzv_lr_group* slot = slot_of(dynamic_cast<Izv_layer*>(e))) remove(slot);
+  if (Tzv_lr_group* slot = slot_of(as_layer_(e))) remove(slot);
 }
 
 void Tzv_lr_tree::remove_entity_range(uint32_t n, uint32_t* indices) {

@@ -3,10 +3,12 @@
 // members are the layers in tree order.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <unordered_map>
 #include <vector>
 
@@ -69,6 +71,20 @@ class Tzv_lr_node_pool {
   std::vector<std::unique_ptr<Tzv_lr_group_id[]>> ids_;
   uint32_t used_in_last_ = block_size;
   std::vector<Tzv_lr_group*> free_;
+};
+
+// Casts a scene's members to layers. They are mostly of one type, so the
+// layer's place in a member of the type cast last is kept: the next member
+// of that type, seen through the same base, costs two reads of its type's
+// tables instead of the dynamic cast's search through the type hierarchy.
+class Tzv_layer_cast {
+ public:
+  Izv_layer* operator()(Izv_entity* e);
+
+ private:
+  std::type_info const* type_ = nullptr;  // the type cast last
+  std::ptrdiff_t entity_at_ = 0;          // the entity's place in that type's objects
+  std::ptrdiff_t layer_at_ = 0;           // the layer's place, from the entity
 };
 
 class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
@@ -178,6 +194,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* waiting_slot(Tzv_lr_group_id const& id);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor);
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot);
+  Tzv_lr_group_id group_id_of(Izv_layer* layer);
   Izv_layer* bound_layer(uint32_t i) const;
   Tzv_lr_group* slot_of_bound(uint32_t i) const;
   std::vector<Izv_entity*> bound_entities() const;
@@ -188,6 +205,10 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   static constexpr size_t cached_slots = 4096;  // 256 KB of nodes: a tree that stays in the cache
 
   Izv_scene* scene_;
+  mutable Tzv_layer_cast as_layer_;
+  Izv_string_adp* id_reader_;  // owned; feeds read_id_
+  Tzv_lr_group_id read_id_;
+  bool reading_id_ = false;
   Tzv_lr_node_pool nodes_;  // before every link into it
   Tzv_lr_group root_;
   Tzv_lr_group_id root_id_;

@@ -314,6 +314,27 @@ TEST(LrGroupTest, VerificationAfterALoadMatchesTheSceneAgainstTheKnownOrder) {
   for (Izv_layer* l : gone) zv_lr2d_destroy(l);
 }
 
+// Members of several layer types, in turns and in runs: each is recognised
+// as the layer it is, whichever type came before it.
+TEST(LrGroupTest, VerificationTiesMembersOfMixedLayerTypes) {
+  Tzv_test_scene s;
+  char const* const types[] = {zv_lr2d_type_vector,      zv_lr2d_type_layout_page, zv_lr2d_type_group,
+                               zv_lr2d_type_layout_page, zv_lr2d_type_raster,      zv_lr2d_type_raster};
+  for (int round = 0; round < 3; ++round)
+    for (char const* type : types) {
+      ASSERT_NE(s.add_layer(type), nullptr) << type;
+      s.add_without_slot("Loose");
+    }
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+  std::vector<Izv_layer*> gone;
+  for (size_t i = 1; i < s.layers.size(); i += 4) gone.push_back(s.layers[i]);
+  std::erase_if(s.layers, [&gone](Izv_layer* l) { return std::count(gone.begin(), gone.end(), l) != 0; });
+  s.add_without_slot("Last");
+  EXPECT_EQ(zv_tree_order(s.group), s.layers);
+  for (size_t i = 0; i < s.layers.size(); ++i) EXPECT_EQ(zv_lr_group_get_lr_ptr(s.slot(i)), s.layers[i]) << i;
+  for (Izv_layer* l : gone) zv_lr2d_destroy(l);
+}
+
 // Slots moved far from their neighbours in memory: verification finds them
 // (in a small tree by the links, in a large one through the table) and
 // still drops exactly the slots of layers that left.
