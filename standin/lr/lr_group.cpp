@@ -715,36 +715,49 @@ void Tzv_lr_tree::move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir) {
 
 // The place: next to the anchor (or the marked group holding it), passing
 // over marked siblings, so that it survives taking the marked slots out.
+// A layer's get_marked is foreign code: should it throw, the slots taken out
+// so far go in at the place all the same, so that none is lost.
 void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
   if (!anchor) return;
   Tzv_lr_group* const top = top_marked(anchor);
   Tzv_lr_group* const base = top ? top : anchor;
   Tzv_lr_group* const parent = base == &root_ ? &root_ : base->parent;
-  Tzv_lr_group* after_base = nullptr;  // when the base moves: the first sibling after its run that stays
-  Tzv_marked_run const moving = take_marked(parent, top, after_base);
-  if (!moving.first) return;
-  Tzv_lr_group* before = nullptr;
-  if (top) before = after_base;
-  else if (base == &root_) before = dir < 0 ? root_.first : nullptr;
-  else before = dir < 0 ? base : base->next;
-  link_run(parent, before, moving);
+  Tzv_marked_take take;
+  auto const put_back = [&] {
+    Tzv_lr_group* before = nullptr;
+    if (top) before = take.base_left ? take.after_base : top;
+    else if (base == &root_) before = dir < 0 ? root_.first : nullptr;
+    else before = dir < 0 ? base : base->next;
+    link_run(parent, before, take.taken);
+  };
+  try {
+    take_marked(parent, top, take);
+  } catch (...) {
+    if (take.taken.first) put_back();
+    order_valid_ = false;
+    throw;
+  }
+  if (!take.taken.first) return;
+  put_back();
   changed();
 }
 
 // Takes the marked slots that lie under no marked group out of their places,
-// in tree order, and returns them linked as one run of children of
-// `parent`; `after_base` is the sibling that followed the run holding
-// `base`. The slots leave while the walk is at them: in a large tree their
+// in tree order, into one run of children of `parent`, and notes the
+// sibling that followed the run holding `base`. The slots leave while the walk is at them: in a large tree their
 // neighbours would be cache misses again later. Marked siblings next to each
 // other leave as one run, so that a block of them costs its two ends.
 // The layers ahead of the walk are requested early, as in marked_tops.
-Tzv_lr_tree::Tzv_marked_run Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base,
-                                                     Tzv_lr_group*& after_base) {
+void Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tzv_marked_take& take) {
   Tzv_layer_lead lead(&root_, layer_slots_ > cached_slots);
-  Tzv_marked_run taken, open;
+  Tzv_marked_run& taken = take.taken;
+  Tzv_marked_run open;
   bool open_holds_base = false;
   auto close = [&] {
-    if (open_holds_base) after_base = open.last->next;
+    if (open_holds_base) {
+      take.after_base = open.last->next;
+      take.base_left = true;
+    }
     unlink_run(open);
     if (open.first->parent != parent)
       for (Tzv_lr_group* n = open.first; n; n = n->next) n->parent = parent;
@@ -772,7 +785,6 @@ Tzv_lr_tree::Tzv_marked_run Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_l
     lead.advance();
   }
   if (open.first) close();
-  return taken;
 }
 
 // Takes the run of siblings out of its place; its own links stay, except

@@ -163,7 +163,13 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
     Tzv_lr_group* first = nullptr;
     Tzv_lr_group* last = nullptr;
   };
-  Tzv_marked_run take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tzv_lr_group*& after_base);
+  // What take_marked took out, and where the run holding the base stood.
+  struct Tzv_marked_take {
+    Tzv_marked_run taken;
+    Tzv_lr_group* after_base = nullptr;  // the first sibling after that run that stays
+    bool base_left = false;
+  };
+  void take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tzv_marked_take& take);
   static void unlink_run(Tzv_marked_run const& run);
   static void link_run(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_marked_run const& run);
   void destroy_subtree(Tzv_lr_group* node);

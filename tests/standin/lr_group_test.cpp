@@ -610,6 +610,39 @@ TEST(LrGroupTest, MoveMarkedMatchesTheSimpleModelOnRandomTrees) {
   }
 }
 
+// A layer of another library whose mark cannot be read: get_marked throws.
+class Tzv_unreadable_layer final : public Tzv_null_entity<Izv_layer> {
+ public:
+  void get_group_id(Izv_string_adp* adp) override { zv_string_adp_feed(adp, L"unreadable"); }
+  bool get_marked() override { throw std::runtime_error("mark unreadable"); }
+  char const* get_meta_id() override { return "UnreadableLayer"; }
+};
+
+// The marked move takes slots out as its walk reaches them: a mark that
+// cannot be read half-way leaves every slot in the tree, those taken out so
+// far moved to the place, and the exception reaches the caller.
+TEST(LrGroupTest, AMarkThatCannotBeReadLosesNoSlot) {
+  for (int32_t const dir : {-1, 0}) {
+    Tzv_test_scene s;
+    s.add_layers(6);
+    Tzv_unreadable_layer odd;
+    s.layers.insert(s.layers.begin() + 4, &odd);
+    zv_lr_group_verification_layer(s.group);
+    for (size_t i : {1u, 2u, 5u}) zv_lr2d_set_marked(s.layers[i], true);  // L1 L2, then L4 after the odd one
+    EXPECT_THROW(zv_lr_group_move_marked(s.slot(0), dir), std::runtime_error);
+    std::vector<Izv_layer*> const in_tree = zv_tree_order(s.group);
+    EXPECT_EQ(in_tree.size(), 7u);
+    std::vector<Izv_layer*> expected{s.layers[0], s.layers[1], s.layers[2], s.layers[3],
+                                     &odd,        s.layers[5], s.layers[6]};
+    if (dir < 0) expected = {s.layers[1], s.layers[2], s.layers[0], s.layers[3], &odd, s.layers[5], s.layers[6]};
+    EXPECT_EQ(in_tree, expected) << "dir " << dir;
+    Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+    EXPECT_EQ(root->get_count(), 7u);
+    s.layers.erase(s.layers.begin() + 4);  // the scene lets the odd layer go before it goes out of scope
+    zv_lr_group_verification_layer(s.group);
+  }
+}
+
 TEST(LrGroupTest, MovesIntoGroupsAndRefusedCycles) {
   Tzv_test_scene s;
   zv_make_nested(s);
