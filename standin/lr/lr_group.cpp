@@ -364,6 +364,10 @@ class Tzv_layer_lead {
   Tzv_lr_group* ahead_;
 };
 
+// The mark of a slot that a walk reaches (never the root): a group's own, a
+// layer slot's its layer's.
+bool walk_mark(Tzv_lr_group const* n) { return n->is_group ? n->marked : n->layer && n->layer->get_marked(); }
+
 }  // namespace
 
 // Marked slots that lie under no marked group, in tree order.
@@ -374,7 +378,7 @@ std::vector<Tzv_lr_group*> Tzv_lr_tree::marked_tops() {
   Tzv_layer_lead lead(&root_, layer_slots_ > cached_slots);
   Tzv_lr_group* n = step(&root_, false);
   while (n) {
-    bool const marked = n->is_group ? n->marked : n->layer && n->layer->get_marked();
+    bool const marked = walk_mark(n);
     if (marked) tops.push_back(n);
     n = step(n, n->is_group && marked);
     lead.advance();
@@ -744,10 +748,11 @@ void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
 
 // Takes the marked slots that lie under no marked group out of their places,
 // in tree order, into one run of children of `parent`, and notes the
-// sibling that followed the run holding `base`. The slots leave while the walk is at them: in a large tree their
-// neighbours would be cache misses again later. Marked siblings next to each
-// other leave as one run, so that a block of them costs its two ends.
-// The layers ahead of the walk are requested early, as in marked_tops.
+// sibling that followed the run holding `base`. The slots leave while the
+// walk is at them: in a large tree their neighbours would be cache misses
+// again later. Marked siblings next to each other leave as one run, so that
+// a block of them costs its two ends. The layers ahead of the walk are
+// requested early, as in marked_tops.
 void Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tzv_marked_take& take) {
   Tzv_layer_lead lead(&root_, layer_slots_ > cached_slots);
   Tzv_marked_run& taken = take.taken;
@@ -768,7 +773,7 @@ void Tzv_lr_tree::take_marked(Tzv_lr_group* parent, Tzv_lr_group const* base, Tz
     open_holds_base = false;
   };
   for (Tzv_lr_group* n = step(&root_, false); n;) {
-    bool const marked = n->is_group ? n->marked : n->layer && n->layer->get_marked();
+    bool const marked = walk_mark(n);
     Tzv_lr_group* const next = step(n, n->is_group && marked);  // before n may leave
     if (marked) {
       if (open.last && open.last->next == n) {
