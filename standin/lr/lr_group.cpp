@@ -138,7 +138,7 @@ void Tzv_lr_tree::destroy_subtree(Tzv_lr_group* node) {
   detach(node);
   drop(node);
   for (Tzv_lr_group* n : doomed) drop(n);
-  order_valid_ = false;
+  order_lost();
 }
 
 // A node already out of the links leaves the tables and goes back to the pool.
@@ -191,6 +191,7 @@ void Tzv_lr_tree::clear_all() {
   for (Tzv_lr_group* n = next(&root_, false, false); n; n = next(n, false, false)) doomed.push_back(n);
   root_.first = root_.last = nullptr;
   order_.clear();
+  ++order_edits_;
   order_valid_ = true;
   by_layer_.clear();
   by_id_.clear();
@@ -207,7 +208,7 @@ void Tzv_lr_tree::clear_all() {
 // the walk, as a load ties them; any other tie makes it unknown.
 void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
   bool const appended = order_valid_ && !slot->layer && is_last(slot);
-  order_valid_ = false;
+  order_lost();
   if (Izv_layer* old = slot->layer)
     by_layer_.erase_if(layer_tag(old), [this, old](uint32_t n) { return nodes_.at(n)->layer == old; });
   else unwait(slot);
@@ -290,7 +291,7 @@ uint32_t Tzv_lr_tree::next_stamp() {
 // was rearranged, re-read it and recompute the box", which a mere addition
 // must not cause.
 void Tzv_lr_tree::changed() {
-  order_valid_ = false;
+  order_lost();
   announce(zv_prop_layer_group);
 }
 
@@ -511,44 +512,105 @@ bool Tzv_lr_tree::verify_last() {
 // Every bound layer gets a slot, in the scene's order; layer slots of layers
 // the scene no longer holds go. O(N).
 void Tzv_lr_tree::verify_all() {
-  if (!verify_removals()) verify_walk(bound_entities());  // a copy: tying a layer may reach the scene's listeners
+  if (!verify_in_order()) verify_walk(bound_entities());  // a copy: tying a layer may reach the scene's listeners
 }
 
-// The usual change between two verifications: layers left the scene and the
-// rest kept their order. While the order of the tied layers is known and
-// every layer slot is tied, the members are matched against that order as
-// two lists, with no walk; they are read in place, as nothing else runs
-// meanwhile. False, and the order unknown, when the members are not that
-// order with some layers left out.
-bool Tzv_lr_tree::verify_removals() {
+// The usual changes between two verifications: layers left the scene, new
+// layers came, and the rest kept their order. While the order of the tied
+// layers is known and every layer slot is tied, the members are matched
+// against that order as two lists, with no walk. The matching reads the
+// members in place, as no foreign code runs meanwhile, and changes nothing
+// but order_ (the kept layers move up in it). The new members' group ids are
+// read (and made) next; the tree is changed only once they are all in and
+// no listener changed the tree meanwhile. False when the members are not
+// that order with layers left out and new ones put in (a member moved or
+// listed twice), or a listener changed the tree.
+bool Tzv_lr_tree::verify_in_order() {
   if (!order_valid_ || order_.size() != layer_slots_ || !scene_) return false;
-  uint32_t const n = scene_->get_bind_count();
-  size_t const size = order_.size();
-  if (n > size) return false;
-  order_valid_ = false;  // the kept layers move up in place
-  std::vector<Izv_layer*> left;
+  order_valid_ = false;
+  Tzv_order_changes changes;
+  if (!match_order(changes)) return false;
+  uint64_t const edits = order_edits_;
+  size_t const slots = layer_slots_;
+  name_new_members(changes.fresh);
+  if (order_valid_ || order_edits_ != edits || layer_slots_ != slots) return false;
+  return apply_order_changes(changes);
+}
+
+// A member is the next layer in order_ or one a few places after it (the
+// layers passed over left); failing that, a member with no slot is new, and
+// one with a slot must lie further on in order_.
+bool Tzv_lr_tree::match_order(Tzv_order_changes& changes) {
+  constexpr size_t near = 4;
   Izv_layer** const order = order_.data();
-  size_t kept = 0, j = 0;
+  size_t const size = order_.size();
+  uint32_t const n = scene_->get_bind_count();
+  size_t j = 0, kept = 0;
   for (uint32_t i = 0; i < n; ++i) {
-    Izv_entity const* e = scene_->get_bind_entity(i);
-    for (; j < size && static_cast<Izv_entity const*>(order[j]) != e; ++j) {
-      if (left.size() == size - n) return false;  // more than the difference left: a member is new or moved
-      left.push_back(order[j]);
+    Izv_entity* e = scene_->get_bind_entity(i);
+    size_t k = j < size && static_cast<Izv_entity*>(order[j]) == e ? j : find_in_order(e, j, std::min(j + near, size));
+    if (k == size) {
+      if (!slot_of_entity(e)) {
+        if (Izv_layer* layer = as_layer_(e)) changes.fresh.push_back({layer, kept + changes.fresh.size(), {}});
+        continue;
+      }
+      k = find_in_order(e, std::min(j + near, size), size);
+      if (k == size) return false;  // moved, or listed twice
     }
-    if (j == size) return false;
-    order[kept++] = order[j++];
+    if (k > j) changes.left.insert(changes.left.end(), order + j, order + k);
+    order[kept++] = order[k];
+    j = k + 1;
   }
-  left.insert(left.end(), order + j, order + size);
+  changes.left.insert(changes.left.end(), order + j, order + size);
+  order_.resize(kept);
+  return true;
+}
+
+// The index of `e` in order_[from, to), or order_.size().
+size_t Tzv_lr_tree::find_in_order(Izv_entity const* e, size_t from, size_t to) const {
+  for (size_t k = from; k < to; ++k)
+    if (static_cast<Izv_entity const*>(order_[k]) == e) return k;
+  return order_.size();
+}
+
+// Reads each new member's group id, and gives a layer without one a fresh
+// id, as take_slot does. The layers' own code runs here.
+void Tzv_lr_tree::name_new_members(std::vector<Tzv_new_member>& fresh) {
+  for (Tzv_new_member& m : fresh) {
+    m.id = group_id_of(m.layer);
+    if (m.id.empty()) m.layer->set_group_id((m.id = fresh_group_id()).text().c_str());
+  }
+}
+
+// The slots of the layers that left go, and each new member gets a slot
+// right after the slot of the layer before it in the new order, so that the
+// walk keeps that order. False when a layer of order_ has no slot, or a new
+// member turns out to have been listed twice (its second slot would break
+// the order).
+bool Tzv_lr_tree::apply_order_changes(Tzv_order_changes& changes) {
   std::vector<Tzv_lr_group*> stale;
-  stale.reserve(left.size());
-  for (Izv_layer* layer : left) {
+  stale.reserve(changes.left.size());
+  for (Izv_layer* layer : changes.left) {
     if (Tzv_lr_group* slot = slot_of(layer)) stale.push_back(slot);
     else return false;
   }
-  order_.resize(kept);
+  put_in_order(changes.fresh);
   destroy_stale(stale);
+  for (Tzv_new_member& m : changes.fresh) {
+    if (slot_of(m.layer)) return false;
+    take_slot(m.layer, m.at > 0 ? slot_of(order_[m.at - 1]) : nullptr, std::move(m.id), nullptr);
+  }
   order_valid_ = true;
   return true;
+}
+
+// Merges the new members into the kept layers of order_, from the back.
+void Tzv_lr_tree::put_in_order(std::vector<Tzv_new_member> const& fresh) {
+  if (fresh.empty()) return;
+  size_t r = order_.size();
+  order_.resize(order_.size() + fresh.size());
+  auto f = fresh.rbegin();
+  for (size_t w = order_.size(); w-- > 0;) order_[w] = f != fresh.rend() && f->at == w ? (f++)->layer : order_[--r];
 }
 
 // Any other change, by a walk. The scene's layers mostly follow the tree's
@@ -738,7 +800,7 @@ void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
     take_marked(parent, top, take);
   } catch (...) {
     if (take.taken.first) put_back();
-    order_valid_ = false;
+    order_lost();
     throw;
   }
   if (!take.taken.first) return;

@@ -187,7 +187,28 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group_id& group_id(Tzv_lr_group const* n) { return n->number ? nodes_.group_id(n->number) : root_id_; }
   bool verify_last();
   void verify_all();
-  bool verify_removals();
+  // What a verification against the known order found: the layers that
+  // left the scene, and the members new to the tree with their places in the
+  // new order.
+  struct Tzv_new_member {
+    Izv_layer* layer;
+    size_t at;
+    Tzv_lr_group_id id;
+  };
+  struct Tzv_order_changes {
+    std::vector<Izv_layer*> left;
+    std::vector<Tzv_new_member> fresh;
+  };
+  bool verify_in_order();
+  bool match_order(Tzv_order_changes& changes);
+  size_t find_in_order(Izv_entity const* e, size_t from, size_t to) const;
+  void name_new_members(std::vector<Tzv_new_member>& fresh);
+  bool apply_order_changes(Tzv_order_changes& changes);
+  void put_in_order(std::vector<Tzv_new_member> const& fresh);
+  void order_lost() {
+    order_valid_ = false;
+    ++order_edits_;
+  }
   void verify_walk(std::vector<Izv_entity*> const& bound);
   void destroy_stale(std::vector<Tzv_lr_group*> const& stale);
   static bool is_last(Tzv_lr_group const* node);
@@ -237,4 +258,5 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   uint32_t stamp_ = 0;
   std::vector<Izv_layer*> order_;  // the tied layers in walk order, while order_valid_
   bool order_valid_ = true;
+  uint64_t order_edits_ = 0;  // counts every change of the tied layers or their walk order
 };

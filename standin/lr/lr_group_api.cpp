@@ -81,9 +81,16 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group) {
   return group ? group->tree->active_slot() : nullptr;
 }
 
+// A walk from outside takes one step per call, each waiting on the node it
+// reaches when the tree is out of the cache. Slots of a walk mostly lie one
+// after another in the node pool, so the nodes a little further on in
+// memory are requested ahead (a request never faults).
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_next(Tzv_lr_group* slot, int32_t skip_children, int32_t layers_only,
                                              int32_t /*reserved*/) {
-  return slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
+  constexpr uintptr_t lead = 8 * sizeof(Tzv_lr_group);
+  Tzv_lr_group* n = slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
+  __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(n) + lead));
+  return n;
 }
 
 ZV_LR_API bool zv_lr_group_is_group(Tzv_lr_group* slot) { return slot && slot->is_group; }

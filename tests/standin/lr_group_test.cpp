@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <random>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "event_recorder.h"
@@ -44,11 +46,12 @@ class Tzv_test_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     return l;
   }
   // A layer without slot at index i (the end by default), as insert_entity
-  // or add_layer_ex_slot leave it; then the verification the scene runs.
-  Izv_layer* add_without_slot(char const* caption, size_t i = SIZE_MAX) {
+  // or add_layer_ex_slot leave it; then the verification the scene runs,
+  // unless the caller verifies later.
+  Izv_layer* add_without_slot(char const* caption, size_t i = SIZE_MAX, bool verify = true) {
     Izv_layer* l = push(zv_lr2d_type_vector, std::min(i, layers.size()));
     l->set_caption(caption);
-    zv_lr_group_verification_layer(group);
+    if (verify) zv_lr_group_verification_layer(group);
     return l;
   }
   // A layer without slot bearing group id `id`, last; then verification,
@@ -312,6 +315,109 @@ TEST(LrGroupTest, VerificationAfterALoadMatchesTheSceneAgainstTheKnownOrder) {
   expect_in_line("loaded again, one removed, two swapped in the scene only");
   EXPECT_EQ(zv_tree_text(s.group), "L1 L3 New L7 L8 L0 L1");
   for (Izv_layer* l : gone) zv_lr2d_destroy(l);
+}
+
+// Random rounds of removals and new members (with a group id of their own
+// or none, one by one and in runs, first, last and anywhere), now and then a
+// member listed twice or two members swapped in the scene only, on two
+// scenes built alike: one whose tree's collection is read before every
+// verification (which then matches the scene against the known order) and
+// one never read (which walks the tree). Both trees come out the same, in
+// the scene's order, and the collection reads that order.
+TEST(LrGroupTest, VerificationAgainstTheKnownOrderBuildsTheTreeTheWalkBuilds) {
+  Tzv_test_scene known, walked;
+  std::vector<Izv_layer*> gone;
+  for (Tzv_test_scene* s : {&known, &walked}) {
+    zv_make_nested(*s);  // L0 G1(L1 G2(L2) L3) L4
+    s->add_layers(10);
+  }
+  std::mt19937 rng(7);
+  auto pick = [&rng](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng); };
+  int made = 0;
+  for (int round = 0; round < 60; ++round) {
+    SCOPED_TRACE(round);
+    ASSERT_GT(zv_lr_group_safe_upcast(known.group)->get_count(), 0u);  // the order is known
+    size_t const removals = pick(4), runs = pick(3), twice = pick(8), swap = pick(8);
+    std::vector<size_t> drop_at, new_at, run_length;
+    for (size_t k = 0; k < removals && k + 2 < known.layers.size(); ++k) drop_at.push_back(pick(known.layers.size()));
+    for (size_t k = 0; k < runs; ++k) {
+      new_at.push_back(pick(known.layers.size() + 1));
+      run_length.push_back(1 + pick(3));
+    }
+    for (Tzv_test_scene* s : {&known, &walked}) {
+      s->layers.erase(std::unique(s->layers.begin(), s->layers.end()), s->layers.end());
+      for (size_t at : drop_at)
+        if (at < s->layers.size()) {
+          gone.push_back(s->layers[at]);
+          s->layers.erase(s->layers.begin() + static_cast<long>(at));
+        }
+      for (size_t k = 0; k < new_at.size(); ++k)
+        for (size_t r = 0; r < run_length[k]; ++r) {
+          std::string const caption = "N" + std::to_string(made + static_cast<int>(k * 3 + r));
+          Izv_layer* l = s->add_without_slot(caption.c_str(), new_at[k] + r, false);
+          if (r == 1) zv_lr_set_group_id(l, std::wstring(caption.begin(), caption.end()).c_str());
+        }
+      if (twice == 0) {  // a new member when there is one
+        size_t const at = std::min(new_at.empty() ? 0 : new_at[0], s->layers.size() - 1);
+        s->layers.insert(s->layers.begin() + static_cast<long>(at) + 1, s->layers[at]);
+      }
+      if (swap == 0 && s->layers.size() > 3) std::swap(s->layers[2], s->layers[3]);
+      zv_lr_group_verification_layer(s->group);
+    }
+    made += 9;
+    ASSERT_EQ(zv_tree_text(known.group), zv_tree_text(walked.group));
+    std::vector<Izv_layer*> const in_tree = zv_tree_order(known.group);
+    if (twice != 0 && swap != 0) {
+      ASSERT_EQ(in_tree, known.layers);
+    }
+    Izv_entities* root = zv_lr_group_safe_upcast(known.group);
+    ASSERT_EQ(root->get_count(), in_tree.size());
+    for (uint32_t i = 0; i < in_tree.size(); ++i) ASSERT_EQ(root->get_entity(i), in_tree[i]);
+    if (swap == 0)  // the scene takes the tree's order, as a scene reads it back
+      for (Tzv_test_scene* s : {&known, &walked}) s->layers = zv_tree_order(s->group);
+  }
+  for (Tzv_test_scene* s : {&known, &walked})
+    s->layers.erase(std::unique(s->layers.begin(), s->layers.end()), s->layers.end());
+  for (Izv_layer* l : gone) {
+    EXPECT_EQ(zv_lr_group_get_child_by_layer(known.group, l), nullptr);
+    EXPECT_EQ(zv_lr_group_get_child_by_layer(walked.group, l), nullptr);
+    zv_lr2d_destroy(l);
+  }
+}
+
+// A layer of another library whose group id read runs code of its own.
+class Tzv_meddling_layer final : public Tzv_null_entity<Izv_layer> {
+ public:
+  void get_group_id(Izv_string_adp* adp) override {
+    if (auto meddle = std::exchange(on_read, nullptr)) meddle();
+    zv_string_adp_feed(adp, L"meddler");
+  }
+  char const* get_meta_id() override { return "MeddlingLayer"; }
+  char const* get_caption() override { return "M"; }
+  std::function<void()> on_read;
+};
+
+// A new member's group id read moves a slot of the tree: verification does
+// not take the order it knew before for the tree's, and the tree's
+// collection reads the order the walk shows.
+TEST(LrGroupTest, AGroupIdReadThatMovesASlotLeavesTheOrderInLine) {
+  Tzv_test_scene s;
+  s.add_layers(6);
+  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
+  ASSERT_EQ(root->get_count(), 6u);
+  Tzv_meddling_layer meddler;
+  meddler.on_read = [&s] { zv_lr_group_move(s.slot(5), s.slot(0), 1); };
+  Izv_layer* l4 = s.layers[4];
+  s.layers.erase(s.layers.begin() + 4);
+  s.layers.insert(s.layers.begin() + 2, &meddler);
+  zv_lr_group_verification_layer(s.group);
+  EXPECT_EQ(zv_tree_text(s.group), "L1 M L2 L3 L5 L0");
+  std::vector<Izv_layer*> const in_tree = zv_tree_order(s.group);
+  ASSERT_EQ(root->get_count(), in_tree.size());
+  for (uint32_t i = 0; i < in_tree.size(); ++i) EXPECT_EQ(root->get_entity(i), in_tree[i]) << i;
+  s.layers.erase(s.layers.begin() + 2);  // the scene lets the meddler go before it goes out of scope
+  zv_lr_group_verification_layer(s.group);
+  zv_lr2d_destroy(l4);
 }
 
 // Members of several layer types, in turns and in runs: each is recognised
