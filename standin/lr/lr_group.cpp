@@ -557,9 +557,8 @@ bool Tzv_lr_tree::match_order(Tzv_order_changes& changes) {
       k = find_in_order(e, std::min(j + near, size), size);
       if (k == size) return false;  // moved, or listed twice
     }
-    if (k > j) changes.left.insert(changes.left.end(), order + j, order + k);
-    order[kept++] = order[k];
-    j = k + 1;
+    for (; j < k; ++j) changes.left.push_back(order[j]);  // mostly one
+    order[kept++] = order[j++];
   }
   changes.left.insert(changes.left.end(), order + j, order + size);
   order_.resize(kept);
