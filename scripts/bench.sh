@@ -13,10 +13,10 @@ cmake --build build/release --target zv_bench -j2
 echo
 echo "load average before the run: $(uptime | sed 's/.*load average: //')"
 status=0
-# Five repetitions of every benchmark in random order: a busy minute on a
+# Nine repetitions of every benchmark in random order: a busy minute on a
 # shared host then slows one repetition of several rows, not every
-# repetition of one row.
-build/release/bin/zv_bench --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+# repetition of one row, and each row's best comes from a quiet one.
+build/release/bin/zv_bench --benchmark_repetitions=9 --benchmark_enable_random_interleaving=true \
   --benchmark_min_time=0.2 "$@" || status=$?
 echo "load average after the run: $(uptime | sed 's/.*load average: //')"
 exit $status

@@ -545,6 +545,7 @@ bool Tzv_lr_tree::match_order(Tzv_order_changes& changes) {
   Izv_layer** const order = order_.data();
   size_t const size = order_.size();
   uint32_t const n = scene_->get_bind_count();
+  changes.left.reserve(size > n ? size - n : 0);  // at least so many left
   size_t j = 0, kept = 0;
   for (uint32_t i = 0; i < n; ++i) {
     Izv_entity* e = scene_->get_bind_entity(i);
