@@ -350,14 +350,18 @@ namespace {
 
 // A walk over every slot a few steps ahead of a walk that reads the layers'
 // marks, requesting each layer so that the cache misses of a large tree
-// overlap. A tree that stays in the cache is not walked twice.
+// overlap. Its own steps ask for the nodes a little further on in memory,
+// which are mostly the next ones of the walk. A tree that stays in the
+// cache is not walked twice.
 class Tzv_layer_lead {
  public:
   Tzv_layer_lead(Tzv_lr_group* root, bool large) : ahead_(large ? root : nullptr) {
     for (int k = 0; k < lead; ++k) advance();
   }
   void advance() {
-    if (ahead_ && (ahead_ = Tzv_lr_tree::step(ahead_, false))) __builtin_prefetch(ahead_->layer);
+    if (!ahead_ || !(ahead_ = Tzv_lr_tree::step(ahead_, false))) return;
+    __builtin_prefetch(ahead_->layer);
+    __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(ahead_) + 8 * sizeof(*ahead_)));
   }
 
  private:
