@@ -9,6 +9,11 @@ Tzv_lr_group_id fresh_group_id() {
   return zv_lr_text::read<Tzv_lr_group_id>([](Izv_string_adp* adp) { zv_uuid_generate_string(adp); });
 }
 
+// A layer read without a group id (`id` empty) gets a fresh one, in `id` too.
+void give_group_id(Izv_layer* layer, Tzv_lr_group_id& id) {
+  if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
+}
+
 // Whether `slot` is tied to the scene's member `e`: a layer is the entity at
 // its own address, so no cast and no read of the layer is needed.
 bool ties(Tzv_lr_group const* slot, Izv_entity const* e) {
@@ -361,7 +366,7 @@ class Tzv_layer_lead {
   void advance() {
     if (!ahead_ || !(ahead_ = Tzv_lr_tree::step(ahead_, false))) return;
     __builtin_prefetch(ahead_->layer);
-    __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(ahead_) + 8 * sizeof(*ahead_)));
+    zv_lr_prefetch_ahead(ahead_, lead);
   }
 
  private:
@@ -482,7 +487,7 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor) {
 // The same, with the layer's group id and its waiting slot (or null) known.
 Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, Tzv_lr_group_id id, Tzv_lr_group* slot) {
   if (!slot) {
-    if (id.empty()) layer->set_group_id((id = fresh_group_id()).text().c_str());
+    give_group_id(layer, id);
     slot = anchor ? new_node(anchor->parent, anchor->next, false) : new_node(&root_, root_.first, false);
     group_id(slot) = std::move(id);
   }
@@ -578,11 +583,11 @@ size_t Tzv_lr_tree::find_in_order(Izv_entity const* e, size_t from, size_t to) c
 }
 
 // Reads each new member's group id, and gives a layer without one a fresh
-// id, as take_slot does. The layers' own code runs here.
+// id. The layers' own code runs here.
 void Tzv_lr_tree::name_new_members(std::vector<Tzv_new_member>& fresh) {
   for (Tzv_new_member& m : fresh) {
     m.id = group_id_of(m.layer);
-    if (m.id.empty()) m.layer->set_group_id((m.id = fresh_group_id()).text().c_str());
+    give_group_id(m.layer, m.id);
   }
 }
 
@@ -651,8 +656,8 @@ void Tzv_lr_tree::verify_walk(std::vector<Izv_entity*> const& bound) {
       tied_new = true;
     }
     // Followed slots lie near each other in memory: the nodes a little
-    // further on are requested ahead of the walk (a request never faults).
-    __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(slot) + node_lead * sizeof(*slot)));
+    // further on are requested ahead of the walk.
+    zv_lr_prefetch_ahead(slot, node_lead);
     expected = next_expected(slot, chase);
     stamped += slot->stamp != stamp ? 1 : 0;
     slot->stamp = stamp;

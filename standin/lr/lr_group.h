@@ -39,6 +39,14 @@ struct alignas(64) Tzv_lr_group {
 };
 static_assert(sizeof(void*) != 8 || sizeof(Tzv_lr_group) == 64, "a node per layer: one cache line");
 
+// Requests the node `ahead` places after `n` in memory. Nodes come from a
+// pool in blocks, so those after a slot are mostly the next ones of a walk;
+// a request never faults, also past the end of a block. Always inlined: a
+// call whose only effect is a request looks free of effects, and goes.
+[[gnu::always_inline]] inline void zv_lr_prefetch_ahead(Tzv_lr_group const* n, size_t ahead) {
+  __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(n) + ahead * sizeof(Tzv_lr_group)));
+}
+
 // The tree's nodes, made in blocks so that a tree loaded in order lies in
 // order in memory (a walk reads it sequentially); freed nodes are reused.
 // Each node keeps its number, by which the tree's hash tables refer to it

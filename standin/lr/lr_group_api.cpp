@@ -82,14 +82,13 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group) {
 }
 
 // A walk from outside takes one step per call, each waiting on the node it
-// reaches when the tree is out of the cache. Slots of a walk mostly lie one
-// after another in the node pool, so the nodes a little further on in
-// memory are requested ahead (a request never faults).
+// reaches when the tree is out of the cache: the nodes a little further on
+// in memory are requested ahead.
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_next(Tzv_lr_group* slot, int32_t skip_children, int32_t layers_only,
                                              int32_t /*reserved*/) {
-  constexpr uintptr_t lead = 8 * sizeof(Tzv_lr_group);
+  constexpr size_t lead = 8;
   Tzv_lr_group* n = slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
-  __builtin_prefetch(reinterpret_cast<void const*>(reinterpret_cast<uintptr_t>(n) + lead));
+  zv_lr_prefetch_ahead(n, lead);
   return n;
 }
 
