@@ -7,6 +7,10 @@
 // first difference: layer vectors equal the tree walks, counts, active
 // indexes and marked sets agree, every recorded channel is balanced with at
 // most one update per outermost bracket, and no history bracket is open.
+// Listeners that act (remove, clear, assign, destroy, open a recursive
+// bracket or throw from inside an event) run one operation at a time; the
+// model then takes what the world holds, and the same checks follow. At the
+// end of every input no layer and no entity is left alive.
 //
 // Operations are rows of one table; a new family of exports is a new row.
 #include <algorithm>
@@ -26,13 +30,16 @@
 #include "event_recorder.h"
 #include "plugin_world.h"
 #include "robustness/scene_checks.h"
+#include "support/reacting_listener.h"
 #include "zv/lookmarks.h"
 #include "zv/prf_data.h"
 #include "zv/scn_2d.h"
 #include "zv/scn_clm.h"
 #include "zv/scn_layout.h"
 #include "zv/scns_2d.h"
+#include "zv/sibling/entity.h"
 #include "zv/sibling/lr2d.h"
+#include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
 
@@ -94,6 +101,20 @@ struct Tzv_fuzz_collection {
   uint32_t active = zv_check::no_index;
   std::set<Izv_scene*> marked;
   bool plugin = false;  // made by a plug-in scene factory
+  std::shared_ptr<Tzv_event_recorder> recorder;
+  bool dead = false;  // destroyed by a listener; leaves the model after the operation
+
+  void record() { recorder = std::make_shared<Tzv_event_recorder>(zv_scns_2d_get_update_event_channel(handle)); }
+  void end() {
+    recorder.reset();
+    dead = true;
+    destroy(handle);
+  }
+  void forget_members() {
+    members.clear();
+    active = zv_check::no_index;
+    marked.clear();
+  }
 };
 
 struct Tzv_fuzz_world {
@@ -107,8 +128,7 @@ struct Tzv_fuzz_world {
   std::vector<Tzv_fuzz_collection> collections;
   std::vector<std::pair<Izv_scene*, void (*)(Izv_scene*)>> loose;  // scenes of no collection
   std::unordered_map<Izv_scene*, uint32_t> layer_counts;           // every live scene
-  std::vector<std::unique_ptr<Tzv_event_recorder>> recorders;
-  std::map<Izv_scns2d*, std::unique_ptr<Tzv_event_recorder>> plugin_recorders;
+  std::vector<std::unique_ptr<Tzv_event_recorder>> recorders;  // of the loose scenes
   Tzv_profil_data* prf = zv_prf_data_create();
   Tzv_lookmarks2d* lookmarks = zv_lookmarks_create();
   uint32_t stale = 0;  // an index that was valid before a removal
@@ -120,6 +140,9 @@ struct Tzv_fuzz_world {
   void remove_collection(size_t k);
   void adopt(Izv_scene* scene) { layer_counts[scene] = zv_scn_2d_get_layer_count(scene); }
   void forget_dead();
+  // After listeners acted: drops the collections they destroyed and takes
+  // members, marks and layer counts from the world.
+  void take_world();
 };
 
 Tzv_fuzz_world::Tzv_fuzz_world() {
@@ -129,9 +152,7 @@ Tzv_fuzz_world::Tzv_fuzz_world() {
   loose.emplace_back(zv_scn_2d_create(), &zv_scn_2d_destroy);
   loose.emplace_back(zv_scn_layout_create(), &zv_scn_layout_destroy);
   loose.emplace_back(zv_scn_clm_create(), &zv_scn_clm_destroy);
-  for (auto& c : collections) {
-    recorders.push_back(std::make_unique<Tzv_event_recorder>(zv_scns_2d_get_update_event_channel(c.handle)));
-  }
+  for (auto& c : collections) c.record();
   for (auto& [scene, destroy] : loose) {
     adopt(scene);
     recorders.push_back(std::make_unique<Tzv_event_recorder>(zv_scn_2d_get_update_event_channel(scene)));
@@ -141,8 +162,7 @@ Tzv_fuzz_world::Tzv_fuzz_world() {
 Tzv_fuzz_world::~Tzv_fuzz_world() {
   plugins.end_builders();
   recorders.clear();
-  plugin_recorders.clear();
-  for (auto& c : collections) c.destroy(c.handle);
+  for (auto& c : collections) c.end();
   for (auto& [scene, destroy] : loose) destroy(scene);
   zv_prf_data_destroy(prf);
   zv_lookmarks_destroy(lookmarks);
@@ -155,14 +175,13 @@ Tzv_fuzz_world::~Tzv_fuzz_world() {
 
 void Tzv_fuzz_world::add_plugin_collection(Izv_scns2d* handle) {
   collections.push_back({handle, &zv_plugin_scns_2d_destroy, {}, zv_check::no_index, {}, true});
-  plugin_recorders[handle] = std::make_unique<Tzv_event_recorder>(zv_scns_2d_get_update_event_channel(handle));
+  collections.back().record();
 }
 
 void Tzv_fuzz_world::remove_collection(size_t k) {
-  Tzv_fuzz_collection const c = collections[k];
+  Tzv_fuzz_collection c = collections[k];
   collections.erase(collections.begin() + static_cast<std::ptrdiff_t>(k));
-  plugin_recorders.erase(c.handle);
-  c.destroy(c.handle);
+  c.end();
 }
 
 std::vector<Izv_scene*> Tzv_fuzz_world::scenes() const {
@@ -199,15 +218,16 @@ void check_collection(char const* op, Tzv_fuzz_collection const& c) {
   }
 }
 
-void check_world(char const* op, Tzv_fuzz_world& w) {
+// `rules`: what the traces may show (listeners that act nest brackets).
+void check_world(char const* op, Tzv_fuzz_world& w, zv_check::Tzv_trace_rules rules = {}) {
   check(op, zv_check::history_idle());
   for (auto const& c : w.collections) check_collection(op, c);
   for (auto const& [scene, count] : w.layer_counts) {
     check(op, zv_check::layer_list(scene));
     if (zv_scn_2d_get_layer_count(scene) != count) fail(op, "layer count differs from the model");
   }
-  for (auto& r : w.recorders) check(op, zv_check::trace_balance(r->take()));
-  for (auto& [handle, r] : w.plugin_recorders) check(op, zv_check::trace_balance(r->take()));
+  for (auto& r : w.recorders) check(op, zv_check::trace_balance(r->take(), rules));
+  for (auto& c : w.collections) check(op, zv_check::trace_balance(c.recorder->take(), rules));
   if (zv_scn_2d_factory_get_count() != w.plugins.factory_count()) fail(op, "factory count differs from the inits");
   for (size_t i = 0; i < Tzv_fuzz_world::first_loose; ++i) {
     if (zv_scn_2d_get_plugin_interface(w.loose[i].first) != nullptr) fail(op, "plug-in object of a plain scene");
@@ -454,6 +474,178 @@ bool plugin_call(Fn fn) {
   } catch (Tzvt_plugin_error const&) {
   }
   return true;
+}
+
+// --- Listeners that act ---------------------------------------------------------------
+
+struct Tzv_fuzz_raise {};  // what an acting listener throws
+
+void Tzv_fuzz_world::take_world() {
+  std::erase_if(collections, [](Tzv_fuzz_collection const& c) { return c.dead; });
+  for (auto& c : collections) resync(*this, c);
+  for (auto& [scene, destroy] : loose) adopt(scene);
+}
+
+Tzv_fuzz_collection* live_collection(W& w, Izv_scns2d* handle) {
+  for (auto& c : w.collections) {
+    if (c.handle == handle && !c.dead) return &c;
+  }
+  return nullptr;
+}
+
+// The collection that holds `s` now, or null; `s` is compared, not called.
+Tzv_fuzz_collection* holder_of(W& w, Izv_scene* s) {
+  for (auto& c : w.collections) {
+    if (c.dead) continue;
+    std::vector<Izv_scene*> const members = zv_check::scenes_of(c.handle);
+    if (std::find(members.begin(), members.end(), s) != members.end()) return &c;
+  }
+  return nullptr;
+}
+
+bool scene_is_live(W& w, Izv_scene* s) {
+  auto const loose = std::find_if(w.loose.begin(), w.loose.end(), [s](auto const& e) { return e.first == s; });
+  return loose != w.loose.end() || holder_of(w, s) != nullptr;
+}
+
+enum Tzv_act : uint8_t { act_remove, act_clear, act_assign, act_destroy, act_recursive, act_raise, act_count };
+
+// What an acting listener does to a collection; `s`, when given, is the
+// member it removes.
+void act_on_collection(W& w, Tzv_fuzz_collection& c, Tzv_act act, size_t source, Izv_scene* s) {
+  switch (act) {
+    case act_remove: {
+      std::vector<Izv_scene*> const members = zv_check::scenes_of(c.handle);
+      auto const at = std::find(members.begin(), members.end(), s);
+      return zv_scns_2d_del(c.handle, static_cast<uint32_t>(at == members.end() ? 0 : at - members.begin()));
+    }
+    case act_clear:
+      return zv_scns_2d_clear(c.handle);
+    case act_assign:
+      return zv_scns_2d_assign(c.handle, w.collections[source % w.collections.size()].handle);
+    case act_destroy:
+      return c.end();
+    case act_recursive:
+      c.handle->begin_update_recursive();
+      return c.handle->end_update_recursive();
+    default:
+      throw Tzv_fuzz_raise{};
+  }
+}
+
+// What it does to a scene: `l`, when given, is the layer it removes. The
+// world's loose scenes are its own: destroying one clears it instead.
+void act_on_scene(W& w, Izv_scene* s, Izv_layer* l, Tzv_act act, size_t source) {
+  switch (act) {
+    case act_remove:
+      return l ? zv_scn_2d_del_lr2d_ptr(s, l) : zv_scn_2d_del_lr2d(s, 0);
+    case act_assign:
+      return zv_scn_2d_assign(s, w.loose[source % w.loose.size()].first);
+    case act_recursive:
+      s->begin_update_recursive();
+      return s->end_update_recursive();
+    case act_raise:
+      throw Tzv_fuzz_raise{};
+    default:
+      return zv_scn_2d_clear(s);
+  }
+}
+
+// Where the acting listener sits, and what it does when it hears its event.
+struct Tzv_actor_plan {
+  Izv_scene* scene;
+  Izv_layer* layer;     // null: none picked
+  Izv_scns2d* holder;   // the collection it sits on, when `place` is 2
+  uint32_t place;       // 0 the scene, 1 the layer, 2 the collection
+  Tzv_act act;
+  size_t source;        // which collection or scene an assign copies
+
+  Tzv_event_channel* channel() const {
+    if (place == 1 && layer) return zv_lr_get_update_event_channel(layer);
+    if (place == 2) return zv_scns_2d_get_update_event_channel(holder);
+    return zv_scn_2d_get_update_event_channel(scene);
+  }
+  void run(W& w) const {
+    if (place == 2) {
+      if (Tzv_fuzz_collection* c = live_collection(w, holder)) act_on_collection(w, *c, act, source, nullptr);
+      return;
+    }
+    if (!scene_is_live(w, scene)) return;
+    Tzv_fuzz_collection* c = place == 0 ? holder_of(w, scene) : nullptr;
+    if (c) return act_on_collection(w, *c, act, source, scene);
+    act_on_scene(w, scene, place == 1 ? layer : nullptr, act, source);
+  }
+  // Whether the channel is still there for the listener to leave.
+  bool channel_alive(W& w) const {
+    if (place == 2) return live_collection(w, holder) != nullptr;
+    if (!scene_is_live(w, scene)) return false;
+    return place == 0 || !layer || zv_scn_2d_get_lr2d_idx(scene, layer) != zv_check::no_index;
+  }
+};
+
+// The operation during which the listener acts.
+void run_trigger(W& w, In& in, Tzv_actor_plan const& p) {
+  Izv_scene* s = p.scene;
+  Izv_scns2d* c = p.holder;
+  switch (in.below(10)) {
+    case 0:
+      return zv_scn_2d_set_wcaption(s, L"acted");
+    case 1:
+      return zv_lr2d_set_selected_all(p.layer ? p.layer : zv_scn_2d_get_layer_ptr(s, 0), in.flag());
+    case 2:
+      return zv_scn_2d_move_layer(s, in.below(4), in.below(6));
+    case 3:
+      for (uint32_t i : {0u, 2u}) zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(s, i), true);
+      return zv_scn_2d_del_lr2d_marked(s);
+    case 4:
+      c->begin_update_recursive();
+      return c->end_update_recursive();
+    case 5:
+      return zv_scns_2d_assign(c, w.collections[in.below(static_cast<uint32_t>(w.collections.size()))].handle);
+    case 6:
+      return zv_scns_2d_clear(c);
+    case 7: {
+      for (uint32_t i : {0u, 1u}) {
+        zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(s, i), true);
+        zv_lr2d_test_set_occupied(zv_scn_2d_get_layer_ptr(s, i), 1, in.flag() ? L"held" : nullptr);
+      }
+      Tzv_eat_string_adapter report;
+      s->deoccupy(report);
+      return;
+    }
+    case 8:
+      return zv_scns_2d_del(c, in.below(4));
+    default:
+      return zv_scn_2d_assign(s, pick_scene(w, in));
+  }
+}
+
+// One operation with a listener that acts once on a begin, update or end
+// event of a scene, one of its layers or a collection. The model then takes
+// the world as it is.
+void run_with_actor(W& w, In& in) {
+  Izv_scene* s = pick_scene(w, in);
+  Tzv_fuzz_collection* c = pick_collection(w, in);
+  if (!s || !c) return;
+  uint32_t const n = zv_scn_2d_get_layer_count(s);
+  Tzv_actor_plan const plan{s, n ? zv_scn_2d_get_layer_ptr(s, in.below(n)) : nullptr, c->handle, in.below(3),
+                            static_cast<Tzv_act>(in.below(act_count)), in.byte()};
+  constexpr int32_t c_kinds[] = {zv_event_kind_begin_update, zv_event_kind_update, zv_event_kind_end_update};
+  Tzv_reacting_listener* self = nullptr;
+  Tzv_reacting_listener actor(plan.channel(), c_kinds[in.below(3)], [&w, &plan, &self] {
+    self->leave();  // the action may take the channel with it
+    plan.run(w);
+  });
+  self = &actor;
+  try {
+    run_trigger(w, in, plan);
+  } catch (Tzv_fuzz_raise const&) {
+  } catch (Tzvt_plugin_error const&) {
+  } catch (Tzvt_filter_error const&) {
+  }
+  if (!actor.acted() && !plan.channel_alive(w)) actor.forget();
+  actor.leave();
+  w.take_world();
 }
 
 // --- Operations ----------------------------------------------------------------------
@@ -731,7 +923,7 @@ Tzv_fuzz_op const c_ops[] = {
      [](W& w, In& in) {
        Tzv_fuzz_collection* c = pick_collection(w, in);
        zv_scns_2d_clear(c ? c->handle : nullptr);
-       if (c) *c = {c->handle, c->destroy, {}, zv_check::no_index, {}, c->plugin};
+       if (c) c->forget_members();
      }},
     {"scns_assign",
      [](W& w, In& in) {
@@ -882,6 +1074,7 @@ Tzv_fuzz_op const c_ops[] = {
        Tzv_std_wstring_adapter out(&text);
        zv_scn2d_builder_get_errors(handle_of(slot), in.below(8) == 0 ? nullptr : static_cast<Izv_string_adp*>(out));
      }},
+    {"acting_listener", &run_with_actor},
     {"plugin_faults",
      [](W& w, In& in) {
        // Arms one call of a filter or extension service to throw, or disarms all.
@@ -903,14 +1096,22 @@ Tzv_fuzz_op const c_ops[] = {
 
 }  // namespace
 
+// Every layer and entity an input made is gone with its world: none was left
+// behind busy, or orphaned by a listener that destroyed its owner.
 extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
-  Tzv_fuzz_input in(data, size);
-  Tzv_fuzz_world world;
-  for (int steps = 0; !in.done() && steps < 64; ++steps) {
-    Tzv_fuzz_op const& op = c_ops[in.below(std::size(c_ops))];
-    op.run(world, in);
-    world.forget_dead();
-    check_world(op.name, world);
+  int32_t const layers = zv_lr2d_test_get_live_count();
+  int32_t const entities = zv_entity_storage_get_count();
+  {
+    Tzv_fuzz_input in(data, size);
+    Tzv_fuzz_world world;
+    for (int steps = 0; !in.done() && steps < 64; ++steps) {
+      Tzv_fuzz_op const& op = c_ops[in.below(std::size(c_ops))];
+      op.run(world, in);
+      world.forget_dead();
+      check_world(op.name, world, {.nested_updates = op.run == &run_with_actor});
+    }
   }
+  if (zv_lr2d_test_get_live_count() != layers) fail("the end of the input", "layers left alive");
+  if (zv_entity_storage_get_count() != entities) fail("the end of the input", "entities left alive");
   return 0;
 }

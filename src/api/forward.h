@@ -17,6 +17,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/extensible_obj.h"
+
 namespace zv::api {
 
 // The class, result and parameters of a member operation.
@@ -113,9 +115,14 @@ T* create(A&&... a) {
   return new T(std::forward<A>(a)...);
 }
 
-// Ends an object made by create; null is accepted.
+// Ends an object made by create; null is accepted. An object of this library
+// that is inside one of its own operations (a listener destroys what is
+// announcing to it) goes when that operation returns.
 template <class T>
 void destroy(T* obj) {
+  if constexpr (std::is_polymorphic_v<T>) {
+    if (auto* own = dynamic_cast<Tzv_extensible_obj*>(obj)) return own->release_when_idle();
+  }
   delete obj;
 }
 

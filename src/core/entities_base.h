@@ -4,18 +4,24 @@
 // ignored.
 //
 // The collection listens to the members it makes (listen_to) and forwards
-// their events as property 1 (on_member_update). A member stops being heard
-// when it leaves the list for destruction, and no member is destroyed while
-// the collection is handling an event that may have come from it, or while
-// the member itself is inside one of its operations.
+// their events as property 1 (on_member_update). A removed member is heard
+// until it is destroyed, and none is destroyed while a member's bracket is
+// open, so that a bracket opened before its member left still closes for
+// the collection's listeners. No member is destroyed while the
+// collection is handling an event that may have come from it, while the
+// member itself is inside one of its operations, or while a walk over the
+// members holds them (hold_members, recursive brackets).
 #pragma once
 
 #include <algorithm>
+#include <ranges>
+#include <utility>
 #include <cstddef>
 #include <span>
 #include <vector>
 
 #include "core/entity_base.h"
+#include "core/pointer_set.h"
 #include "core/prefetch.h"
 #include "core/unwind.h"
 
@@ -26,6 +32,57 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
  public:
   // Members are destroyed by the concrete collection (clear() in its destructor).
   ~Tzv_entities_base() override = default;
+
+  // Keeps removed members, and the collection itself, alive until the scope
+  // ends (a walk over the members, a copy that reads them); then, outside
+  // any bracket, those that may go are destroyed.
+  class Tzv_member_hold {
+   public:
+    explicit Tzv_member_hold(Tzv_entities_base* owner) : owner_(owner) { ++owner_->holds_; }
+    ~Tzv_member_hold() noexcept(false) {
+      auto release = [this] { owner_->end_hold(); };
+      zv::core::run_cleanup(release);
+    }
+    Tzv_member_hold(Tzv_member_hold const&) = delete;
+    Tzv_member_hold& operator=(Tzv_member_hold const&) = delete;
+
+   private:
+    Tzv_entities_base* owner_;
+  };
+  Tzv_member_hold hold_members() { return Tzv_member_hold(this); }
+
+  // Also busy while delivering a member's event or holding the members.
+  bool idle() const override { return Base::idle() && delivering_ == 0 && holds_ == 0; }
+
+  // The bracket of every member this call opens is closed by the matching
+  // end_update_recursive, also when a listener removed the member meanwhile:
+  // the members are recorded, and held alive until then.
+  void begin_update_recursive() override {
+    this->begin_update();
+    size_t const level = opened_.size();
+    opened_.push_back(members_);
+    ++holds_;
+    for (size_t k = 0; k < opened_[level].size(); ++k) opened_[level][k]->begin_update_recursive();
+  }
+
+  // Closes the members opened by the last begin_update_recursive that are
+  // still alive (members or waiting for destruction), last first, then the
+  // own bracket, also when a listener throws.
+  void end_update_recursive() override {
+    if (opened_.empty()) return Base::end_update_recursive();
+    std::vector<T*> const opened = std::move(opened_.back());
+    opened_.pop_back();
+    zv::core::Tzv_finally close([this] {
+      --holds_;
+      this->end_update();
+    });
+    std::vector<T*> alive = members_;
+    for (Tzv_deferred const& d : deferred_) alive.push_back(d.member);
+    zv::core::Tzv_pointer_set live(alive);
+    zv::core::for_each_all(std::views::reverse(opened), [&live](T* m) {
+      if (live.take(m)) m->end_update_recursive();
+    });
+  }
 
   // Runs the plain end-update broadcast, then destroys the members removed
   // so far, also when a listener throws. Also runs for end-update events
@@ -243,12 +300,16 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
 
   // clear() for a concrete collection's destructor: every member is
   // destroyed, and an exception from a listener stops there.
+  // A member still inside one of its own operations (one of its listeners
+  // destroys the collection) is released: it goes when that operation returns.
   void clear_for_destruction() noexcept {
     try {
       clear();
     } catch (...) {  // a destructor cannot pass it on; the members are gone already
     }
+    for (Tzv_deferred const& d : std::exchange(deferred_, {})) orphan(d.member);
   }
+
 
  private:
   void insert_at(uint32_t i, T* e) {
@@ -285,24 +346,43 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
 
   void squeeze() { members_.erase(std::remove(members_.begin(), members_.end(), nullptr), members_.end()); }
 
-  // A member that left the list waits for destruction and is no longer
-  // heard. One that left while a member's event was being handled may be
-  // that event's sender, so it waits until no such event is on the stack.
+  // A member that left the list waits for destruction, still heard. One
+  // that left while a member's event was being handled may be that event's
+  // sender, so it waits until no such event is on the stack.
   void defer(T* e) {
     if (e == nullptr) return;
     index_caption(e, nullptr);
-    stop_listening(e);
     deferred_.push_back({e, delivering_ > 0});
   }
 
   // A member still inside one of its own operations (a listener on its
   // channel removed it while it broadcast) waits as well, when it can tell.
   static bool member_is_busy(T* e) {
-    if constexpr (requires { e->is_busy(); }) {
-      return e->is_busy();
+    if constexpr (requires { e->release_when_idle(); }) {
+      return !e->idle();
     } else {
       return false;
     }
+  }
+
+  // A member left behind by a collection that goes away: no longer heard,
+  // parentless, and destroyed when idle (at once when it can tell no more).
+  void orphan(T* e) {
+    stop_listening(e);
+    e->set_parent(nullptr);
+    if constexpr (requires { e->release_when_idle(); }) {
+      e->release_when_idle();
+    } else {
+      destroy_entity(e);
+    }
+  }
+
+  // The last hold lets the removed members go, and the collection itself
+  // when it was released meanwhile.
+  void end_hold() {
+    if (--holds_ != 0) return;
+    zv::core::Tzv_finally release([this] { this->release_if_idle(); });
+    if (this->get_update_depth() == 0) destroy_deferred();
   }
 
   // The members that may go are destroyed from deferred_'s own buffer, which
@@ -312,7 +392,8 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // before it (the members' own), inside this call.
   void destroy_deferred() {
     auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
-      return (d.left_during_delivery && delivering_ > 0) || member_is_busy(d.member);
+      return holds_ > 0 || members_open_ > 0 || (d.left_during_delivery && delivering_ > 0) ||
+             member_is_busy(d.member);
     });
     auto const kept = static_cast<size_t>(keep - deferred_.begin());
     if (kept == deferred_.size()) return;
@@ -328,15 +409,29 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     std::span<Tzv_deferred const> const gone(doomed.data() + kept, doomed.size() - kept);
     zv::core::for_each_all(gone, [this, gone](Tzv_deferred const& d) {
       zv::core::prefetch_for(gone, static_cast<size_t>(&d - gone.data()), &Tzv_deferred::member);
+      stop_listening(d.member);
       destroy_entity(d.member);
     });
+  }
+
+  // Counts the members' brackets that the forwarded events opened and
+  // closed; an end without a seen begin counts nothing.
+  void count_member_brackets(Tzv_table const& queue) {
+    for (int32_t i = 0; i < zv_event_queue_get_size(&queue); ++i) {
+      if (zv_event_queue_get_begin_update_event(&queue, i) != nullptr) ++members_open_;
+      if (zv_event_queue_get_end_update_event(&queue, i) != nullptr && members_open_ > 0) --members_open_;
+    }
   }
 
   static void member_update_proc(Tzv_table* queue, void* data) {
     auto* self = static_cast<Tzv_entities_base*>(data);
     if (queue == nullptr) return;
+    self->count_member_brackets(*queue);
     ++self->delivering_;
-    zv::core::Tzv_finally done([self] { --self->delivering_; });
+    zv::core::Tzv_finally done([self] {
+      --self->delivering_;
+      self->release_if_idle();
+    });
     self->on_member_update(*queue);
   }
 
@@ -348,5 +443,11 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   std::vector<T*> members_;
   Tzv_caption_index captions_;
   std::vector<Tzv_deferred> deferred_;
+  std::vector<std::vector<T*>> opened_;  // members opened per open recursive bracket
   uint32_t delivering_ = 0;
+  uint32_t holds_ = 0;  // walks and recursive brackets that keep removed members alive
+  // Members' brackets open as their forwarded events showed. Removed members
+  // wait while any is open: the one whose bracket it is must still be heard
+  // when it closes, so that the collection's listeners hear the end.
+  uint32_t members_open_ = 0;
 };

@@ -261,6 +261,7 @@ void Tzv_extensible_obj::begin_update() {
 void Tzv_extensible_obj::end_update() {
   if (update_depth_ == 0) return;
   if (--update_depth_ > 0) return;
+  zv::core::Tzv_finally release([this] { release_if_idle(); });
   zv::core::Tzv_finally close([this] { broadcast_end_update_event(); });
   broadcast_pending();
 }
@@ -274,6 +275,17 @@ void Tzv_extensible_obj::broadcast_pending() {
   zv_update_event_init(&pending_);
   pending_ptr_ = nullptr;
   deliver(event.get());
+}
+
+void Tzv_extensible_obj::release_when_idle() {
+  released_ = true;
+  release_if_idle();
+}
+
+void Tzv_extensible_obj::release_if_idle() {
+  if (!released_ || !idle()) return;
+  released_ = false;  // the destructor's own brackets must not release it again
+  delete this;
 }
 
 bool Tzv_extensible_obj::find_update(Tzv_table* queue, ...) {

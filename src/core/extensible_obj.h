@@ -46,6 +46,18 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   // or a broadcast runs. An owner must not destroy it then.
   bool is_busy() const { return update_depth_ > 0 || broadcasting_ > 0; }
 
+  // Destroys the object now when it is idle, else as soon as the last of its
+  // own operations returns (an owner that goes away, or a host that destroys
+  // it, while one of its listeners is running). Idle objects owned by a
+  // caller end here too, so that a destroy from a listener is always safe.
+  void release_when_idle();
+  // Called where an own operation ends: destroys a released object that has
+  // become idle. Nothing may touch the object after this call.
+  void release_if_idle();
+  // Whether none of the object's own operations is on the stack; collections
+  // also count the member events they are delivering.
+  virtual bool idle() const { return !is_busy(); }
+
  private:
   void broadcast_pending();
   template <class Event>
@@ -61,4 +73,5 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   uint32_t broadcasting_ = 0;
   Tzv_update_event pending_;
   Tzv_update_event* pending_ptr_ = nullptr;
+  bool released_ = false;
 };

@@ -79,12 +79,17 @@ void Tzv_scene_layout::calc_box() {
 
 // --- Activation -----------------------------------------------------------------
 
+// Quiet only when the active index already stands where the call would put
+// it: an index left past the end (its layer removed) is no active layer, and
+// clearing it is a change.
 void Tzv_scene_layout::set_active(Izv_entity* e) {
-  if (get_active() != e) Tzv_scene_2d::set_active(e);
+  bool const none = e == nullptr && get_active_index() == zv_no_index;
+  if (none || (e != nullptr && get_active() == e)) return;
+  Tzv_scene_2d::set_active(e);
 }
 
 void Tzv_scene_layout::set_active_index(uint32_t i) {
-  if (get_active_index() != i) Tzv_scene_2d::set_active_index(i);
+  if (get_active_index() != (i < get_count() ? i : zv_no_index)) Tzv_scene_2d::set_active_index(i);
 }
 
 // --- Axes -------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/unwind.h"
 #include "plugin/plugin_scene_factory.h"
 #include "zv/framework/service_ids.h"
 
@@ -12,9 +13,21 @@ constinit Tzv_plugin_entry the_entry;
 
 Tzv_plugin_entry* zv_plugin_entry() { return &the_entry; }
 
+// A call from inside the first one (a service's set-up initialises the
+// library again) only counts: the factories are being built already.
 uint32_t Tzv_plugin_entry::init() {
-  if (init_count_ == 0) factories_ = new Tzv_plugin_scene_factories(ZV_SCENE_2D_SERVICE_ID);
+  if (init_count_ == 0 && !building_) build_factories();
   return ++init_count_;
+}
+
+// When building throws, nothing is kept and the count stays as it was before
+// the first call.
+void Tzv_plugin_entry::build_factories() {
+  uint32_t const before = init_count_;
+  building_ = true;
+  zv::core::Tzv_finally built([this] { building_ = false; });
+  factories_ = zv::core::undo_on_failure([] { return new Tzv_plugin_scene_factories(ZV_SCENE_2D_SERVICE_ID); },
+                                         [this, before] { init_count_ = before; });
 }
 
 // The pointer is cleared before the factories go, so nothing reached from

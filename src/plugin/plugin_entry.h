@@ -32,7 +32,10 @@ class Tzv_plugin_entry {
   Tzv_plugin_scene_factories* get_factories() const { return init_count_ != 0 ? factories_ : nullptr; }
 
  private:
+  void build_factories();
+
   uint32_t init_count_ = 0;
+  bool building_ = false;  // the first init is building the factories
   Tzv_plugin_scene_factories* factories_ = nullptr;
 };
 

@@ -29,10 +29,13 @@ void Tzv_plugin_scenes::clear() {
   Tzv_scenes_2d::clear();
 }
 
+// A scene without a caption of its own is named as any collection names its
+// members ("<resource 411> N").
 Tzv_scene_2d* Tzv_plugin_scenes::create_entity() {
   std::unique_ptr<Tzv_scene_2d> scene(make_by_type());
   if (!scene) scene = std::make_unique<Tzv_plugin_scn_2d>(scene_meta_id_.c_str(), zv::scene_2d_service());
   std::wstring const own = zv_read_wtext([&scene](Izv_string_adp* adp) { scene->get_wcaption(adp); });
+  if (own.empty()) return make_member(c_res_scene_caption, std::move(scene), true);
   std::wstring const caption =
       zv_read_wtext([this, &own](Izv_string_adp* adp) { zv_entities_create_unique_wcaption(this, own.c_str(), adp); });
   scene->set_wcaption(caption.c_str());

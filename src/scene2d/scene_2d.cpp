@@ -50,11 +50,13 @@ void Tzv_scene_2d::assign(Tzv_basic_obj* other) { Tzv_extensible_obj::assign(oth
 
 bool Tzv_scene_2d::equal(Tzv_basic_obj* other) { return Tzv_extensible_obj::equal(other); }
 
+// The source and its layers stay alive until the copy is over, whatever the
+// listeners of either scene do meanwhile.
 void Tzv_scene_2d::assign(Tzv_scene_2d* src) {
   if (src == nullptr) return;
+  auto const reading = src->hold_members();
   assign(static_cast<Tzv_basic_obj*>(src));
   if (src != this) copy_wcaption(src->caption_ref());
-  set_marked_quietly(src->get_marked());
   set_prf_data(src->prf_data_);
   set_margins(src->margins_);
   set_axes(*src->axes_.get());
@@ -66,10 +68,13 @@ void Tzv_scene_2d::assign(Tzv_scene_2d* src) {
   legend_box_valid_ = src->legend_box_valid_;
   legend_box_ = src->legend_box_;
   background_ = src->background_;
-  box_valid_ = src->box_valid_;
-  box_ = src->box_;
   if (src != this) prj4_ = src->prj4_;
   if (src != this) assign_layers(*src);
+  // Last: emptying the layers clears the marked flag, and the tree's copy
+  // announces a new structure, which clears the box.
+  set_marked_quietly(src->get_marked());
+  box_valid_ = src->box_valid_;
+  box_ = src->box_;
 }
 
 // The own layers go; each of the source's is made anew by type and copied,
@@ -103,7 +108,10 @@ bool Tzv_scene_2d::equal(Tzv_scene_2d* other) {
 
 // --- Entity -----------------------------------------------------------------------
 
+// One bracket over both: the scene is not done with itself until the root
+// group shows the caption.
 void Tzv_scene_2d::set_wcaption(wchar_t const* caption) {
+  Tzv_update_guard bracket(this);
   std::wstring const unique = make_unique_caption(caption ? caption : L"", L"%ls(%d)");
   store_wcaption(unique);
   zv_lr_group_set_wcaption(group_.get(), unique.c_str());

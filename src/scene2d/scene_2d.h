@@ -106,6 +106,18 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   virtual Izv_layer* get_background_layer();
 
   Izv_layer* get_entity(uint32_t i) override;
+  // Every operation that takes or gives an index, or a first or last layer,
+  // brings the vector in line with the tree first.
+  Izv_layer* get_first() override;
+  Izv_layer* get_last() override;
+  uint32_t get_entity_index(Izv_entity* e) override;
+  Izv_layer* find_entity(wchar_t const* caption) override;
+  Izv_layer* extract_entity(uint32_t i) override;
+  void insert_entity(uint32_t i, Izv_layer* e) override;
+  using Base::remove_entity;
+  void remove_entity(uint32_t i) override;
+  void remove_entity_range(uint32_t n, uint32_t* indices) override;
+  void set_marked_entity_index(uint32_t i) override;
   Izv_entity* get_active() override;
   void set_active(Izv_entity* e) override;
   uint32_t get_active_index() override;

@@ -194,6 +194,7 @@ Izv_layer* Tzv_scene_2d::get_background_layer() { return nullptr; }
 // empty are squeezed out and the changed list is announced.
 Tzv_composite_layer_2d* Tzv_scene_2d::create_layer_group() {
   Tzv_update_guard bracket(this);
+  update_layer_list();
   Tzv_composite_layer_2d* group = zv_lr2d_group_create();
   if (group == nullptr) return nullptr;  // the marked layers stay where they are
   std::vector<Izv_layer*>& layers = layer_vector();
@@ -260,6 +261,51 @@ Izv_entity* Tzv_scene_2d::get_active() {
 uint32_t Tzv_scene_2d::get_active_index() {
   update_layer_list();
   return Base::get_active_index();
+}
+
+Izv_layer* Tzv_scene_2d::get_first() {
+  update_layer_list();
+  return Base::get_first();
+}
+
+Izv_layer* Tzv_scene_2d::get_last() {
+  update_layer_list();
+  return Base::get_last();
+}
+
+uint32_t Tzv_scene_2d::get_entity_index(Izv_entity* e) {
+  update_layer_list();
+  return Base::get_entity_index(e);
+}
+
+Izv_layer* Tzv_scene_2d::find_entity(wchar_t const* caption) {
+  update_layer_list();
+  return Base::find_entity(caption);
+}
+
+Izv_layer* Tzv_scene_2d::extract_entity(uint32_t i) {
+  update_layer_list();
+  return Base::extract_entity(i);
+}
+
+void Tzv_scene_2d::insert_entity(uint32_t i, Izv_layer* e) {
+  update_layer_list();
+  Base::insert_entity(i, e);
+}
+
+void Tzv_scene_2d::remove_entity(uint32_t i) {
+  update_layer_list();
+  Base::remove_entity(i);
+}
+
+void Tzv_scene_2d::remove_entity_range(uint32_t n, uint32_t* indices) {
+  update_layer_list();
+  Base::remove_entity_range(n, indices);
+}
+
+void Tzv_scene_2d::set_marked_entity_index(uint32_t i) {
+  update_layer_list();
+  Base::set_marked_entity_index(i);
 }
 
 // A walk that does not yield exactly the scene's layers (the tree still holds
@@ -335,8 +381,10 @@ void Tzv_scene_2d::set_active_index(uint32_t i) {
 // the vector before the vector's own move. A vector that was in tree order
 // stays so after moving a layer among the root's: it is not walked again.
 
+// A target at or past the end is the end, in the vector as in the tree.
 void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
   Tzv_scene_update_guard bracket(this);
+  uint32_t const last = get_count() == 0 ? 0 : get_count() - 1;
   Tzv_lr_group* target = nullptr;
   Tzv_lr_group* moved = nullptr;
   bool const in_tree = group_ && from != to;
@@ -348,7 +396,7 @@ void Tzv_scene_2d::move(uint32_t from, uint32_t to) {
   bool const in_order = layer_list_valid_ && moved != nullptr && target != nullptr &&
                         zv_lr_group_get_parent(moved) == group_.get() && zv_lr_group_get_parent(target) == group_.get();
   move_members(
-      in_order, [this, from, to] { Base::move(from, to); },
+      in_order, [this, from, to, last] { Base::move(from, std::min(to, last)); },
       [&] {
         if (in_tree) zv_lr_group_move(target, moved, to > from ? 1 : -1);
       });

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "core/string_adapters.h"
 #include "scene2d/scene_2d.h"
@@ -16,14 +17,23 @@ std::wstring caption_of(Izv_entity* entity) {
   return zv_read_wtext([entity](Izv_string_adp* adp) { entity->get_wcaption(adp); });
 }
 
-// Calls `visit` for each marked layer, in index order; the count is read
-// once, so layers that a visit adds are not visited.
+// Calls `visit` once for each marked layer, in index order, whatever the
+// visits do to the list: the list is re-read at every step, a layer that a
+// visit removed or moved lets the walk look at its index again, and layers
+// already seen are passed over. Removed layers stay alive until the walk
+// ends, so no address is reused on the way.
 template <class F>
 void for_each_marked_layer(Tzv_scene_2d& scene, F visit) {
-  uint32_t const n = scene.get_count();
-  for (uint32_t i = 0; i < n; ++i) {
+  auto const hold = scene.hold_members();
+  std::unordered_set<Izv_layer*> seen;
+  for (uint32_t i = 0; i < scene.get_count();) {
     Izv_layer* layer = scene.get_entity(i);
-    if (layer != nullptr && layer->get_marked()) visit(layer);
+    if (layer == nullptr || !seen.insert(layer).second || !layer->get_marked()) {
+      ++i;
+      continue;
+    }
+    visit(layer);
+    if (scene.get_entity(i) == layer) ++i;
   }
 }
 

@@ -17,12 +17,15 @@ Tzv_scenes_2d::~Tzv_scenes_2d() { clear_for_destruction(); }
 Tzv_scene_2d* Tzv_scenes_2d::get_entity(uint32_t i) { return Base::get_entity(i); }
 
 // One bracket around the whole copy, so listeners hear it as one change.
+// Both counts are read anew at every step: a member's listener may remove
+// members of either collection, or clear it, while a member is copied. The
+// source and its members stay alive until the copy is over.
 void Tzv_scenes_2d::assign(Tzv_scenes_2d* src) {
   if (src == nullptr || src == this) return;
+  auto const reading = src->hold_members();
   Tzv_update_guard bracket(this);
-  uint32_t const n = src->get_count();
-  set_count(n);
-  for (uint32_t i = 0; i < n; ++i) get_entity(i)->assign(src->get_entity(i));
+  set_count(src->get_count());
+  for (uint32_t i = 0; i < get_count() && i < src->get_count(); ++i) get_entity(i)->assign(src->get_entity(i));
 }
 
 bool Tzv_scenes_2d::equal(Tzv_scenes_2d* other) {

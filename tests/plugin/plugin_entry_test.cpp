@@ -62,6 +62,20 @@ TEST_F(PluginEntry, ServiceThrowingDuringInitLeavesItUninitialised) {
   EXPECT_EQ(zv_scn_2d_factory_get_count(), 2u);
 }
 
+// A service that initialises the library again while the first init builds
+// the factories is counted, and no second set of factories is built.
+TEST_F(PluginEntry, InitFromInsideTheFirstInitOnlyCounts) {
+  second.register_as();
+  second.while_naming = [] { zv_plugin_scn_2d_init(); };
+  EXPECT_EQ(zv_plugin_scn_2d_init(), 2u);
+  second.while_naming = nullptr;
+  EXPECT_EQ(zv_scn_2d_factory_get_count(), 2u);
+  zv_plugin_scn_2d_done();
+  zv_plugin_scn_2d_done();
+  EXPECT_EQ(first.retained, 0);
+  EXPECT_EQ(second.retained, 0);
+}
+
 // Every factory is gone before the exception of the throwing release leaves.
 TEST_F(PluginEntry, ReleaseThrowingDuringDoneStillEndsEveryFactory) {
   second.register_as();

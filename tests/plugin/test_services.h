@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -93,6 +94,7 @@ class Tzvt_scene_service final : public zv::polymorphic<zv::scene_2d_service_imp
   void with_meta_id(zv::string_visitor visitor) override {
     ++meta_id_reads;
     if (fault == on_meta_id) throw Tzvt_plugin_error{1};
+    if (while_naming) while_naming();
     if (names) visitor.visit(meta_id.c_str());
   }
   void with_collection_meta_id(zv::string_visitor visitor) override {
@@ -147,6 +149,7 @@ class Tzvt_scene_service final : public zv::polymorphic<zv::scene_2d_service_imp
   bool makes_scenes = true;
   bool makes_collections = true;
   Tzvt_fault fault = none;
+  std::function<void()> while_naming;  // runs inside each read of the meta id
   int meta_id_reads = 0;
   int retained = 0;  // referrers that retained and have not released
   std::vector<std::unique_ptr<Tzvt_plugin_scene>> scenes;

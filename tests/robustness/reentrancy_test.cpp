@@ -7,61 +7,17 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "event_recorder.h"
+#include "core/string_adapters.h"
 #include "robustness/scene_checks.h"
+#include "support/reacting_listener.h"
+#include "zv/scn_layout.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
-
-// A client that runs `act` on the first event of kind `kind` it hears, and
-// only that once (acting again on the events its own action causes would
-// recurse without end). It leaves the channel on destruction unless
-// forget() was called (its channel went with its owner).
-class Tzv_reacting_listener {
- public:
-  Tzv_reacting_listener(Tzv_event_channel* channel, int32_t kind, std::function<void()> act)
-      : channel_(channel), kind_(kind), act_(std::move(act)) {
-    zv_event_channel_add_client(channel_, &on_events, this);
-  }
-  ~Tzv_reacting_listener() { leave(); }
-  Tzv_reacting_listener(Tzv_reacting_listener const&) = delete;
-  Tzv_reacting_listener& operator=(Tzv_reacting_listener const&) = delete;
-
-  void leave() {
-    if (channel_ != nullptr) zv_event_channel_del_client(channel_, &on_events, this);
-    channel_ = nullptr;
-  }
-  void forget() { channel_ = nullptr; }
-  bool acted() const { return acted_; }
-  int heard() const { return heard_; }
-
- private:
-  static bool is_kind(Tzv_table const* q, int32_t kind) {
-    switch (kind) {
-      case zv_event_kind_begin_update:
-        return zv_event_queue_get_begin_update_event(q, 0) != nullptr;
-      case zv_event_kind_end_update:
-        return zv_event_queue_get_end_update_event(q, 0) != nullptr;
-      default:
-        return zv_event_queue_get_update_event(q, 0) != nullptr;
-    }
-  }
-  static void on_events(Tzv_table* queue, void* data) {
-    auto* self = static_cast<Tzv_reacting_listener*>(data);
-    ++self->heard_;
-    if (self->acted_ || !is_kind(queue, self->kind_)) return;
-    self->acted_ = true;
-    self->act_();
-  }
-
-  Tzv_event_channel* channel_;
-  int32_t kind_;
-  std::function<void()> act_;
-  bool acted_ = false;
-  int heard_ = 0;
-};
 
 struct Reentrancy : ::testing::Test {
   Izv_scns2d* scenes = zv_scns_2d_create();
@@ -219,6 +175,165 @@ TEST_F(Reentrancy, AListenerThatLeavesOnItsOwnEvent) {
   EXPECT_EQ(leaver->heard(), 2);  // begin and update, then gone
   EXPECT_EQ(rec.take(), "B U[1] E B U[1] E");
   expect_consistent();
+}
+
+// --- Listeners that change what is broadcasting: one table ------------------------
+
+// What one case works on: a collection whose first scene has five layers, a
+// second collection, and a free layout scene of three layers.
+struct Tzv_world {
+  Izv_scns2d* scenes = zv_scns_2d_create();
+  Izv_scene* scene = zv_scns_2d_add(scenes);
+  Izv_scns2d* other = zv_scns_2d_create();
+  Izv_scene* layout = zv_scn_layout_create();
+  Tzv_reacting_listener* actor = nullptr;
+  std::string answer;  // what the operation or the listener found
+
+  Tzv_world() {
+    for (int i = 0; i < 5; ++i) zv_scn_2d_add_layer_type_name(scene, zv_lr2d_type_vector);
+    for (int i = 0; i < 3; ++i) zv_scn_2d_add_layer_type_name(layout, zv_lr2d_type_vector);
+  }
+  ~Tzv_world() {
+    zv_scns_2d_destroy(scenes);
+    zv_scns_2d_destroy(other);
+    zv_scn_layout_destroy(layout);
+  }
+  Izv_layer* layer(uint32_t i) { return zv_scn_2d_get_layer_ptr(scene, i); }
+  Izv_scene* second() { return zv_scns_2d_get(scenes, 1); }
+};
+
+using Tzv_world_step = std::function<void(Tzv_world&)>;
+
+struct Tzv_acting_case {
+  char const* name;
+  Tzv_world_step setup;
+  std::function<Tzv_event_channel*(Tzv_world&)> heard;     // where the acting listener sits
+  int32_t kind;                                             // the event it acts on
+  Tzv_world_step act;                                       // what it does, once
+  std::function<Tzv_event_channel*(Tzv_world&)> recorded;  // the channel whose whole trace is expected
+  Tzv_world_step run;                                       // the operation
+  char const* trace;
+  std::function<std::string(Tzv_world&)> state;  // the end state, as text
+};
+
+std::string active_of(Izv_scene* s) { return std::to_string(static_cast<int32_t>(zv_scn_2d_get_active_lr2d_idx(s))); }
+
+Tzv_event_channel* scenes_channel(Tzv_world& w) { return zv_scns_2d_get_update_event_channel(w.scenes); }
+Tzv_event_channel* scene_channel_of(Tzv_world& w) { return zv_scn_2d_get_update_event_channel(w.scene); }
+Tzv_event_channel* layout_channel(Tzv_world& w) { return zv_scn_2d_get_update_event_channel(w.layout); }
+
+Tzv_acting_case const acting_cases[] = {
+    {"AssignIntoACollectionThatAMembersListenerClears",
+     [](Tzv_world& w) {
+       zv_scns_2d_add(w.scenes);
+       zv_scns_2d_add(w.other);
+       zv_scns_2d_add(w.other);
+     },
+     scene_channel_of, zv_event_kind_update, [](Tzv_world& w) { zv_scns_2d_clear(w.scenes); }, scenes_channel,
+     [](Tzv_world& w) { zv_scns_2d_assign(w.scenes, w.other); }, "B U[1,3] E",
+     [](Tzv_world& w) { return "count " + std::to_string(zv_scns_2d_get_size(w.scenes)); }},
+    {"ALayoutLosesItsMarkedActiveLastLayer",
+     [](Tzv_world& w) {
+       zv_scn_2d_set_active_lr2d_idx(w.layout, 2);
+       zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(w.layout, 2), true);
+     },
+     nullptr, 0, nullptr, layout_channel, [](Tzv_world& w) { zv_scn_2d_del_lr2d_marked(w.layout); }, "B U[3,1] E",
+     [](Tzv_world& w) {
+       std::string const after_removal = active_of(w.layout);
+       zv_scn_2d_add_layer_type_name(w.layout, zv_lr2d_type_vector);
+       return after_removal + " " + active_of(w.layout);
+     },
+     },
+    {"ALayoutMovesWithItsActiveIndexPastTheEnd",
+     [](Tzv_world& w) {
+       zv_scn_2d_set_active_lr2d_idx(w.layout, 2);
+       zv_scn_2d_del_lr2d(w.layout, 0);  // index 2 now names no layer
+     },
+     nullptr, 0, nullptr, layout_channel, [](Tzv_world& w) { zv_scn_2d_move_layer(w.layout, 0, 1); }, "B U[3,1] E",
+     [](Tzv_world& w) { return active_of(w.layout); }},
+    {"ARecursiveEndWhoseListenerRemovesAnEarlierMember", [](Tzv_world& w) { zv_scns_2d_add(w.scenes); },
+     [](Tzv_world& w) { return zv_scn_2d_get_update_event_channel(w.second()); }, zv_event_kind_end_update,
+     [](Tzv_world& w) { zv_scns_2d_del(w.scenes, 0); }, scenes_channel,
+     [](Tzv_world& w) {
+       w.scenes->begin_update_recursive();
+       w.scenes->end_update_recursive();
+     },
+     "B U[1] E",
+     [](Tzv_world& w) {
+       return zv_check::history_idle() + "count " + std::to_string(zv_scns_2d_get_size(w.scenes)) + " layers " +
+              std::to_string(zv_scn_2d_get_layer_count(zv_scns_2d_get(w.scenes, 0)));
+     }},
+    {"ACollectionDestroyedByItsMembersListener", nullptr, scene_channel_of, zv_event_kind_update,
+     [](Tzv_world& w) {
+       zv_scns_2d_destroy(std::exchange(w.scenes, nullptr));
+       w.answer = zv_scn_2d_get_parent(w.scene) == nullptr ? "parentless" : "parent dangles";
+     },
+     nullptr, [](Tzv_world& w) { zv_scn_2d_set_wcaption(w.scene, L"renamed"); }, "",
+     [](Tzv_world& w) { return w.answer; }},
+    {"ReleasingALayerThatAListenerRemoves",
+     [](Tzv_world& w) {
+       for (uint32_t i : {1u, 2u}) {
+         zv_lr2d_set_marked(w.layer(i), true);
+         zv_lr2d_test_set_occupied(w.layer(i), 1, nullptr);
+       }
+     },
+     scene_channel_of, zv_event_kind_update, [](Tzv_world& w) { zv_scn_2d_del_lr2d(w.scene, 1); }, nullptr,
+     [](Tzv_world& w) {
+       std::wstring report;
+       Tzv_std_wstring_adapter sink(&report);
+       Izv_layer* second_marked = w.layer(2);
+       bool const ok = w.scene->deoccupy(sink);
+       w.answer = std::string(ok ? "ok" : "failed") + " report " + std::to_string(report.size()) + " level " +
+                  std::to_string(zv_lr2d_get_occupied_level(second_marked));
+     },
+     "", [](Tzv_world& w) { return w.answer; }},
+    {"ASceneListenerRemovesTheLayerItHears", nullptr, scene_channel_of, zv_event_kind_update,
+     [](Tzv_world& w) { zv_scn_2d_del_lr2d(w.scene, 3); }, scene_channel_of,
+     [](Tzv_world& w) { zv_lr2d_set_wcaption(w.layer(3), L"renamed"); }, "B U[1{2}] B U[1] E E",
+     [](Tzv_world& w) { return std::to_string(zv_scn_2d_get_layer_count(w.scene)); }},
+    {"TheSceneClearedFromALayersEvent", nullptr, [](Tzv_world& w) { return zv_lr_get_update_event_channel(w.layer(3)); },
+     zv_event_kind_update,
+     [](Tzv_world& w) { zv_scn_2d_clear(w.scene); },
+     scene_channel_of, [](Tzv_world& w) { zv_lr2d_set_selected_all(w.layer(3), true); }, "B U[1{22}] B U[1,3] E E",
+     [](Tzv_world& w) { return std::to_string(zv_scn_2d_get_layer_count(w.scene)); }},
+    {"AMovePastTheEnd", [](Tzv_world& w) { zv_scn_2d_set_active_lr2d_idx(w.scene, 0); }, nullptr, 0, nullptr,
+     scene_channel_of, [](Tzv_world& w) { zv_scn_2d_move_layer(w.scene, 0, 5); }, "B U[3,1] E",
+     [](Tzv_world& w) { return active_of(w.scene) + zv_check::layer_list(w.scene); }},
+};
+
+char const* const acting_states[] = {"count 0", "-1 -1", "-1", "count 1 layers 0", "parentless",
+                                     "ok report 0 level 0", "4", "0", "4"};
+
+TEST(ActingListeners, EveryBracketClosesAndEveryMemberIsAsked) {
+  static_assert(std::size(acting_cases) == std::size(acting_states));
+  for (size_t k = 0; k < std::size(acting_cases); ++k) {
+    Tzv_acting_case const& c = acting_cases[k];
+    SCOPED_TRACE(c.name);
+    int32_t const live = zv_lr2d_test_get_live_count();
+    {
+      Tzv_world w;
+      if (c.setup) c.setup(w);
+      std::unique_ptr<Tzv_event_recorder> rec;
+      if (c.recorded) rec = std::make_unique<Tzv_event_recorder>(c.recorded(w));
+      std::unique_ptr<Tzv_reacting_listener> actor;
+      if (c.act) {
+        // It leaves before it acts: the action may take its channel with it.
+        actor = std::make_unique<Tzv_reacting_listener>(c.heard(w), c.kind, [&w, &c] {
+          w.actor->leave();
+          c.act(w);
+        });
+        w.actor = actor.get();
+      }
+      c.run(w);
+      EXPECT_TRUE(!actor || actor->acted());
+      actor.reset();
+      EXPECT_EQ(rec ? rec->take() : "", c.trace);
+      rec.reset();
+      EXPECT_EQ(c.state(w), acting_states[k]);
+      EXPECT_EQ(zv_check::history_idle(), "");
+    }
+    EXPECT_EQ(zv_lr2d_test_get_live_count(), live);  // nothing left undestroyed
+  }
 }
 
 // A composite whose begin event makes a listener destroy it, while its

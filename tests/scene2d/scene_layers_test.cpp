@@ -3,6 +3,7 @@
 // the layers' events as the scene's listeners see them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <utility>
@@ -348,6 +349,55 @@ TEST_F(SceneLayers, MovingALayerIntoTheActiveGroup) {
   expect_order({1, 2, 0});
   EXPECT_EQ(number(scene.get_active()), 1);
   EXPECT_EQ(scene.get_active_index(), 0u);
+}
+
+// Right after a move inside the tree (L1 L2 L3 G(L0)), before anything read
+// the layers: every call that takes or gives an index answers in the tree's
+// order.
+TEST(SceneLayersInTreeOrder, IndexOperationsSeeTheTreeBeforeAnyRead) {
+  struct Tcase {
+    char const* name;
+    std::function<int(Tzv_open_scene&, std::vector<Izv_layer*> const&)> op;
+    int expected;
+  };
+  auto number_in = [](std::vector<Izv_layer*> const& made, Izv_entity* e) {
+    auto const at = std::find(made.begin(), made.end(), e);
+    return at == made.end() ? -1 : static_cast<int>(at - made.begin());
+  };
+  Tcase const cases[] = {
+      {"last", [&](Tzv_open_scene& s, auto const& made) { return number_in(made, s.get_last()); }, 0},
+      {"first", [&](Tzv_open_scene& s, auto const& made) { return number_in(made, s.get_first()); }, 1},
+      {"index", [](Tzv_open_scene& s, auto const& made) { return static_cast<int>(s.get_entity_index(made[0])); }, 3},
+      {"find", [](Tzv_open_scene& s, auto const&) { return static_cast<int>(s.get_entity_index(s.find_entity(L"L0"))); },
+       3},
+      {"remove",
+       [&](Tzv_open_scene& s, auto const& made) {
+         s.remove_entity(3u);
+         return static_cast<int>(s.get_entity_index(made[0]));
+       },
+       -1},
+      {"group",
+       [](Tzv_open_scene& s, auto const& made) {
+         zv_lr2d_set_marked(made[0], true);
+         zv_lr2d_set_marked(made[3], true);
+         Izv_layer* group = zv_lr2d_group_safe_upcast(s.create_layer_group());
+         return static_cast<int>(s.get_entity_index(group));
+       },
+       2},
+  };
+  for (Tcase const& c : cases) {
+    SCOPED_TRACE(c.name);
+    Tzv_open_scene scene;
+    std::vector<Izv_layer*> made;
+    for (int i = 0; i < 4; ++i) {
+      made.push_back(scene.add_layer(zv_lr2d_type_vector));
+      zv_lr2d_set_wcaption(made.back(), (L"L" + std::to_wstring(i)).c_str());
+    }
+    Tzv_lr_group* root = scene.get_lr_group_ptr();
+    zv_lr_group_set_active(root, zv_lr_group_add_group(root, L"group"));
+    scene.move_layer_to_active_group(made[0]);
+    EXPECT_EQ(c.op(scene, made), c.expected);
+  }
 }
 
 // --- The vector follows only a walk that yields exactly the scene's layers ------------

@@ -127,6 +127,30 @@ TEST_F(Scene, CopiesAndComparisonsFollowTheirOwnLists) {
   zv_scn_2d_destroy(src);
 }
 
+// The marked flag and a valid box survive the copy of the layers, also from
+// a source without layers; through a collection's copy as well.
+TEST(SceneCopy, KeepsTheMarkedFlagAndAValidBox) {
+  Izv_scns2d* from = zv_scns_2d_create();
+  Izv_scns2d* into = zv_scns_2d_create();
+  Izv_scene* src = zv_scns_2d_add(from);
+  zv_scn_2d_set_marked(src, true);
+  Tzv_box_d2 const box = zv_box_d2_init_xy(1, 2, 3, 4);
+  zv_scn_2d_set_box(src, true, &box);
+  Izv_scene* direct = zv_scn_2d_create();
+  zv_scn_2d_assign(direct, src);
+  zv_scns_2d_assign(into, from);
+  for (Izv_scene* copy : {direct, zv_scns_2d_get(into, 0)}) {
+    Tzv_box_d2 copied{};
+    EXPECT_TRUE(zv_scn_2d_get_marked(copy));
+    EXPECT_TRUE(zv_scn_2d_get_box(copy, &copied));
+    EXPECT_EQ(copied.xmax, 3);
+    EXPECT_EQ(copied.ymax, 4);
+  }
+  zv_scn_2d_destroy(direct);
+  zv_scns_2d_destroy(into);
+  zv_scns_2d_destroy(from);
+}
+
 // A layer whose type the factory cannot make is left out; the others are
 // copied in order, and the tree holds just the layers that were made.
 TEST_F(Scene, CopyLeavesOutALayerTheFactoryCannotMake) {
