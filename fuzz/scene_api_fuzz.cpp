@@ -136,7 +136,7 @@ struct Tzv_fuzz_world {
   static constexpr size_t first_loose = 3;  // loose scenes before it live as long as the world
 
   std::vector<Izv_scene*> scenes() const;
-  void add_plugin_collection(Izv_scns2d* handle);
+  void add_collection(Izv_scns2d* handle, void (*destroy)(Izv_scns2d*), bool plugin);
   void remove_collection(size_t k);
   void adopt(Izv_scene* scene) { layer_counts[scene] = zv_scn_2d_get_layer_count(scene); }
   void forget_dead();
@@ -146,13 +146,12 @@ struct Tzv_fuzz_world {
 };
 
 Tzv_fuzz_world::Tzv_fuzz_world() {
-  collections.push_back({zv_scns_2d_create(), &zv_scns_2d_destroy, {}, zv_check::no_index, {}});
-  collections.push_back({zv_scns_layout_create(), &zv_scns_layout_destroy, {}, zv_check::no_index, {}});
-  collections.push_back({zv_scns_clm_create(), &zv_scns_clm_destroy, {}, zv_check::no_index, {}});
+  add_collection(zv_scns_2d_create(), &zv_scns_2d_destroy, false);
+  add_collection(zv_scns_layout_create(), &zv_scns_layout_destroy, false);
+  add_collection(zv_scns_clm_create(), &zv_scns_clm_destroy, false);
   loose.emplace_back(zv_scn_2d_create(), &zv_scn_2d_destroy);
   loose.emplace_back(zv_scn_layout_create(), &zv_scn_layout_destroy);
   loose.emplace_back(zv_scn_clm_create(), &zv_scn_clm_destroy);
-  for (auto& c : collections) c.record();
   for (auto& [scene, destroy] : loose) {
     adopt(scene);
     recorders.push_back(std::make_unique<Tzv_event_recorder>(zv_scn_2d_get_update_event_channel(scene)));
@@ -173,9 +172,13 @@ Tzv_fuzz_world::~Tzv_fuzz_world() {
   }
 }
 
-void Tzv_fuzz_world::add_plugin_collection(Izv_scns2d* handle) {
-  collections.push_back({handle, &zv_plugin_scns_2d_destroy, {}, zv_check::no_index, {}, true});
-  collections.back().record();
+void Tzv_fuzz_world::add_collection(Izv_scns2d* handle, void (*destroy)(Izv_scns2d*), bool plugin) {
+  Tzv_fuzz_collection c{};
+  c.handle = handle;
+  c.destroy = destroy;
+  c.plugin = plugin;
+  c.record();
+  collections.push_back(c);
 }
 
 void Tzv_fuzz_world::remove_collection(size_t k) {
@@ -962,7 +965,7 @@ Tzv_fuzz_op const c_ops[] = {
        Izv_scns2d* c = zv_plugin_scns_2d_create(i);
        bool const expected = w.plugins.inits > 0 && i >= 0 && i < Tzv_plugin_world::service_count;
        if ((c != nullptr) != expected) fail("plugin_scns_create", "collection made against the factory count");
-       if (c) w.add_plugin_collection(c);
+       if (c) w.add_collection(c, &zv_plugin_scns_2d_destroy, true);
      }},
     {"plugin_scns_destroy",
      [](W& w, In& in) {

@@ -14,7 +14,6 @@
 #pragma once
 
 #include <algorithm>
-#include <ranges>
 #include <utility>
 #include <cstddef>
 #include <span>
@@ -70,7 +69,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // own bracket, also when a listener throws.
   void end_update_recursive() override {
     if (opened_.empty()) return Base::end_update_recursive();
-    std::vector<T*> const opened = std::move(opened_.back());
+    std::vector<T*> const last_first(opened_.back().rbegin(), opened_.back().rend());
     opened_.pop_back();
     zv::core::Tzv_finally close([this] {
       --holds_;
@@ -79,7 +78,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     std::vector<T*> alive = members_;
     for (Tzv_deferred const& d : deferred_) alive.push_back(d.member);
     zv::core::Tzv_pointer_set live(alive);
-    zv::core::for_each_all(std::views::reverse(opened), [&live](T* m) {
+    zv::core::for_each_all(last_first, [&live](T* m) {
       if (live.take(m)) m->end_update_recursive();
     });
   }
