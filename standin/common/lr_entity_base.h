@@ -14,7 +14,6 @@
 #include <string>
 #include <utility>
 
-#include "lr_group_id.h"
 #include "lr_text.h"
 #include "scope_exit.h"
 #include "zv/sibling/basic/event_channel.h"
@@ -156,8 +155,8 @@ class Tzv_lr_entity_base : public I {
     zv_uuid_assign(&uuid_, uuid);
     zv_entity_storage_add(this);
   }
-  void get_group_id(Izv_string_adp* adp) override { group_id_.feed(adp); }
-  void set_group_id(wchar_t const* id) override { group_id_ = Tzv_lr_group_id(id ? id : L""); }
+  void get_group_id(Izv_string_adp* adp) override { zv_lr_text::feed(adp, group_id_); }
+  void set_group_id(wchar_t const* id) override { group_id_ = zv_lr_text::or_empty(id); }
   bool get_marked() override { return marked_; }
   void set_marked(bool marked) override { set_announced(marked_, marked, zv_prop_marked); }
   bool can_remove() override { return true; }
@@ -190,13 +189,7 @@ class Tzv_lr_entity_base : public I {
   // Opens this bracket, then those of the bound entities in order. When one
   // throws, the brackets already opened close again.
   // A destruction asked for by a listener meanwhile waits until the walk is
-  // over: the walk still reads the bound entities after the begin. (The
-  // optimiser cannot see that the outer guard keeps the inner one from
-  // deleting, hence the local silence.)
-#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuse-after-free"
-#endif
+  // over: the walk still reads the bound entities after the begin.
   void begin_update_recursive() override {
     Tzv_busy const busy(this);
     this->begin_update();
@@ -206,9 +199,6 @@ class Tzv_lr_entity_base : public I {
       if (Izv_entity* e = this->get_bind_entity(opened)) e->begin_update_recursive();
     undo.release();
   }
-#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12
-#pragma GCC diagnostic pop
-#endif
   void end_update_recursive() override { end_update_first(this->get_bind_count()); }
 
  protected:
@@ -261,9 +251,6 @@ class Tzv_lr_entity_base : public I {
     if (channel_) zv_event_channel_broadcast_event(channel_, &e);
   }
 
-  // The fields every change and every flag read touch come first, next to
-  // the object's vtable pointer: a walk over many layers then reads one
-  // cache line of each.
   Tzv_event_channel* channel_ = nullptr;
   Izv_entity* parent_ = nullptr;
   uint32_t depth_ = 0;
@@ -274,8 +261,8 @@ class Tzv_lr_entity_base : public I {
   bool doomed_ = false;  // destroy when the last of them returns
   bool has_pending_ = false;
   Tzv_update_event pending_;
-  Tzv_uuid_t uuid_{};  // held in the layer: one heap block less to make, find and free per layer
+  Tzv_uuid_t uuid_{};
   std::wstring caption_;
-  Tzv_lr_group_id group_id_;
+  std::wstring group_id_;
   std::string narrow_caption_;
 };
