@@ -18,17 +18,12 @@
 #include "zv/sibling/basic/event_channel.h"
 #include "zv/sibling/fault_hooks.h"
 
-namespace {
-
-struct Tzv_client {
-  Tzv_event_proc proc;
-  void* data;
-  bool live;
-};
-
-}  // namespace
-
 struct Tzv_event_channel {
+  struct Tzv_client {
+    Tzv_event_proc proc;
+    void* data;
+    bool live;
+  };
   std::vector<Tzv_client> clients;  // in the order they were added
   int32_t live_count = 0;
   int32_t broadcast_depth = 0;
@@ -39,6 +34,7 @@ struct Tzv_event_channel {
 namespace {
 
 using zv_channel = Tzv_event_channel;
+using Tzv_client = Tzv_event_channel::Tzv_client;
 
 void zv_drop_removed(zv_channel* c) {
   std::erase_if(c->clients, [](Tzv_client const& cl) { return !cl.live; });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <ranges>
 
 namespace {
 
@@ -71,8 +72,7 @@ void Tzv_lr_tree::splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_grou
 void Tzv_lr_tree::destroy(Tzv_lr_group* node) {
   std::vector<Tzv_lr_group*> doomed{node};
   for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
-  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
-    Tzv_lr_group* n = *it;
+  for (Tzv_lr_group* n : std::views::reverse(doomed)) {
     forget(n);
     if (n == active_) active_ = nullptr;
     if (!n->is_group) --layer_slots_;
@@ -160,8 +160,6 @@ bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
   return false;
 }
 
-bool Tzv_lr_tree::slot_marked(Tzv_lr_group* slot) { return slot == &root_ ? get_marked() : walk_mark(slot); }
-
 // The mark of a slot that a walk reaches: a group's own, a layer slot's its
 // layer's.
 bool Tzv_lr_tree::walk_mark(Tzv_lr_group const* n) {
@@ -201,10 +199,6 @@ void Tzv_lr_tree::remove(Tzv_lr_group* slot) {
   if (slot == &root_) return;
   destroy(slot);
   changed();
-}
-
-void Tzv_lr_tree::clear(Tzv_lr_group* group) {
-  if (group->is_group && clear_silent(group)) changed();
 }
 
 void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring id) {
@@ -271,18 +265,10 @@ void Tzv_lr_tree::verify_all() {
     claimed.insert(slot);
     anchor = slot;
   }
-  drop_unclaimed(claimed);
-}
-
-void Tzv_lr_tree::drop_unclaimed(std::unordered_set<Tzv_lr_group*> const& claimed) {
   std::vector<Tzv_lr_group*> stale;
   for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
     if (!claimed.contains(n)) stale.push_back(n);
   for (Tzv_lr_group* n : stale) destroy(n);
-}
-
-void Tzv_lr_tree::verify() {
-  if (!verify_last()) verify_all();
 }
 
 // Groups and the tied layer slots of src, in tree order, under this root;

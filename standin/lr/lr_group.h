@@ -45,9 +45,13 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   // Structure (see Tzv_lr_tree::changed for the events). A new slot, last under `parent`; a group slot bears `caption`.
   Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption = {});
   void remove(Tzv_lr_group* slot);
-  void clear(Tzv_lr_group* group);
+  void clear(Tzv_lr_group* group) {
+    if (group->is_group && clear_silent(group)) changed();
+  }
   void set_slot_group_id(Tzv_lr_group* slot, std::wstring id);
-  void verify();
+  void verify() {
+    if (!verify_last()) verify_all();
+  }
   void assign(Tzv_lr_tree& src);
   void move(Tzv_lr_group* target, Tzv_lr_group* moved, int32_t dir);
   void move_marked(Tzv_lr_group* anchor, int32_t dir);
@@ -56,7 +60,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void set_active_slot(Tzv_lr_group* slot);
   Tzv_lr_group* active_slot() const { return active_; }
   Tzv_lr_group* slot_of(Izv_entity const* layer) const;
-  bool slot_marked(Tzv_lr_group* slot);
+  bool slot_marked(Tzv_lr_group* slot) { return slot == &root_ ? get_marked() : walk_mark(slot); }
 
   // The walk: see zv_lr_group_get_next. A non-null `limit` ends it on
   // leaving the subtree of `limit`.
@@ -102,7 +106,6 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std::wstring id);
   bool verify_last();
   void verify_all();
-  void drop_unclaimed(std::unordered_set<Tzv_lr_group*> const& claimed);
   std::vector<Izv_entity*> bound_entities() const;
   void copy_nodes(Tzv_lr_tree& src, std::vector<Tzv_lr_group*>& slots);
   std::vector<Tzv_lr_group*> marked_tops();
