@@ -286,36 +286,6 @@ TEST(LrGroupTest, AGroupIdReadThatMovesASlotLeavesTheOrderInLine) {
   zv_lr2d_destroy(l4);
 }
 
-// One verification ties each layer to the slot waiting under its id, also
-// after slots changed their ids or left while they waited.
-TEST(LrGroupTest, ManyWaitingSlotsEachTakeTheLayerOfTheirId) {
-  Tzv_test_scene s;
-  std::vector<Tzv_lr_group*> slots;
-  auto id = [](int i) { return L"w" + std::to_wstring(i); };
-  for (int i = 0; i < 6; ++i) {
-    slots.push_back(zv_lr_group_add_slot(s.group));
-    zv_lr_group_set_group_id(slots.back(), id(i).c_str());
-  }
-  zv_lr_group_set_group_id(slots[2], L"renamed");  // two slots change their ids while they wait
-  zv_lr_group_set_group_id(slots[5], L"renamed too");
-  for (size_t gone : {1u, 4u}) {
-    zv_lr_group_remove(slots[gone]);
-    slots[gone] = nullptr;  // its node may come back as a new slot
-  }
-  std::vector<std::pair<Izv_layer*, Tzv_lr_group*>> expected;
-  for (int i = 5; i >= 0; --i) {
-    if (i == 1 || i == 4) continue;
-    std::wstring const own = i == 2 ? L"renamed" : i == 5 ? L"renamed too" : id(i);
-    expected.emplace_back(s.add_with_id(own.c_str(), false), slots[static_cast<size_t>(i)]);
-  }
-  Izv_layer* late = s.add_with_id(id(2).c_str(), false);  // its slot was renamed
-  zv_lr_group_verification_layer(s.group);
-  for (auto const& [layer, slot] : expected) EXPECT_EQ(zv_lr_group_get_child_by_layer(s.group, layer), slot);
-  Tzv_lr_group* own = zv_lr_group_get_child_by_layer(s.group, late);
-  ASSERT_NE(own, nullptr);
-  EXPECT_EQ(std::count_if(slots.begin(), slots.end(), [own](Tzv_lr_group* w) { return w == own; }), 0);
-}
-
 // A tree as plain nodes, moved the simple way: the marked slots under no
 // marked group, in tree order, go next to the anchor (or the marked group
 // holding it), before it for a negative direction and after it otherwise,
@@ -511,55 +481,6 @@ TEST(LrGroupTest, StructureAndOrderChangesAnnounceProperty9) {
   zv_lr_group_clear(s.group);
   EXPECT_EQ(rec.take(), "U[9]");
   rec.detach();
-}
-
-// A listener on the root may throw: the tree keeps the change, the exception
-// reaches the caller and the root announces again afterwards.
-TEST(LrGroupTest, RootAnnouncesAgainAfterAListenerThrew) {
-  Tzv_test_scene s;
-  s.add_layers(2);
-  Tzv_event_recorder rec(zv_group_channel(s.group));
-  Tzv_throwing_listener thrower(zv_group_channel(s.group), {zv_event_kind_update});
-  EXPECT_THROW(zv_lr_group_add_group(s.group, L"G"), Tzv_listener_error);  // outside a bracket
-  EXPECT_EQ(zv_tree_text(s.group), "L0 L1 G()");
-  EXPECT_THROW(zv_lr_group_set_active(s.group, s.slot(1)), Tzv_listener_error);  // inside one
-  EXPECT_EQ(zv_lr_group_get_active(s.group), s.slot(1));
-  EXPECT_EQ(rec.take(), "U[9] B U[3] E");
-  thrower.disarm();
-  zv_lr_group_set_wcaption(s.group, L"Scene");
-  EXPECT_EQ(rec.take(), "B U[2] E");
-}
-
-TEST(LrGroupTest, RootIsACollectionOfTheLayersInTreeOrder) {
-  Tzv_test_scene s;
-  zv_make_nested(s);
-  Izv_entities* root = zv_lr_group_safe_upcast(s.group);
-  ASSERT_EQ(root->get_count(), 5u);
-  EXPECT_EQ(root->get_entity(2), s.layers[2]);
-  EXPECT_EQ(root->get_entity(5), nullptr);
-  EXPECT_EQ(root->get_entity_index(s.layers[3]), 3u);
-  EXPECT_EQ(root->find_entity(L"L4"), s.layers[4]);
-  EXPECT_EQ(root->find_entity(L"none"), nullptr);
-  EXPECT_THROW(root->add_entity(), char const*);
-
-  root->set_active_index(2);
-  EXPECT_EQ(zv_lr_group_get_active(s.group), s.slot(2));
-  EXPECT_EQ(root->get_active(), s.layers[2]);
-  root->move(0, 4);
-  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2) L3) L4 L0");
-  EXPECT_EQ(root->get_active_index(), 1u) << "the active slot follows its layer";
-  root->set_marked_entity(s.layers[1]);
-  root->move_marked(0);
-  EXPECT_EQ(zv_tree_text(s.group), "G1(L1 G2(L2) L3) L4 L0");
-  root->move_marked(5);
-  EXPECT_EQ(zv_tree_text(s.group), "G1(G2(L2) L3) L4 L0 L1");
-  root->remove_marked();
-  uint32_t idx[] = {0, 0, 3};
-  root->remove_entity_range(3, idx);
-  EXPECT_EQ(zv_tree_text(s.group), "G1(G2() L3) L4");
-  root->remove_entity(s.layers[4]);
-  EXPECT_EQ(zv_tree_text(s.group), "G1(G2() L3)");
-  EXPECT_EQ(zv_lr_group_get_active(s.group), nullptr) << "the active slot went";
 }
 
 TEST(LrGroupTest, AssignCopiesTheTreeOntoTheTargetScenesLayers) {
