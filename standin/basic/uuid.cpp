@@ -37,8 +37,7 @@ void zv_feed_text(Tzv_uuid_t const& u, Izv_string_adp* adp) {
   std::wstring text;
   for (int i = 0; i < 16; ++i) {
     if (i == 4 || i == 6 || i == 8 || i == 10) text += L'-';
-    text += digits[u.bytes[i] >> 4];
-    text += digits[u.bytes[i] & 0xF];
+    text += {digits[u.bytes[i] >> 4], digits[u.bytes[i] & 0xF]};
   }
   zv_string_adp_feed(adp, text.c_str());
 }

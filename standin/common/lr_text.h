@@ -84,9 +84,9 @@ inline void feed(Izv_string_adp* adp, std::wstring const& s) {
 template <class F>
 std::wstring read(F&& produce) {
   std::wstring out;
-  Izv_string_adp* adp = zv_string_adp_create(
-      [](char const* s, void* d) { *static_cast<std::wstring*>(d) = to_wide(s); },
-      [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = s ? s : L""; }, &out);
+  Izv_string_adp* adp =
+      zv_string_adp_create([](char const* s, void* d) { *static_cast<std::wstring*>(d) = to_wide(s); },
+                           [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = s ? s : L""; }, &out);
   Tzv_scope_exit const release([adp] { zv_string_adp_destroy(adp); });
   produce(adp);
   return out;

@@ -20,9 +20,7 @@ struct Tzv_uuid_key {
 };
 
 struct Tzv_uuid_key_hash {
-  std::size_t operator()(Tzv_uuid_key const& k) const noexcept {
-    return std::hash<uint64_t>{}(k.lo) ^ (std::hash<uint64_t>{}(k.hi) << 1);
-  }
+  std::size_t operator()(Tzv_uuid_key const& k) const noexcept { return std::hash<uint64_t>{}(k.lo ^ (k.hi << 1)); }
 };
 
 Tzv_uuid_key zv_key_of(Tzv_uuid_t const* u) {

@@ -250,10 +250,10 @@ bool Tzv_lr_tree::verify_last() {
 }
 
 // Every bound layer gets a slot, in the scene's order; layer slots that no
-// bound layer holds go. O(N). The members are copied first: tying a layer
-// may reach the scene's listeners.
+// bound layer claimed in this round go. O(N). The members are copied first:
+// tying a layer may reach the scene's listeners.
 void Tzv_lr_tree::verify_all() {
-  std::unordered_set<Tzv_lr_group*> claimed;
+  uint64_t const round = ++verifications_;
   Tzv_lr_group* anchor = nullptr;
   for (Izv_entity* e : bound_entities()) {
     Tzv_lr_group* slot = slot_of(e);
@@ -262,12 +262,12 @@ void Tzv_lr_tree::verify_all() {
       if (!layer) continue;
       slot = take_slot(layer, anchor, group_id_of(layer));
     }
-    claimed.insert(slot);
+    slot->claimed = round;
     anchor = slot;
   }
   std::vector<Tzv_lr_group*> stale;
   for (Tzv_lr_group* n = next(&root_, false, true); n; n = next(n, false, true))
-    if (!claimed.contains(n)) stale.push_back(n);
+    if (n->claimed != round) stale.push_back(n);
   for (Tzv_lr_group* n : stale) destroy(n);
 }
 

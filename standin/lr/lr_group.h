@@ -27,6 +27,7 @@ struct Tzv_lr_group {
   Izv_layer* layer = nullptr;  // layer slots, once tied
   std::wstring group_id;
   std::wstring caption;  // group slots
+  uint64_t claimed = 0;  // the last verification that found its layer in the scene
   bool is_group = false;
   bool marked = false;  // group slots; a layer slot asks its layer
 
@@ -42,7 +43,8 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   Tzv_lr_group* root() { return &root_; }
   static bool is_root(Tzv_lr_group* node) { return node && node == &node->tree->root_; }
 
-  // Structure (see Tzv_lr_tree::changed for the events). A new slot, last under `parent`; a group slot bears `caption`.
+  // Structure (changed() tells which changes announce). A new slot, last
+  // under `parent`; a group slot bears `caption`.
   Tzv_lr_group* add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption = {});
   void remove(Tzv_lr_group* slot);
   void clear(Tzv_lr_group* group) {
@@ -120,6 +122,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   std::unordered_map<Izv_entity const*, Tzv_lr_group*> by_layer_;
   std::unordered_map<std::wstring, std::vector<Tzv_lr_group*>> waiting_;
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not
+  uint64_t verifications_ = 0;
   // The tied layers in walk order, while order_valid_. A load appends to it.
   std::vector<Izv_layer*> order_;
   bool order_valid_ = true;
