@@ -11,70 +11,20 @@
 // running broadcasts walk, and a released channel is freed by the outermost
 // broadcast on its way out.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "zv/sibling/basic/event_channel.h"
 #include "zv/sibling/fault_hooks.h"
 
-namespace {
-
-struct Tzv_client {
-  Tzv_event_proc proc;
-  void* data;
-  bool live;
-};
-
-// The clients in the order they were added. Most channels have one client
-// (the collection that holds the object), kept inside the channel: making,
-// releasing and reaching it then costs no block of its own.
-class Tzv_client_list {
- public:
-  Tzv_client_list() = default;
-  ~Tzv_client_list() {
-    if (data_ != &first_) delete[] data_;
-  }
-  Tzv_client_list(Tzv_client_list const&) = delete;
-  Tzv_client_list& operator=(Tzv_client_list const&) = delete;
-
-  std::size_t size() const { return size_; }
-  Tzv_client& operator[](std::size_t i) { return data_[i]; }
-  Tzv_client* begin() { return data_; }
-  Tzv_client* end() { return data_ + size_; }
-
-  void push_back(Tzv_client const& c) {
-    if (size_ == capacity_) grow();
-    data_[size_++] = c;
-  }
-  void erase(Tzv_client* at) {
-    std::copy(at + 1, end(), at);
-    --size_;
-  }
-  template <class P>
-  void erase_if(P pred) {
-    size_ = static_cast<uint32_t>(std::remove_if(begin(), end(), pred) - begin());
-  }
-
- private:
-  void grow() {
-    auto* bigger = new Tzv_client[std::size_t{2} * capacity_];
-    std::copy(begin(), end(), bigger);
-    if (data_ != &first_) delete[] data_;
-    data_ = bigger;
-    capacity_ *= 2;
-  }
-
-  Tzv_client first_{};
-  Tzv_client* data_ = &first_;
-  uint32_t size_ = 0;
-  uint32_t capacity_ = 1;
-};
-
-}  // namespace
-
 struct Tzv_event_channel {
-  Tzv_client_list clients;
+  struct Tzv_client {
+    Tzv_event_proc proc;
+    void* data;
+    bool live;
+  };
+  std::vector<Tzv_client> clients;  // in the order they were added
   int32_t live_count = 0;
   int32_t broadcast_depth = 0;
   bool has_removed = false;
@@ -84,9 +34,10 @@ struct Tzv_event_channel {
 namespace {
 
 using zv_channel = Tzv_event_channel;
+using Tzv_client = Tzv_event_channel::Tzv_client;
 
 void zv_drop_removed(zv_channel* c) {
-  c->clients.erase_if([](Tzv_client const& cl) { return !cl.live; });
+  std::erase_if(c->clients, [](Tzv_client const& cl) { return !cl.live; });
   c->has_removed = false;
 }
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <mutex>
 #include <random>
+#include <string>
 
-#include "uuid_text.h"
 #include "zv/sibling/basic/string_adp.h"
 #include "zv/sibling/basic/uuid.h"
 
@@ -33,11 +33,13 @@ void zv_fill_v4(Tzv_uuid_t* u) {
 
 // "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx", lower case.
 void zv_feed_text(Tzv_uuid_t const& u, Izv_string_adp* adp) {
-  uint64_t words[2] = {0, 0};
-  for (int i = 0; i < 16; ++i) words[i / 8] = (words[i / 8] << 8) | u.bytes[i];
-  wchar_t text[zv_uuid_text::chars + 1];
-  zv_uuid_text::format(words[0], words[1], text);
-  zv_string_adp_feed(adp, text);
+  static constexpr wchar_t digits[] = L"0123456789abcdef";
+  std::wstring text;
+  for (int i = 0; i < 16; ++i) {
+    if (i == 4 || i == 6 || i == 8 || i == 10) text += L'-';
+    text += {digits[u.bytes[i] >> 4], digits[u.bytes[i] & 0xF]};
+  }
+  zv_string_adp_feed(adp, text.c_str());
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include <string>
 #include <utility>
 
-#include "lr_group_id.h"
 #include "lr_text.h"
 #include "scope_exit.h"
 #include "zv/sibling/basic/event_channel.h"
@@ -156,8 +155,8 @@ class Tzv_lr_entity_base : public I {
     zv_uuid_assign(&uuid_, uuid);
     zv_entity_storage_add(this);
   }
-  void get_group_id(Izv_string_adp* adp) override { group_id_.feed(adp); }
-  void set_group_id(wchar_t const* id) override { group_id_ = Tzv_lr_group_id(id ? id : L""); }
+  void get_group_id(Izv_string_adp* adp) override { zv_lr_text::feed(adp, group_id_); }
+  void set_group_id(wchar_t const* id) override { group_id_ = zv_lr_text::or_empty(id); }
   bool get_marked() override { return marked_; }
   void set_marked(bool marked) override { set_announced(marked_, marked, zv_prop_marked); }
   bool can_remove() override { return true; }
@@ -261,9 +260,6 @@ class Tzv_lr_entity_base : public I {
     if (channel_) zv_event_channel_broadcast_event(channel_, &e);
   }
 
-  // The fields every change and every flag read touch come first, next to
-  // the object's vtable pointer: a walk over many layers then reads one
-  // cache line of each.
   Tzv_event_channel* channel_ = nullptr;
   Izv_entity* parent_ = nullptr;
   uint32_t depth_ = 0;
@@ -274,8 +270,8 @@ class Tzv_lr_entity_base : public I {
   bool doomed_ = false;  // destroy when the last of them returns
   bool has_pending_ = false;
   Tzv_update_event pending_;
-  Tzv_uuid_t uuid_{};  // held in the layer: one heap block less to make, find and free per layer
+  Tzv_uuid_t uuid_{};
   std::wstring caption_;
-  Tzv_lr_group_id group_id_;
+  std::wstring group_id_;
   std::string narrow_caption_;
 };

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "scope_exit.h"
 #include "zv/sibling/basic/string_adp.h"
@@ -81,14 +80,13 @@ inline void feed(Izv_string_adp* adp, std::wstring const& s) {
   if (adp) zv_string_adp_feed(adp, s.c_str());
 }
 
-// Runs `produce(adapter)` and returns the text it fed (the last one fed), as
-// a T made from a wide string view (std::wstring, or a compact form of it).
-template <class T = std::wstring, class F>
-T read(F&& produce) {
-  T out{};
-  Izv_string_adp* adp = zv_string_adp_create(
-      [](char const* s, void* d) { *static_cast<T*>(d) = T(std::wstring_view(to_wide(s))); },
-      [](wchar_t const* s, void* d) { *static_cast<T*>(d) = T(s ? std::wstring_view(s) : std::wstring_view()); }, &out);
+// Runs `produce(adapter)` and returns the text it fed (the last one fed).
+template <class F>
+std::wstring read(F&& produce) {
+  std::wstring out;
+  Izv_string_adp* adp =
+      zv_string_adp_create([](char const* s, void* d) { *static_cast<std::wstring*>(d) = to_wide(s); },
+                           [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = s ? s : L""; }, &out);
   Tzv_scope_exit const release([adp] { zv_string_adp_destroy(adp); });
   produce(adp);
   return out;

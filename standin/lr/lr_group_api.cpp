@@ -46,21 +46,21 @@ ZV_LR_API void zv_lr_group_remove(Tzv_lr_group* slot) {
 }
 
 ZV_LR_API void zv_lr_group_set_group_id(Tzv_lr_group* slot, wchar_t const* id) {
-  if (slot) slot->tree->set_slot_group_id(slot, Tzv_lr_group_id(id ? id : L""));
+  if (slot) slot->tree->set_slot_group_id(slot, zv_lr_text::or_empty(id));
 }
 
 ZV_LR_API void zv_lr_group_get_group_id(Tzv_lr_group* slot, Izv_string_adp* adp) {
-  if (slot) slot->tree->slot_group_id(slot).feed(adp);
+  if (slot) zv_lr_text::feed(adp, slot->group_id);
 }
 
 ZV_LR_API void zv_lr_group_set_wcaption(Tzv_lr_group* group, wchar_t const* caption) {
   if (root_only(group)) group->tree->set_wcaption(caption);
-  else if (group) group->tree->set_slot_caption(group, zv_lr_text::or_empty(caption));
+  else if (group) group->caption = zv_lr_text::or_empty(caption);
 }
 
 ZV_LR_API void zv_lr_group_get_wcaption(Tzv_lr_group* group, Izv_string_adp* adp) {
   if (root_only(group)) group->tree->get_wcaption(adp);
-  else if (group) zv_lr_text::feed(adp, group->tree->slot_caption(group));
+  else if (group) zv_lr_text::feed(adp, group->caption);
 }
 
 ZV_LR_API void zv_lr_group_verification_layer(Tzv_lr_group* group) {
@@ -81,15 +81,9 @@ ZV_LR_API Tzv_lr_group* zv_lr_group_get_active(Tzv_lr_group* group) {
   return group ? group->tree->active_slot() : nullptr;
 }
 
-// A walk from outside takes one step per call, each waiting on the node it
-// reaches when the tree is out of the cache: the nodes a little further on
-// in memory are requested ahead.
 ZV_LR_API Tzv_lr_group* zv_lr_group_get_next(Tzv_lr_group* slot, int32_t skip_children, int32_t layers_only,
                                              int32_t /*reserved*/) {
-  constexpr size_t lead = 8;
-  Tzv_lr_group* n = slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
-  zv_lr_prefetch_ahead(n, lead);
-  return n;
+  return slot ? Tzv_lr_tree::next(slot, skip_children != 0, layers_only != 0) : nullptr;
 }
 
 ZV_LR_API bool zv_lr_group_is_group(Tzv_lr_group* slot) { return slot && slot->is_group; }

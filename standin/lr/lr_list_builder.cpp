@@ -5,17 +5,36 @@
 
 #include "lr_text.h"
 #include "scope_exit.h"
+#include "zv/sibling/basic/uuid.h"
 #include "zv/sibling/lr.h"
 
 struct Izv_layer_list {
   std::vector<Izv_layer*> layers;
 };
 
+namespace {
+
+// A layer built is known by its address and its uuid: the scene may remove
+// and free it meanwhile, and another layer may come to the same address, but
+// not with the same uuid.
+struct Tzv_built_layer {
+  Izv_entity* entity;
+  Tzv_uuid_t uuid;
+};
+
+// A layer's uuid; all zero when it has none.
+Tzv_uuid_t zv_uuid_of(Izv_entity* e) {
+  Tzv_uuid_t const* u = e->get_uuid();
+  return u ? *u : Tzv_uuid_t{};
+}
+
+}  // namespace
+
 // Adds layers to its scene on behalf of filters and collects their errors.
 // One building runs until make_active; the next add or error starts anew.
 struct Tzv_layer_builder {
   Izv_scene* scene;
-  std::vector<Izv_entity*> built;  // raw: the scene may remove and free any of them meanwhile
+  std::vector<Tzv_built_layer> built;
   std::wstring errors;
   bool finished = false;
 
@@ -25,12 +44,15 @@ struct Tzv_layer_builder {
     errors.clear();
     finished = false;
   }
-  // The last layer built that is still a member of the scene. Only the
-  // pointer values are compared: a removed layer may already be freed.
+  // The last layer built that is still a member of the scene. A layer is
+  // read only once it is known to be a member, hence alive.
   Izv_entity* last_member() const {
-    auto const last = std::find_if(built.rbegin(), built.rend(),
-                                   [this](Izv_entity* e) { return scene->get_entity_index(e) != zv_no_index; });
-    return last != built.rend() ? *last : nullptr;
+    auto const last = std::find_if(built.rbegin(), built.rend(), [this](Tzv_built_layer const& b) {
+      if (scene->get_entity_index(b.entity) == zv_no_index) return false;
+      Tzv_uuid_t const now = zv_uuid_of(b.entity);
+      return zv_uuid_equal(&b.uuid, &now);
+    });
+    return last != built.rend() ? last->entity : nullptr;
   }
   void add_error(std::wstring const& text) {
     start();
@@ -69,7 +91,7 @@ ZV_LR_API Izv_layer* zv_lr_builder_add_layer(Tzv_layer_builder* builder, char co
   if (!builder) return nullptr;
   builder->start();
   Izv_layer* layer = builder->scene && type ? builder->scene->add_layer(type) : nullptr;
-  if (layer) builder->built.push_back(layer);
+  if (layer) builder->built.push_back({layer, zv_uuid_of(layer)});
   else builder->add_error(zv_lr_text::or_empty(source) + L": no layer of type \"" + zv_lr_text::to_wide(type) + L"\"");
   return layer;
 }

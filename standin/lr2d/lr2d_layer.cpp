@@ -1,7 +1,6 @@
 #include "lr2d_layer.h"
 
 #include <cstring>
-#include <typeinfo>
 
 #include "fault_injection.h"
 
@@ -58,23 +57,6 @@ Tzv_lr2d_layer::Tzv_lr2d_layer(char const* type) : type_(type) {
 
 Tzv_lr2d_layer::~Tzv_lr2d_layer() { --g_live_layers; }
 
-// Made once and never destroyed: layers of other modules may outlive this
-// module's static objects.
-std::shared_ptr<std::wstring const> const& Tzv_lr2d_layer::no_text() {
-  static auto const* const empty = new std::shared_ptr<std::wstring const>(std::make_shared<std::wstring const>());
-  return *empty;
-}
-
-// The text as a shared copy: the copy made last on this thread when it
-// holds the same text (an owner hands one text to all its layers in turn),
-// else a new one.
-std::shared_ptr<std::wstring const> Tzv_lr2d_layer::shared_text(std::wstring_view text) {
-  if (text.empty()) return no_text();
-  thread_local std::shared_ptr<std::wstring const> last;
-  if (!last || *last != text) last = std::make_shared<std::wstring const>(text);
-  return last;
-}
-
 int32_t Tzv_lr2d_layer::is_occupied(Izv_string_adp* adp) {
   zv_lr_text::feed(adp, level_ != 0 ? wcaption() : std::wstring());
   return level_;
@@ -91,8 +73,8 @@ bool Tzv_lr2d_layer::deoccupy(Izv_string_adp* adp) {
 }
 
 void Tzv_lr2d_layer::set_dst_pj4(std::wstring_view pj4) {
-  if (pj4 == *dst_pj4_) return;
-  dst_pj4_ = shared_text(pj4);
+  if (pj4 == dst_pj4_) return;
+  dst_pj4_ = pj4;
   drawn_.reset();
 }
 
@@ -110,7 +92,7 @@ void Tzv_lr2d_layer::set_box(std::optional<Tzv_box_d2> box) {
 }
 
 std::optional<Tzv_box_d2> const& Tzv_lr2d_layer::drawn_box() {
-  if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, *dst_pj4_) : std::nullopt;
+  if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, dst_pj4_) : std::nullopt;
   return *drawn_;
 }
 
@@ -239,13 +221,7 @@ void Tzv_composite_layer_2d::assign_content(Tzv_lr2d_layer& src) {
     }
 }
 
-// A plain layer is told by its exact type first: every call of the layer
-// library goes through here, and a full dynamic cast costs more than most of
-// those calls.
-Tzv_lr2d_layer* zv_lr2d_cast(Izv_layer* layer) {
-  if (layer && typeid(*layer) == typeid(Tzv_lr2d_layer)) return static_cast<Tzv_lr2d_layer*>(layer);
-  return dynamic_cast<Tzv_lr2d_layer*>(layer);
-}
+Tzv_lr2d_layer* zv_lr2d_cast(Izv_layer* layer) { return dynamic_cast<Tzv_lr2d_layer*>(layer); }
 
 Tzv_lr2d_layer* zv_lr2d_make(char const* type) {
   if (!type || g_factory_budget == 0) return nullptr;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,11 +23,10 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   char const* type() const { return type_; }
   Izv_scene* scene() const { return scene_; }
   void set_scene(Izv_scene* scene) { scene_ = scene; }
-  std::wstring const& dst_pj4() const { return *dst_pj4_; }
+  std::wstring const& dst_pj4() const { return dst_pj4_; }
   // The drawing projection is the owner's (the scene's), handed down by the
   // owner, which announces its own change: the layer stores it without an
   // event, which would only come back to the owner as a change of the layer.
-  // Layers handed the same text one after the other share one copy of it.
   virtual void set_dst_pj4(std::wstring_view pj4);
   std::wstring const& own_pj4() const { return own_pj4_; }
   void set_own_pj4(std::wstring const& pj4);
@@ -54,13 +52,10 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
 
  private:
   std::optional<Tzv_box_d2> const& drawn_box();
-  // The empty text every layer starts with, shared by all.
-  static std::shared_ptr<std::wstring const> const& no_text();
-  static std::shared_ptr<std::wstring const> shared_text(std::wstring_view text);
 
   char const* type_;
   Izv_scene* scene_ = nullptr;
-  std::shared_ptr<std::wstring const> dst_pj4_ = no_text();  // never null
+  std::wstring dst_pj4_;
   std::wstring own_pj4_;
   std::optional<Tzv_box_d2> box_;                   // in the own projection
   std::optional<std::optional<Tzv_box_d2>> drawn_;  // box_ in dst_pj4_, once worked out

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -122,73 +121,6 @@ TEST_F(Lr2dTest, BracketClosesWhenAListenerThrows) {
     zv_lr2d_set_marked(h.layer, true);
     EXPECT_EQ(rec.take(), "B U[5] E");
   }
-}
-
-void zv_expect_box_near(Izv_layer* layer, Tzv_box_d2 const& want, double tol) {
-  Tzv_box_d2 b{};
-  ASSERT_TRUE(zv_lr2d_get_box(layer, &b));
-  EXPECT_NEAR(b.xmin, want.xmin, tol);
-  EXPECT_NEAR(b.ymin, want.ymin, tol);
-  EXPECT_NEAR(b.xmax, want.xmax, tol);
-  EXPECT_NEAR(b.ymax, want.ymax, tol);
-}
-
-constexpr wchar_t const* c_lonlat = L"+proj=longlat +datum=WGS84 +no_defs";
-constexpr wchar_t const* c_utm32 = L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs";
-
-// Layers handed the same drawing projection share one copy of its text:
-// each still reads back exactly what it was last given, however the texts
-// alternate between layers.
-TEST_F(Lr2dTest, EachLayerKeepsTheDrawingProjectionItWasGiven) {
-  std::array<Tzv_lr2d_holder, 3> h;
-  auto dst = [&h](size_t i) {
-    return zv_lr_text::read([&](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(h[i].layer, a); });
-  };
-  zv_lr2d_set_dst_pj4wstr(h[0].layer, c_lonlat);
-  zv_lr2d_set_dst_pj4wstr(h[1].layer, c_utm32);
-  zv_lr2d_set_dst_pj4wstr(h[2].layer, c_lonlat);
-  zv_lr2d_set_dst_pj4wstr(h[0].layer, c_utm32);
-  zv_lr2d_set_dst_pj4wstr(h[1].layer, nullptr);
-  EXPECT_EQ(dst(0), c_utm32);
-  EXPECT_EQ(dst(1), L"");
-  EXPECT_EQ(dst(2), c_lonlat);
-}
-
-// A layer's box comes back in its drawing projection. Without a system on
-// either side, or with one system on both, it is the box as stored.
-TEST_F(Lr2dTest, BoxIsGivenInTheDrawingProjection) {
-  Tzv_lr2d_holder h;
-  Tzv_box_d2 box{9, 50, 10, 51};
-  zv_lr2d_test_set_box(h.layer, &box);
-  zv_lr2d_set_dst_pj4wstr(h.layer, c_utm32);
-  EXPECT_EQ(zv_box_of(h.layer), "9 50 10 51") << "no own projection: nothing to reproject from";
-  zv_lr2d_test_set_pj4wstr(h.layer, L"+datum=WGS84 +proj=longlat");
-  zv_lr2d_set_dst_pj4wstr(h.layer, c_lonlat);
-  EXPECT_EQ(zv_box_of(h.layer), "9 50 10 51");
-  zv_lr2d_set_dst_pj4wstr(h.layer, L"+proj=nonsense");
-  EXPECT_EQ(zv_box_of(h.layer), "none") << "no box where it cannot be drawn";
-
-  zv_lr2d_set_dst_pj4wstr(h.layer, c_utm32);
-  if (!zv_pj4_can_reproject()) {
-    EXPECT_EQ(zv_box_of(h.layer), "none");
-    GTEST_SKIP() << "built without PROJ: no reprojection between different systems";
-  }
-  // cs2cs +proj=longlat +datum=WGS84 +to +proj=utm +zone=32 +datum=WGS84: 9E is
-  // the zone's central meridian, where 50N lies lowest; 10E 50N lies
-  // farthest east, 10E 51N highest.
-  Tzv_box_d2 const in_utm{500000.0, 5538630.7029, 571666.4475, 5650300.7866};
-  zv_expect_box_near(h.layer, in_utm, 1e-3);
-
-  // A composite hands its drawing projection on to its sub-layers.
-  Tzv_lr2d_holder group(zv_lr2d_type_group);
-  zv_lr2d_set_dst_pj4wstr(group.layer, c_lonlat);
-  Izv_layer* sub = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
-  zv_lr2d_test_set_pj4wstr(sub, c_utm32);
-  zv_lr2d_test_set_box(sub, &in_utm);
-  zv_lr2d_group_add_sublr(zv_lr2d_group_safe_downcast(group.layer), sub);
-  zv_expect_box_near(group.layer, box, 0.05);
-  zv_lr2d_set_dst_pj4wstr(group.layer, c_utm32);
-  zv_expect_box_near(group.layer, in_utm, 1e-9);
 }
 
 TEST_F(Lr2dTest, CompositeOwnsItsSublayersAndUnitesTheirBoxes) {
