@@ -57,7 +57,10 @@ case "$leg" in
     zv_need_packages "${ZV_LINUX_PACKAGES[@]}" clang-format clang-tidy
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
     cmake --preset linux-clang -B build/lint -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DZV_SANITIZE=OFF >/dev/null
-    run-clang-tidy -quiet -p build/lint -j "$(nproc)" '/(src|standin|examples|tools)/.*\.cpp$'
+    # Files are chosen by their path inside the repository, whatever folders
+    # the clone itself sits in (the compile commands hold physical paths).
+    root=$(pwd -P | sed 's/[][\\.*^$+?(){}|]/\\&/g')
+    run-clang-tidy -quiet -p build/lint -j "$(nproc)" "^$root/(src|standin|examples|tools)/.*\.cpp$"
     exit ;;
   *) echo "usage: $0 [linux|clang|windows|memcheck|coverage|lint]" >&2; exit 2 ;;
 esac
