@@ -36,19 +36,30 @@ case "$leg" in
     exit ;;
   coverage)
     # The Linux leg instrumented for coverage, in its own build folder. Counts
-    # of a previous run are cleared first, so the figures are this run's.
+    # of a previous run are cleared first, so the figures are this run's. The
+    # coverage runtime's symbols stay out of the modules' exports.
     zv_need_packages "${ZV_LINUX_PACKAGES[@]}" gcovr
     build=build/coverage
     cmake --preset linux -B "$build" -DZV_SANITIZE=OFF -DZV_BUILD_BENCH=OFF \
-      -DCMAKE_C_FLAGS=--coverage -DCMAKE_CXX_FLAGS=--coverage \
-      -DCMAKE_EXE_LINKER_FLAGS=--coverage -DCMAKE_SHARED_LINKER_FLAGS=--coverage
+      -DCMAKE_C_FLAGS=--coverage -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage \
+      "-DCMAKE_SHARED_LINKER_FLAGS=--coverage -Wl,--exclude-libs,libgcov.a"
     cmake --build "$build" -j "$(nproc)"
     find "$build" -name '*.gcda' -delete
     ctest --test-dir "$build" -j "$(nproc)" --output-on-failure
     # The library's own code only; branches that exist only to unwind an
-    # exception are not counted (each call that may throw makes one).
-    gcovr --root . --filter 'src/' --exclude-throw-branches --print-summary \
-      --txt "$build/coverage.txt" "$build"
+    # exception are not counted (each call that may throw makes one). Each
+    # layer sees src/ through links of its own (build/*/layers), so a header's
+    # counts are gathered under its real path before they are summed.
+    gcovr --root . --filter 'src/' --exclude-throw-branches --json "$build/coverage-raw.json" "$build"
+    /usr/bin/python3 - "$build/coverage-raw.json" "$build/coverage.json" <<'PY'
+import json, os, sys
+data = json.load(open(sys.argv[1]))
+for f in data["files"]:
+    f["file"] = os.path.relpath(os.path.realpath(f["file"]))
+json.dump(data, open(sys.argv[2], "w"))
+PY
+    gcovr --root . --add-tracefile "$build/coverage.json" --print-summary --txt "$build/coverage.txt"
+    echo "Per file: $build/coverage.txt"
     exit ;;
   lint)
     # The layout of every C++ file, then clang-tidy's checks on the library,
