@@ -71,14 +71,30 @@ function(zv_add_test_program name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
 endfunction()
 
+# zv_add_layer_link_check(NAME)
+# A program that links every object of the static layer NAME, with nothing
+# but the layers below it and the modules it names. A static library leaves
+# its references open until a final link, so a reference to a layer above, or
+# to a module the layer does not name, would otherwise show only there (or
+# nowhere, when that final link also holds the layer above); here it fails
+# the ordinary build.
+function(zv_add_layer_link_check name)
+  set(main ${CMAKE_BINARY_DIR}/layers/${name}_link_check.cpp)
+  file(CONFIGURE OUTPUT ${main} CONTENT "int main() { return 0; }\n")
+  add_executable(${name}_link_check ${main})
+  target_link_libraries(${name}_link_check PRIVATE "$<LINK_LIBRARY:WHOLE_ARCHIVE,${name}>")
+  set_target_properties(${name}_link_check PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/layers)
+endfunction()
+
 # zv_add_layer(NAME FOLDER <folder of src/> [OBJECT] [BELOW <layers>...] [LINKS <targets>...])
 # One folder of src/ as a library of its own. Its sources and headers see
 # their own folder and the folders of the layers below it, and nothing else:
 # the include root is a staging folder of links in the build tree, so an
 # include of a layer above fails to build, and a reference to one fails to
-# link. Every header of the folder is also compiled on its own, so each one
-# includes what it needs. OBJECT makes an object library (the exports, which
-# go into the shared library); otherwise a static one.
+# link (zv_add_layer_link_check). Every header of the folder is also compiled
+# on its own, so each one includes what it needs. OBJECT makes an object
+# library (the exports, which go into the shared library); otherwise a static
+# one.
 function(zv_add_layer name)
   cmake_parse_arguments(ARG "OBJECT" "FOLDER" "BELOW;LINKS" ${ARGN})
   set(folders ${ARG_FOLDER})
@@ -108,6 +124,9 @@ function(zv_add_layer name)
     target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${stage}> $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
                                               $<INSTALL_INTERFACE:include>)
     target_link_libraries(${name} PUBLIC ${ARG_BELOW} ${ARG_LINKS} PRIVATE $<BUILD_INTERFACE:zv_warnings>)
+    if(NOT ARG_OBJECT)
+      zv_add_layer_link_check(${name})
+    endif()
   else()
     target_include_directories(${name} INTERFACE $<BUILD_INTERFACE:${stage}> $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
                                                  $<INSTALL_INTERFACE:include>)

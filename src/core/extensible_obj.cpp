@@ -62,11 +62,11 @@ struct Tzv_criterion {
 
 bool details_have(Tzv_update_event_prop_list const* details, Tzv_criterion const& c) {
   switch (c.code) {
-    case 2:
+    case Tzv_extensible_obj::zv_find_name:
       return zv_update_event_prop_list_find_string(details, static_cast<char const*>(c.value)) != nullptr;
-    case 3:
+    case Tzv_extensible_obj::zv_find_id:
       return zv_update_event_prop_list_find_integer(details, c.id) != nullptr;
-    default:  // -1 with a key
+    default:  // zv_find_key
       return zv_update_event_prop_list_find(details, static_cast<Tzv_any const*>(c.value)) != nullptr;
   }
 }
@@ -294,14 +294,14 @@ bool Tzv_extensible_obj::find_update(Tzv_table* queue, ...) {
   va_start(args, queue);
   for (;;) {
     int32_t const code = va_arg(args, int32_t);
-    if (code == 3) {
+    if (code == zv_find_id) {
       criteria.push_back({code, nullptr, va_arg(args, int32_t)});
       continue;
     }
     void const* value = va_arg(args, void const*);
-    if (code == -1 && value == nullptr) break;
+    if (code == zv_find_end && value == nullptr) break;
     // Unknown codes carry no criterion; a string criterion needs its name.
-    if ((code == 2 || code == -1) && value != nullptr) criteria.push_back({code, value, 0});
+    if ((code == zv_find_name || code == zv_find_key) && value != nullptr) criteria.push_back({code, value, 0});
   }
   va_end(args);
   if (queue == nullptr) return false;

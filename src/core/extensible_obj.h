@@ -35,10 +35,17 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   void begin_update() override;
   void end_update() override;
 
+  // The 32-bit codes of find_update's criteria, each followed by its value.
+  enum : int32_t {
+    zv_find_end = -1,  // with a null value: the end of the criteria
+    zv_find_key = -1,  // with a non-null value: a Tzv_any key
+    zv_find_name = 2,  // a narrow property name
+    zv_find_id = 3,    // an integer property id (an int32_t value)
+  };
+
   // True when at least one update event of `queue` has no details or has
-  // every listed property. Criteria: pairs of a 32-bit code and a value,
-  // closed by -1 with a null value. Code 2: a narrow property name; code 3:
-  // an integer property id; code -1 with a non-null value: a Tzv_any key.
+  // every listed property. Criteria: pairs of a code above and a value,
+  // closed by zv_find_end with a null value.
   static bool find_update(Tzv_table* queue, ...);
 
   uint32_t get_update_depth() const { return update_depth_; }
