@@ -55,7 +55,10 @@ case "$leg" in
     abidw --suppressions abi/record.supp --no-comp-dir-path --no-corpus-path \
       --out-file "$build/zvk_scn_2d.abi" "$build/bin/libzvk_scn_2d.so"
     [ "${2:-}" != --update ] || cp "$build/zvk_scn_2d.abi" abi/zvk_scn_2d.abi
-    abidiff --no-unreferenced-symbols --suppressions abi/compare.supp abi/zvk_scn_2d.abi "$build/zvk_scn_2d.abi"
+    abidiff --no-unreferenced-symbols --suppressions abi/compare.supp abi/zvk_scn_2d.abi "$build/zvk_scn_2d.abi" || {
+      echo "The ABI changed; if on purpose, record it with '$0 abi --update' in the same commit." >&2
+      exit 1
+    }
     echo "ABI unchanged"
     exit ;;
   *) echo "usage: $0 [linux|clang|windows|memcheck|lint|abi]" >&2; exit 2 ;;
