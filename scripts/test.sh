@@ -7,6 +7,8 @@
 #   scripts/test.sh coverage   GCC build with --coverage, no sanitizers; line and
 #                              branch coverage of src/ printed by gcovr
 #   scripts/test.sh lint       clang-format and clang-tidy over the tree
+#   scripts/test.sh abi        the library's ABI against the record in abi/
+#                              (--update rewrites the record after a deliberate change)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -73,7 +75,25 @@ PY
     root=$(pwd -P | sed 's/[][\\.*^$+?(){}|]/\\&/g')
     run-clang-tidy -quiet -p build/lint -j "$(nproc)" "^$root/(src|standin|examples|tools)/.*\.cpp$"
     exit ;;
-  *) echo "usage: $0 [linux|clang|windows|memcheck|coverage|lint]" >&2; exit 2 ;;
+  abi)
+    # The exported functions and what the public headers define of their
+    # types (value types, the Izv_* interfaces plug-ins implement), read from
+    # the debug information of a build without sanitizers and compared with
+    # the record in abi/.
+    zv_need_packages "${ZV_LINUX_PACKAGES[@]}" abigail-tools
+    build=build/abi
+    cmake --preset abi >/dev/null
+    cmake --build --preset abi --target zvk_scn_2d -j "$(nproc)"
+    abidw --suppressions abi/record.supp --no-comp-dir-path --no-corpus-path \
+      --out-file "$build/zvk_scn_2d.abi" "$build/bin/libzvk_scn_2d.so"
+    [ "${2:-}" != --update ] || cp "$build/zvk_scn_2d.abi" abi/zvk_scn_2d.abi
+    abidiff --no-unreferenced-symbols --suppressions abi/compare.supp abi/zvk_scn_2d.abi "$build/zvk_scn_2d.abi" || {
+      echo "The ABI changed; if on purpose, record it with '$0 abi --update' in the same commit." >&2
+      exit 1
+    }
+    echo "ABI unchanged"
+    exit ;;
+  *) echo "usage: $0 [linux|clang|windows|memcheck|coverage|lint|abi]" >&2; exit 2 ;;
 esac
 
 if [ "$leg" = windows ]; then

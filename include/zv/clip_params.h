@@ -9,12 +9,13 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/prg.h"
 #include "zv/sibling/styles.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Not enabled, empty outline, empty projection, not drawn, default border.
 /// Owned by the caller and ended by zv_scn2d_clip_params_destroy.
@@ -51,4 +52,4 @@ ZV_SCN_2D_API bool zv_scn2d_clip_params_eval_ov(Tzv_clip2d_params const* p, wcha
 /// The box of that outline; `out` is left untouched when false.
 ZV_SCN_2D_API bool zv_scn2d_clip_params_eval_box(Tzv_clip2d_params const* p, wchar_t const* dst, Tzv_box_d2* out);
 
-}  // extern "C"
+ZV_END_C

@@ -8,11 +8,12 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/styles.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Not visible, no links, fill hidden, outline shown with width 1.0. Owned by
 /// the caller and ended by zv_extent_ind_destroy.
@@ -45,4 +46,4 @@ ZV_SCN_2D_API void zv_extent_ind_update_link(Tzv_extent_ind2d* e, Tzv_uuid_t con
 /// Drops every link whose entity is no longer in the entity storage.
 ZV_SCN_2D_API void zv_extent_ind_validate_links(Tzv_extent_ind2d* e);
 
-}  // extern "C"
+ZV_END_C

@@ -8,10 +8,11 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 // Lifecycle of each family: create gives the class defaults and is ended by
 // the family's destroy, assign copies every field (font types by value: the
@@ -148,4 +149,4 @@ ZV_SCN_2D_API Tzv_graticule2d_ticks* zv_graticule_params_get_addt_ticks_ptr(Tzv_
 /// The frame. Borrowed: owned by the params, never freed by the caller.
 ZV_SCN_2D_API Tzv_graticule2d_frame* zv_graticule_params_get_frame_ptr(Tzv_graticule2d_params* h);
 
-}  // extern "C"
+ZV_END_C

@@ -4,21 +4,25 @@
 /// entity collection.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/export.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic.h"
+#include "zv/types.h"
 
-struct Tzv_meta_data_obj;
+ZV_DECLARE_STRUCT(Tzv_meta_data_obj);
 
 /// An entity's validity as its owner sets it; the library only stores it.
 typedef int32_t Tzv_valid_state;
 
 /// Index value meaning "no member".
+#ifdef __cplusplus
 constexpr uint32_t zv_no_index = 0xFFFFFFFFu;
+#else
+static const uint32_t zv_no_index = 0xFFFFFFFFu;
+#endif
 
 /// Property ids announced by entities and collections.
-enum : int32_t {
+enum ZV_ENUM_TYPE(int32_t) {
   /// The member list (count, order, contents), and changes forwarded from members.
   zv_prop_members = 1,
   /// The caption.
@@ -35,6 +39,8 @@ enum : int32_t {
   zv_prop_layer_group = 9,
 };
 
+// The interfaces themselves are C++; C sees them as handles (zv/types.h).
+#ifdef __cplusplus
 struct ZV_INTERFACE Izv_updatable {
   virtual ~Izv_updatable() = default;
   virtual void begin_update() = 0;
@@ -93,3 +99,4 @@ struct ZV_INTERFACE Izv_entities : Izv_entity {
   virtual void move_marked(uint32_t pos) = 0;
   virtual Izv_entity* find_entity(wchar_t const* caption) = 0;
 };
+#endif

@@ -4,9 +4,8 @@
 
 #include "zv/izv_entity.h"
 
-struct Tzv_lr_group;  // a node of the layer group tree (root, group or layer slot)
-struct Izv_layer_list;
-
+// C++ only; C sees the interfaces as handles (zv/types.h).
+#ifdef __cplusplus
 // A 2D layer of the layer libraries; its own operations are plain functions
 // of those libraries (zv_lr2d_*, zv_lr_*).
 struct ZV_INTERFACE Izv_layer : Izv_entity {};
@@ -22,3 +21,4 @@ struct ZV_INTERFACE Izv_scene : Izv_entities {
 };
 
 struct ZV_INTERFACE Izv_scns2d : Izv_entities {};
+#endif

@@ -7,13 +7,12 @@
 /// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A free-standing lookmark: caption empty, zoom (0, 0, 1, 1). It never enters
 /// a list; it serves as source or destination of zv_lookmark_assign. Owned by
@@ -72,4 +71,4 @@ ZV_SCN_2D_API Tzv_lookmark2d* zv_lookmarks_get_active_ptr(Tzv_lookmarks2d* h);
 /// Makes that entry active; one not in the list leaves none active.
 ZV_SCN_2D_API void zv_lookmarks_set_active_ptr(Tzv_lookmarks2d* h, Tzv_lookmark2d const* p);
 
-}  // extern "C"
+ZV_END_C

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Not visible; 10, 5, 10, 5. Owned by the caller and ended by zv_margins_destroy.
 ZV_SCN_2D_API Tzv_margins_obj* zv_margins_create();
@@ -40,4 +41,4 @@ ZV_SCN_2D_API unsigned int zv_margins_get_btm(Tzv_margins_obj* m);
 /// Sets the bottom margin.
 ZV_SCN_2D_API void zv_margins_set_btm(Tzv_margins_obj* m, unsigned int v);
 
-}  // extern "C"
+ZV_END_C

@@ -14,13 +14,12 @@
 /// through to the caller. Calls are expected on the host's main thread.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/framework/handles.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Starts the library for plug-in scenes; the number of inits not yet matched
 /// by a done, after this one. When the registry or a service throws during the
@@ -48,4 +47,4 @@ ZV_SCN_2D_API t_zv_scene_2d_interface* zv_scn_2d_get_plugin_interface(Izv_scene*
 /// The plug-in object's handle behind a plug-in collection (borrowed), or null.
 ZV_SCN_2D_API t_zv_scene_2d_collection_interface* zv_scns_2d_get_plugin_interface(Izv_scns2d* scenes);
 
-}  // extern "C"
+ZV_END_C

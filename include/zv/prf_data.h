@@ -8,25 +8,27 @@
 /// nothing and answer 0, false, null, -1 or an empty text; destroy accepts null.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/prg.h"
 #include "zv/types.h"
 
 /// Axes-scale mode. Only 0 (unscaled) is told apart from the rest: any other
 /// value means isotropic axes.
-enum Tzv_profil_axes_scale : int32_t {
-  /// Unscaled axes.
-  zv_prf_axes_scale_none = 0,
-  /// Isotropic axes.
-  zv_prf_axes_scale_izotropic = 1,
-  /// A new object's mode; isotropic.
-  zv_prf_axes_scale_default = 2,
+enum Tzv_profil_axes_scale ZV_ENUM_TYPE(int32_t){
+    /// Unscaled axes.
+    zv_prf_axes_scale_none = 0,
+    /// Isotropic axes.
+    zv_prf_axes_scale_izotropic = 1,
+    /// A new object's mode; isotropic.
+    zv_prf_axes_scale_default = 2,
 };
+#ifndef __cplusplus
+typedef enum Tzv_profil_axes_scale Tzv_profil_axes_scale;
+#endif
 
-extern "C" {
+ZV_BEGIN_C
 
 // Lifecycle. create_ex binds the object to a scene (null: unbound). Both are
 // ended by zv_prf_data_destroy.
@@ -104,4 +106,4 @@ ZV_SCN_2D_API void zv_prf_data_get_prj4string(Tzv_profil_data const* h, Izv_stri
 /// Sets the PROJ.4 text of the line's coordinates; announces nothing.
 ZV_SCN_2D_API void zv_prf_data_set_prj4string(Tzv_profil_data* h, wchar_t const* s);
 
-}  // extern "C"
+ZV_END_C

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Not visible. Owned by the caller and ended by zv_scale_line_params_destroy.
 ZV_SCN_2D_API Tzv_scale_line2d_params* zv_scale_line_params_create();
@@ -24,4 +25,4 @@ ZV_SCN_2D_API bool zv_scale_line_params_get_visible(Tzv_scale_line2d_params cons
 /// Shows or hides the scale line.
 ZV_SCN_2D_API void zv_scale_line_params_set_visible(Tzv_scale_line2d_params* h, bool v);
 
-}  // extern "C"
+ZV_END_C

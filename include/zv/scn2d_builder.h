@@ -14,11 +14,12 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/basic/wstrings.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new, empty builder; owned by the caller, ended by zv_scn2d_builder_destroy.
 ZV_SCN_2D_API Tzv_scene_2d_builder* zv_scn2d_builder_create();
@@ -40,4 +41,4 @@ ZV_SCN_2D_API void zv_scn2d_builder_add_sources(Tzv_scene_2d_builder* builder, T
 /// nothing before init.
 ZV_SCN_2D_API void zv_scn2d_builder_get_errors(Tzv_scene_2d_builder* builder, Izv_string_adp* out);
 
-}  // extern "C"
+ZV_END_C

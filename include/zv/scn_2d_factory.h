@@ -10,12 +10,11 @@
 /// functions are not read.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A creator of scenes of one type.
 typedef Izv_scene* (*Tzv_scn_2d_create_fn)();
@@ -42,4 +41,4 @@ ZV_SCN_2D_API void zv_scn_2d_factory_destroy_scn(Izv_scene* scene);
 /// the library is not initialised.
 ZV_SCN_2D_API uint64_t zv_scn_2d_factory_get_count();
 
-}  // extern "C"
+ZV_END_C

@@ -8,9 +8,10 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new column scene, uncaptioned; its meta id is "SceneColumnMetaID".
 /// Owned by the caller and ended by zv_scn_clm_destroy (unless a collection
@@ -26,4 +27,4 @@ ZV_SCN_2D_API Izv_scns2d* zv_scns_clm_create();
 /// Destroys a column collection and its scenes.
 ZV_SCN_2D_API void zv_scns_clm_destroy(Izv_scns2d* scenes);
 
-}  // extern "C"
+ZV_END_C

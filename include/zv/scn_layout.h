@@ -9,9 +9,10 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new, uncaptioned layout with its page layer, margins 6, 6, 0, 0 shown
 /// and the top and left axes set up; its meta id is "SceneLayoutMetaID".
@@ -32,4 +33,4 @@ ZV_SCN_2D_API Izv_scns2d* zv_scns_layout_create();
 /// Destroys a layout collection and its layouts.
 ZV_SCN_2D_API void zv_scns_layout_destroy(Izv_scns2d* scenes);
 
-}  // extern "C"
+ZV_END_C

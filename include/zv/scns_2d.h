@@ -13,12 +13,11 @@
 /// scene handle the scene's Izv_scene interface.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new, empty collection captioned with the resource text of maps; its meta
 /// id is "Scene2DCollectionMetaID". Owned by the caller and ended by
@@ -88,4 +87,4 @@ ZV_SCN_2D_API void zv_scns_2d_set_marked_scn(Izv_scns2d* scenes, Izv_entity* sce
 /// Marks scene i and unmarks the others (out of range: unmarks all).
 ZV_SCN_2D_API void zv_scns_2d_set_marked_scn_idx(Izv_scns2d* scenes, uint32_t i);
 
-}  // extern "C"
+ZV_END_C

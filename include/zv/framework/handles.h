@@ -3,12 +3,14 @@
 // handle whose contract has the single slot `specialize`.
 #pragma once
 
+#include "zv/flat.h"
 #include "zv/framework/catalogue.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-struct t_zv_contract;
+ZV_DECLARE_STRUCT(t_zv_contract);
 
+ZV_DECLARE_STRUCT(t_zv_interface);
 struct t_zv_interface {
   t_zv_contract const* contract;
   void* self;
@@ -21,11 +23,12 @@ struct t_zv_contract {
                      void** result_self);
 };
 
-#define ZV_HANDLE_DECL(X, N, A, ...)     \
-  struct t_zv_##X##_contract;            \
-  struct t_zv_##X##_interface {          \
-    t_zv_##X##_contract const* contract; \
-    void* self;                          \
+#define ZV_HANDLE_DECL(X, N, A, ...)       \
+  ZV_DECLARE_STRUCT(t_zv_##X##_contract);  \
+  ZV_DECLARE_STRUCT(t_zv_##X##_interface); \
+  struct t_zv_##X##_interface {            \
+    t_zv_##X##_contract const* contract;   \
+    void* self;                            \
   };
 #define ZV_I ZV_HANDLE_DECL
 #define ZV_V ZV_HANDLE_DECL
@@ -34,6 +37,6 @@ struct t_zv_contract {
 #undef ZV_V
 #undef ZV_HANDLE_DECL
 
-}  // extern "C"
+ZV_END_C
 
 static_assert(sizeof(t_zv_interface) == 2 * sizeof(void*), "a handle is two machine words");

@@ -6,10 +6,11 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/prg.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Recomputes the union of the layers' boxes.
 ZV_SCN_2D_API void zv_scn_2d_calc_box(Izv_scene* scene);
@@ -29,4 +30,4 @@ ZV_SCN_2D_API bool zv_scn_2d_get_legend_box(Izv_scene* scene, Tzv_box_d2* out);
 /// Stores the legend box for the host and whether it is set (the flag comes last).
 ZV_SCN_2D_API void zv_scn_2d_set_legend_box(Izv_scene* scene, Tzv_box_d2 const* box, bool valid);
 
-}  // extern "C"
+ZV_END_C

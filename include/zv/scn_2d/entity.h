@@ -7,12 +7,11 @@
 /// does nothing (or answers null).
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// Removes every layer; they are freed when the end-update event has gone out.
 /// Announces properties 1 and 3 (layer list, active layer).
@@ -85,4 +84,4 @@ ZV_SCN_2D_API void zv_scn_2d_get_source(Izv_scene* scene, Izv_string_adp* adp);
 /// Sets a derived scene's source; a plain scene ignores it.
 ZV_SCN_2D_API void zv_scn_2d_set_source(Izv_scene* scene, wchar_t const* source);
 
-}  // extern "C"
+ZV_END_C

@@ -7,15 +7,14 @@
 /// lists that these calls hand out are borrowed: the scene owns its layers.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/basic/wstrings.h"
 
-struct Tzv_composite_layer_2d;
+ZV_DECLARE_STRUCT(Tzv_composite_layer_2d);
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new layer of that type at the end (caption "Layer", the scene's
 /// projection as drawing projection, a slot in the layer group tree); null
@@ -76,4 +75,4 @@ ZV_SCN_2D_API void zv_scn_2d_try_set_prj4_lr(Izv_scene* scene, Izv_layer* layer)
 ZV_SCN_2D_API void zv_scn_2d_get_prj4list_uniq_short(Izv_scene* scene, Tzv_wstrings_obj* short_texts,
                                                      Tzv_wstrings_obj* full_texts);
 
-}  // extern "C"
+ZV_END_C

@@ -7,9 +7,10 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// A new scene: no layers, empty projection, white background, isotropic.
 /// Owned by the caller and ended by zv_scn_2d_destroy (unless a collection
@@ -34,4 +35,4 @@ ZV_SCN_2D_API void zv_scn_2d_assign(Izv_scene* scene, Izv_scene* src);
 /// not layers, boxes or styles.
 ZV_SCN_2D_API bool zv_scn_2d_equal(Izv_scene* scene, Izv_scene* other);
 
-}  // extern "C"
+ZV_END_C

@@ -8,13 +8,14 @@
 #pragma once
 
 #include "zv/api.h"
+#include "zv/flat.h"
 #include "zv/izv_scene.h"
 #include "zv/sibling/axis2d.h"
 #include "zv/sibling/basic/colour.h"
 #include "zv/sibling/styles.h"
 #include "zv/types.h"
 
-extern "C" {
+ZV_BEGIN_C
 
 /// The scene's profile data (borrowed); its setters announce property 8 on the scene.
 ZV_SCN_2D_API Tzv_profil_data* zv_scn_2d_get_prf_data_ptr(Izv_scene* scene);
@@ -94,4 +95,4 @@ ZV_SCN_2D_API Tzv_pln_style* zv_scn_2d_get_current_style_pln(Izv_scene* scene);
 /// The polygon style for new objects (borrowed).
 ZV_SCN_2D_API Tzv_pgn_style* zv_scn_2d_get_current_style_pgn(Izv_scene* scene);
 
-}  // extern "C"
+ZV_END_C

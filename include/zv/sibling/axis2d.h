@@ -2,9 +2,8 @@
 // left, right), each with its line, its marks and its additional marks.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/export.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic/colour.h"
 
 #ifdef ZVK_AXIS2D_BUILD
@@ -13,15 +12,15 @@
 #define ZV_AXIS2D_API ZV_IMPORT
 #endif
 
-extern "C" {
+ZV_BEGIN_C
 
-struct Tzv_axes_obj;        // the four axes
-struct Tzv_axis_obj;        // one axis, part of the axes
-struct Tzv_axis_lines_obj;  // the axis line, part of an axis
-struct Tzv_axis_marks_obj;  // tick marks, captions and grid lines, part of an axis
+ZV_DECLARE_STRUCT(Tzv_axes_obj);        // the four axes
+ZV_DECLARE_STRUCT(Tzv_axis_obj);        // one axis, part of the axes
+ZV_DECLARE_STRUCT(Tzv_axis_lines_obj);  // the axis line, part of an axis
+ZV_DECLARE_STRUCT(Tzv_axis_marks_obj);  // tick marks, captions and grid lines, part of an axis
 
 // Caption alignment codes.
-enum : int32_t {
+enum ZV_ENUM_TYPE(int32_t) {
   zv_axis_capt_align_center = 0,
   zv_axis_capt_align_start = 1,
   zv_axis_capt_align_end = 2,
@@ -73,4 +72,4 @@ ZV_AXIS2D_API double zv_axis_marks_get_grid_width(Tzv_axis_marks_obj const* m);
 ZV_AXIS2D_API void zv_axis_marks_set_grid_color(Tzv_axis_marks_obj* m, Tzv_color c);
 ZV_AXIS2D_API Tzv_color zv_axis_marks_get_grid_color(Tzv_axis_marks_obj const* m);
 
-}  // extern "C"
+ZV_END_C

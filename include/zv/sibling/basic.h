@@ -4,9 +4,7 @@
 // one brings them all.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 #include "zv/sibling/basic/colour.h"
 #include "zv/sibling/basic/event_channel.h"

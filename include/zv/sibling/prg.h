@@ -2,9 +2,8 @@
 // polygons and distances.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/export.h"
+#include "zv/flat.h"
 
 #ifdef ZVK_PRG_BUILD
 #define ZV_PRG_API ZV_EXPORT
@@ -12,14 +11,16 @@
 #define ZV_PRG_API ZV_IMPORT
 #endif
 
-extern "C" {
+ZV_BEGIN_C
 
+ZV_DECLARE_STRUCT(Tzv_vtx_d2);
 struct Tzv_vtx_d2 {
   double x;
   double y;
 };
 
 // Lower corner, then upper corner.
+ZV_DECLARE_STRUCT(Tzv_box_d2);
 struct Tzv_box_d2 {
   double xmin;
   double ymin;
@@ -27,8 +28,8 @@ struct Tzv_box_d2 {
   double ymax;
 };
 
-struct Tzv_pp2d;  // polyline
-struct Tzv_op2d;  // outline polygon: one or more rings of vertices
+ZV_DECLARE_STRUCT(Tzv_pp2d);  // polyline
+ZV_DECLARE_STRUCT(Tzv_op2d);  // outline polygon: one or more rings of vertices
 
 // The box spanned by the two corners, in either order.
 ZV_PRG_API Tzv_box_d2 zv_box_d2_init_xy(double x1, double y1, double x2, double y2);
@@ -69,4 +70,4 @@ ZV_PRG_API Tzv_vtx_d2 zv_ov_d2_get_vtx(Tzv_op2d const* ov, int32_t ring, int32_t
 ZV_PRG_API void zv_ov_d2_set_vtx(Tzv_op2d* ov, int32_t ring, int32_t i, double x, double y);
 ZV_PRG_API void zv_ov_d2_clear(Tzv_op2d* ov);
 
-}  // extern "C"
+ZV_END_C

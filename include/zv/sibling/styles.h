@@ -3,9 +3,8 @@
 // framework's look for selected objects.
 #pragma once
 
-#include <cstdint>
-
 #include "zv/export.h"
+#include "zv/flat.h"
 #include "zv/sibling/basic/colour.h"
 
 #ifdef ZVK_STYLES_BUILD
@@ -14,17 +13,17 @@
 #define ZV_STYLES_API ZV_IMPORT
 #endif
 
-extern "C" {
+ZV_BEGIN_C
 
-struct Tzv_pnt_style;   // point style
-struct Tzv_pln_style;   // polyline style
-struct Tzv_pgn_style;   // polygon style: outline and fill
-struct Tzv_bpnt_style;  // basic point style, part of a point style
-struct Tzv_bpln_style;  // basic polyline style, part of a polyline or polygon style
-struct Tzv_bpgn_style;  // basic polygon (fill) style, part of a polygon style
-struct Tzv_cpx_style;   // complex line style, part of a basic polyline style
-struct Tzv_style_lrs;   // ordered style-layer list of a complex style
-struct Tzv_style_lr;    // one style layer
+ZV_DECLARE_STRUCT(Tzv_pnt_style);   // point style
+ZV_DECLARE_STRUCT(Tzv_pln_style);   // polyline style
+ZV_DECLARE_STRUCT(Tzv_pgn_style);   // polygon style: outline and fill
+ZV_DECLARE_STRUCT(Tzv_bpnt_style);  // basic point style, part of a point style
+ZV_DECLARE_STRUCT(Tzv_bpln_style);  // basic polyline style, part of a polyline or polygon style
+ZV_DECLARE_STRUCT(Tzv_bpgn_style);  // basic polygon (fill) style, part of a polygon style
+ZV_DECLARE_STRUCT(Tzv_cpx_style);   // complex line style, part of a basic polyline style
+ZV_DECLARE_STRUCT(Tzv_style_lrs);   // ordered style-layer list of a complex style
+ZV_DECLARE_STRUCT(Tzv_style_lr);    // one style layer
 
 // Style-layer type name of a plain line stripe.
 #define ZV_PLN_LINE_STYLE_LR "pln_line_slr"
@@ -94,4 +93,4 @@ ZV_STYLES_API double zv_pln_line_lr_get_width(Tzv_style_lr const* lr);
 ZV_STYLES_API void zv_pln_line_lr_set_delta(Tzv_style_lr* lr, double delta);
 ZV_STYLES_API double zv_pln_line_lr_get_delta(Tzv_style_lr const* lr);
 
-}  // extern "C"
+ZV_END_C

@@ -2,12 +2,12 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
+ZV_DECLARE_STRUCT(Tzv_color);
 struct Tzv_color {
   uint8_t r;
   uint8_t g;
@@ -23,4 +23,4 @@ ZV_BASIC_API Tzv_color zv_clr_init_grey(uint8_t level);
 ZV_BASIC_API bool zv_clr_equal(Tzv_color const* a, Tzv_color const* b);
 ZV_BASIC_API uint32_t zv_clr_to_int(Tzv_color c);
 
-}  // extern "C"
+ZV_END_C

@@ -4,15 +4,14 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 #include "zv/sibling/basic/update_events.h"
 #include "zv/sibling/basic/values.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-struct Tzv_event_channel;
+ZV_DECLARE_STRUCT(Tzv_event_channel);
 typedef void (*Tzv_event_proc)(Tzv_table* queue, void* data);
 
 ZV_BASIC_API Tzv_event_channel* zv_event_channel_create();
@@ -40,8 +39,9 @@ ZV_BASIC_API void zv_event_queue_push(Tzv_table* q, Tzv_event const* e);
 ZV_BASIC_API void zv_event_queue_push_tuple(Tzv_table* q, Tzv_tuple const* t);
 ZV_BASIC_API void zv_event_queue_destroy(Tzv_table* q);
 
-}  // extern "C"
+ZV_END_C
 
+#ifdef __cplusplus
 // Typed broadcasts for C++ callers.
 inline void zv_event_channel_broadcast(Tzv_event_channel* c, Tzv_update_event const* e) {
   zv_event_channel_broadcast_event(c, &e->header);
@@ -55,3 +55,4 @@ inline void zv_event_channel_broadcast(Tzv_event_channel* c, Tzv_end_update_even
 inline void zv_event_channel_broadcast(Tzv_event_channel* c, Tzv_tuple const* t) {
   zv_event_channel_broadcast_tuple(c, t);
 }
+#endif

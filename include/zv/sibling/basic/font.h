@@ -2,12 +2,13 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-struct Tzv_fnt_type;
-struct Izv_string_adp;  // string_adp.h
+ZV_DECLARE_STRUCT(Tzv_fnt_type);
+ZV_DECLARE_STRUCT(Izv_string_adp);  // string_adp.h
 
 ZV_BASIC_API Tzv_fnt_type* zv_fnt_type_create();         // "Arial", 10, regular
 ZV_BASIC_API void zv_fnt_type_destroy(Tzv_fnt_type* f);  // null accepted
@@ -22,4 +23,4 @@ ZV_BASIC_API bool zv_fnt_type_get_bold(Tzv_fnt_type const* f);
 ZV_BASIC_API void zv_fnt_type_set_italic(Tzv_fnt_type* f, bool italic);
 ZV_BASIC_API bool zv_fnt_type_get_italic(Tzv_fnt_type const* f);
 
-}  // extern "C"
+ZV_END_C

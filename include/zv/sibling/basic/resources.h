@@ -3,13 +3,12 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-enum : int32_t {
+enum ZV_ENUM_TYPE(int32_t) {
   zv_res_map = 411,
   zv_res_column = 413,
   zv_res_layout = 414,
@@ -20,4 +19,4 @@ enum : int32_t {
 
 ZV_BASIC_API wchar_t const* zv_res_get_wstr(int32_t id);
 
-}  // extern "C"
+ZV_END_C

@@ -3,33 +3,36 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 #include "zv/sibling/basic/values.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-enum : int32_t {
+enum ZV_ENUM_TYPE(int32_t) {
   zv_event_kind_update = 1,
   zv_event_kind_begin_update = 2,
   zv_event_kind_end_update = 3,
   zv_event_kind_generic = 4,
 };
 
-struct Tzv_update_event_prop_list;  // opaque, ordered, owned by its event
-struct Tzv_update_event_prop;       // one entry of a property list
+ZV_DECLARE_STRUCT(Tzv_update_event_prop_list);  // opaque, ordered, owned by its event
+ZV_DECLARE_STRUCT(Tzv_update_event_prop);       // one entry of a property list
 
+ZV_DECLARE_STRUCT(Tzv_event);
 struct Tzv_event {
   int32_t kind;
 };
+ZV_DECLARE_STRUCT(Tzv_update_event);
 struct Tzv_update_event {
   Tzv_event header;
   Tzv_update_event_prop_list* details;  // null: the whole object changed
 };
+ZV_DECLARE_STRUCT(Tzv_begin_update_event);
 struct Tzv_begin_update_event {
   Tzv_event header;
 };
+ZV_DECLARE_STRUCT(Tzv_end_update_event);
 struct Tzv_end_update_event {
   Tzv_event header;
 };
@@ -79,4 +82,4 @@ ZV_BASIC_API void zv_begin_update_event_clear(Tzv_begin_update_event* e);
 ZV_BASIC_API void zv_end_update_event_init(Tzv_end_update_event* e);
 ZV_BASIC_API void zv_end_update_event_clear(Tzv_end_update_event* e);
 
-}  // extern "C"
+ZV_END_C

@@ -2,16 +2,16 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
+ZV_DECLARE_STRUCT(Tzv_uuid_t);
 struct Tzv_uuid_t {
   uint8_t bytes[16];
 };
-struct Izv_string_adp;  // string_adp.h
+ZV_DECLARE_STRUCT(Izv_string_adp);  // string_adp.h
 
 ZV_BASIC_API Tzv_uuid_t* zv_uuid_create();                         // all zero
 ZV_BASIC_API void zv_uuid_generate(Tzv_uuid_t* u, int32_t flags);  // fresh random (version 4) value
@@ -23,4 +23,4 @@ ZV_BASIC_API void zv_uuid_generate_string(Izv_string_adp* adp);
 // Feeds the text form of `u` ("xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx", lower case).
 ZV_BASIC_API void zv_uuid_get_string(Tzv_uuid_t const* u, Izv_string_adp* adp);
 
-}  // extern "C"
+ZV_END_C

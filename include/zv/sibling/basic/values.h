@@ -4,13 +4,12 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-enum : int32_t {
+enum ZV_ENUM_TYPE(int32_t) {
   zv_any_empty = 0,
   zv_any_integer = 1,
   zv_any_string = 2,
@@ -19,7 +18,7 @@ enum : int32_t {
   zv_any_pointer = 5,  // not owned
 };
 
-struct Tzv_tuple;
+ZV_DECLARE_STRUCT(Tzv_tuple);
 
 #pragma pack(push, 4)
 union Tzv_any_value {
@@ -29,6 +28,10 @@ union Tzv_any_value {
   Tzv_tuple* t;
   void* p;
 };
+#ifndef __cplusplus
+typedef union Tzv_any_value Tzv_any_value;
+#endif
+ZV_DECLARE_STRUCT(Tzv_any);
 struct Tzv_any {
   int32_t type;
   Tzv_any_value value;
@@ -37,6 +40,7 @@ struct Tzv_tuple {
   int32_t count;
   Tzv_any* items;
 };
+ZV_DECLARE_STRUCT(Tzv_table);
 struct Tzv_table {
   int32_t count;
   Tzv_tuple* rows;
@@ -70,4 +74,4 @@ ZV_BASIC_API void any_assign_tuple(Tzv_any* a, Tzv_tuple const* t);
 ZV_BASIC_API void any_assign_pointer(Tzv_any* a, void* p);
 ZV_BASIC_API int any_compare(Tzv_any const* a, Tzv_any const* b);  // 0 when equal
 
-}  // extern "C"
+ZV_END_C

@@ -2,14 +2,13 @@
 // Part of the basic services library (zvk_basic).
 #pragma once
 
-#include <cstdint>
-
+#include "zv/flat.h"
 #include "zv/sibling/basic/api.h"
 
-extern "C" {
+ZV_BEGIN_C
 
-struct Tzv_wstrings_obj;
-struct Izv_string_adp;  // string_adp.h
+ZV_DECLARE_STRUCT(Tzv_wstrings_obj);
+ZV_DECLARE_STRUCT(Izv_string_adp);  // string_adp.h
 
 ZV_BASIC_API Tzv_wstrings_obj* zv_wstrings_create();
 ZV_BASIC_API void zv_wstrings_destroy(Tzv_wstrings_obj* l);  // null accepted
@@ -19,4 +18,4 @@ ZV_BASIC_API void zv_wstrings_get_str_adp(Tzv_wstrings_obj const* l, int32_t i, 
 ZV_BASIC_API void zv_wstrings_add_str(Tzv_wstrings_obj* l, wchar_t const* s);  // null adds ""
 ZV_BASIC_API void zv_wstrings_clear(Tzv_wstrings_obj* l);
 
-}  // extern "C"
+ZV_END_C
