@@ -14,15 +14,15 @@
 #pragma once
 
 #include <algorithm>
-#include <utility>
 #include <cstddef>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "core/entity_base.h"
 #include "core/pointer_set.h"
 #include "core/prefetch.h"
-#include "core/unwind.h"
+#include "zv/common/unwind.h"
 
 template <class I, class T>
 class Tzv_entities_base : public Tzv_entity_base<I, T> {
@@ -40,7 +40,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     explicit Tzv_member_hold(Tzv_entities_base* owner) : owner_(owner) { ++owner_->holds_; }
     ~Tzv_member_hold() noexcept(false) {
       auto release = [this] { owner_->end_hold(); };
-      zv::core::run_cleanup(release);
+      zv::run_cleanup(release);
     }
     Tzv_member_hold(Tzv_member_hold const&) = delete;
     Tzv_member_hold& operator=(Tzv_member_hold const&) = delete;
@@ -71,14 +71,14 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     if (opened_.empty()) return Base::end_update_recursive();
     std::vector<T*> const last_first(opened_.back().rbegin(), opened_.back().rend());
     opened_.pop_back();
-    zv::core::Tzv_finally close([this] {
+    zv::Tzv_finally close([this] {
       --holds_;
       this->end_update();
     });
     std::vector<T*> alive = members_;
     for (Tzv_deferred const& d : deferred_) alive.push_back(d.member);
     zv::core::Tzv_pointer_set live(alive);
-    zv::core::for_each_all(last_first, [&live](T* m) {
+    zv::for_each_all(last_first, [&live](T* m) {
       if (live.take(m)) m->end_update_recursive();
     });
   }
@@ -87,7 +87,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // so far, also when a listener throws. Also runs for end-update events
   // forwarded from members.
   void broadcast_end_update_event() override {
-    zv::core::Tzv_finally destroy([this] { destroy_deferred(); });
+    zv::Tzv_finally destroy([this] { destroy_deferred(); });
     Base::broadcast_end_update_event();
   }
 
@@ -309,7 +309,6 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     for (Tzv_deferred const& d : std::exchange(deferred_, {})) orphan(d.member);
   }
 
-
  private:
   void insert_at(uint32_t i, T* e) {
     if (e == nullptr || i > get_count()) return;
@@ -380,7 +379,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // when it was released meanwhile.
   void end_hold() {
     if (--holds_ != 0) return;
-    zv::core::Tzv_finally release([this] { this->release_if_idle(); });
+    zv::Tzv_finally release([this] { this->release_if_idle(); });
     if (this->get_update_depth() == 0) destroy_deferred();
   }
 
@@ -391,8 +390,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // before it (the members' own), inside this call.
   void destroy_deferred() {
     auto const keep = std::stable_partition(deferred_.begin(), deferred_.end(), [this](Tzv_deferred const& d) {
-      return holds_ > 0 || members_open_ > 0 || (d.left_during_delivery && delivering_ > 0) ||
-             member_is_busy(d.member);
+      return holds_ > 0 || members_open_ > 0 || (d.left_during_delivery && delivering_ > 0) || member_is_busy(d.member);
     });
     auto const kept = static_cast<size_t>(keep - deferred_.begin());
     if (kept == deferred_.size()) return;
@@ -400,13 +398,13 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     std::vector<Tzv_deferred> doomed;
     doomed.swap(deferred_);
     deferred_.swap(waiting);
-    zv::core::Tzv_finally recycle([this, &doomed] {
+    zv::Tzv_finally recycle([this, &doomed] {
       if (!deferred_.empty() || doomed.capacity() > 2 * members_.capacity()) return;  // kept, or removed meanwhile
       doomed.clear();
       deferred_.swap(doomed);
     });
     std::span<Tzv_deferred const> const gone(doomed.data() + kept, doomed.size() - kept);
-    zv::core::for_each_all(gone, [this, gone](Tzv_deferred const& d) {
+    zv::for_each_all(gone, [this, gone](Tzv_deferred const& d) {
       zv::core::prefetch_for(gone, static_cast<size_t>(&d - gone.data()), &Tzv_deferred::member);
       stop_listening(d.member);
       destroy_entity(d.member);
@@ -427,7 +425,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
     if (queue == nullptr) return;
     self->count_member_brackets(*queue);
     ++self->delivering_;
-    zv::core::Tzv_finally done([self] {
+    zv::Tzv_finally done([self] {
       --self->delivering_;
       self->release_if_idle();
     });

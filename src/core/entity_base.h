@@ -33,8 +33,8 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   void begin_update() override {
     Tzv_history_manager* history = zv_history_manager_get_instance();
     zv_history_manager_begin_update(history);
-    zv::core::undo_on_failure([this] { Tzv_extensible_obj::begin_update(); },
-                              [history] { zv_history_manager_end_update(history); });
+    zv::undo_on_failure([this] { Tzv_extensible_obj::begin_update(); },
+                        [history] { zv_history_manager_end_update(history); });
   }
 
   // The history's bracket closes even when a listener throws while the own
@@ -42,7 +42,7 @@ class Tzv_entity_base : public Tzv_extensible_obj, public I {
   // it must not close a bracket that someone else opened.
   void end_update() override {
     if (get_update_depth() == 0) return;
-    zv::core::Tzv_finally close([] { zv_history_manager_end_update(zv_history_manager_get_instance()); });
+    zv::Tzv_finally close([] { zv_history_manager_end_update(zv_history_manager_get_instance()); });
     Tzv_extensible_obj::end_update();
   }
 

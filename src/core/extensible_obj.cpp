@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/unwind.h"
+#include "zv/common/unwind.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ bool event_matches(Tzv_update_event const* event, std::vector<Tzv_criterion> con
 template <class Event>
 void Tzv_extensible_obj::deliver(Event const* event) {
   ++broadcasting_;
-  zv::core::Tzv_finally done([this] { --broadcasting_; });
+  zv::Tzv_finally done([this] { --broadcasting_; });
   zv_event_channel_broadcast(get_update_event_channel(), event);
 }
 
@@ -251,7 +251,7 @@ void Tzv_extensible_obj::broadcast_event(int id, Tzv_tuple& data) {
 // exception reaches the caller.
 void Tzv_extensible_obj::begin_update() {
   if (update_depth_ == 0) {
-    zv::core::undo_on_failure([this] { broadcast_begin_update_event(); }, [this] { broadcast_end_update_event(); });
+    zv::undo_on_failure([this] { broadcast_begin_update_event(); }, [this] { broadcast_end_update_event(); });
   }
   ++update_depth_;
 }
@@ -261,8 +261,8 @@ void Tzv_extensible_obj::begin_update() {
 void Tzv_extensible_obj::end_update() {
   if (update_depth_ == 0) return;
   if (--update_depth_ > 0) return;
-  zv::core::Tzv_finally release([this] { release_if_idle(); });
-  zv::core::Tzv_finally close([this] { broadcast_end_update_event(); });
+  zv::Tzv_finally release([this] { release_if_idle(); });
+  zv::Tzv_finally close([this] { broadcast_end_update_event(); });
   broadcast_pending();
 }
 

@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "core/unwind.h"
+#include "zv/common/unwind.h"
 #include "zv/izv_entity.h"
 #include "zv/sibling/entity.h"
 

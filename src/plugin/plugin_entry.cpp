@@ -3,8 +3,8 @@
 #include <memory>
 #include <utility>
 
-#include "core/unwind.h"
 #include "plugin/plugin_scene_factory.h"
+#include "zv/common/unwind.h"
 #include "zv/framework/service_ids.h"
 
 namespace {
@@ -25,9 +25,9 @@ uint32_t Tzv_plugin_entry::init() {
 void Tzv_plugin_entry::build_factories() {
   uint32_t const before = init_count_;
   building_ = true;
-  zv::core::Tzv_finally built([this] { building_ = false; });
-  factories_ = zv::core::undo_on_failure([] { return new Tzv_plugin_scene_factories(ZV_SCENE_2D_SERVICE_ID); },
-                                         [this, before] { init_count_ = before; });
+  zv::Tzv_finally built([this] { building_ = false; });
+  factories_ = zv::undo_on_failure([] { return new Tzv_plugin_scene_factories(ZV_SCENE_2D_SERVICE_ID); },
+                                   [this, before] { init_count_ = before; });
 }
 
 // The pointer is cleared before the factories go, so nothing reached from

@@ -1,10 +1,10 @@
 #include "plugin/plugin_scene_factory.h"
 
-#include "core/unwind.h"
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
 #include "text/encodings.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/service_registry.h"
 
 namespace {
@@ -36,7 +36,7 @@ class Tzv_collection_receiver final : public zv::scene_2d_collection_visitor_imp
 }  // namespace
 
 Tzv_plugin_scene_factory::Tzv_plugin_scene_factory(zv::scene_2d_service service) : service_(service) {
-  zv::core::undo_on_failure(
+  zv::undo_on_failure(
       [this, &service] {
         service_.attach();
         read_names(service);
@@ -104,5 +104,5 @@ Izv_scns2d* Tzv_plugin_scene_factories::create_scns(int32_t index) {
 }
 
 void Tzv_plugin_scene_factories::withdraw_all() {
-  zv::core::for_each_all(factories_, [](auto& factory) { factory->withdraw(); });
+  zv::for_each_all(factories_, [](auto& factory) { factory->withdraw(); });
 }

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "core/string_adapters.h"
-#include "core/unwind.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/entity.h"
 
 Tzv_plugin_scenes::Tzv_plugin_scenes(std::wstring const& caption, std::string collection_meta_id,
@@ -25,7 +25,7 @@ Tzv_plugin_scenes::~Tzv_plugin_scenes() {
 }
 
 void Tzv_plugin_scenes::clear() {
-  zv::core::Tzv_finally plugin_clear([this] { plugin().clear(); });
+  zv::Tzv_finally plugin_clear([this] { plugin().clear(); });
   Tzv_scenes_2d::clear();
 }
 

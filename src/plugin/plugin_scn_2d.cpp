@@ -1,7 +1,7 @@
 #include "plugin/plugin_scn_2d.h"
 
-#include "core/unwind.h"
 #include "core/update_guard.h"
+#include "zv/common/unwind.h"
 #include "zv/framework/string_adp_visitor.h"
 
 namespace {
@@ -26,9 +26,8 @@ class Tzv_extent_sink final : public zv::extent_2d_visitor_impl {
 Tzv_plugin_scn_2d::Tzv_plugin_scn_2d(char const* meta_id, zv::scene_2d_service service)
     : meta_id_(meta_id ? meta_id : "") {
   if (service.is_null()) return;
-  zv::core::undo_on_failure(
-      [this, &service] { service.with_new_scene(zv::interface_of<zv::scene_2d_visitor_impl>(*this)); },
-      [this] { unpair(); });
+  zv::undo_on_failure([this, &service] { service.with_new_scene(zv::interface_of<zv::scene_2d_visitor_impl>(*this)); },
+                      [this] { unpair(); });
 }
 
 Tzv_plugin_scn_2d::~Tzv_plugin_scn_2d() { unpair(); }
@@ -62,7 +61,7 @@ void Tzv_plugin_scn_2d::calc_box() {
     return;
   }
   ++extent_busy_;
-  zv::core::Tzv_finally done([this] { --extent_busy_; });
+  zv::Tzv_finally done([this] { --extent_busy_; });
   Tzv_extent_sink sink(*this);
   plugin().with_extent(sink);
 }

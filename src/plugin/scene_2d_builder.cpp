@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/string_adapters.h"
-#include "core/unwind.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/service_registry.h"
 
 namespace {
@@ -21,13 +21,13 @@ std::wstring name_at(Tzv_wstrings_obj& names, int32_t i) {
 
 Tzv_scene_2d_builder::~Tzv_scene_2d_builder() noexcept(false) {
   auto let_go = [this] { clear(); };
-  zv::core::run_cleanup(let_go);
+  zv::run_cleanup(let_go);
 }
 
 void Tzv_scene_2d_builder::init(Izv_scene& scene, wchar_t const* identifier) {
   clear();
   // A half-collected set of filters would build with some plug-ins missing.
-  zv::core::undo_on_failure(
+  zv::undo_on_failure(
       [&] {
         layer_builder_.reset(zv_lr_builder_create(&scene));
         collect_services(identifier);
@@ -47,7 +47,7 @@ bool Tzv_scene_2d_builder::supported(Tzv_wstrings_obj& names) {
 void Tzv_scene_2d_builder::add(Tzv_wstrings_obj& names) {
   if (!layer_builder_) return;
   // The building ends with the activation also when a filter throws.
-  zv::core::Tzv_finally activate([this] {
+  zv::Tzv_finally activate([this] {
     if (layer_builder_) zv_lr_builder_make_active(layer_builder_.get());
   });
   int32_t const n = zv_wstrings_get_size(&names);
@@ -65,8 +65,8 @@ void Tzv_scene_2d_builder::get_errors(Izv_string_adp& out) {
 void Tzv_scene_2d_builder::clear() {
   // Runs in reverse: filters, services, layer builder; each step also when
   // an earlier one throws, and the first exception is passed on.
-  zv::core::Tzv_finally drop_layer_builder([this] { layer_builder_.reset(); });
-  zv::core::Tzv_finally drop_services([this] { release_services(); });
+  zv::Tzv_finally drop_layer_builder([this] { layer_builder_.reset(); });
+  zv::Tzv_finally drop_services([this] { release_services(); });
   release_filters();
 }
 
@@ -96,7 +96,7 @@ void Tzv_scene_2d_builder::collect_filters() {
 
 void Tzv_scene_2d_builder::release_filters() {
   std::vector<zv::scene_editor_filter> const gone = std::exchange(filters_, {});
-  zv::core::for_each_all(gone, [](zv::scene_editor_filter const& filter) { filter.reattach(false); });
+  zv::for_each_all(gone, [](zv::scene_editor_filter const& filter) { filter.reattach(false); });
 }
 
 void Tzv_scene_2d_builder::release_services() {
@@ -104,7 +104,7 @@ void Tzv_scene_2d_builder::release_services() {
   // throwing provider would end the process.
   std::multimap<int, Tzv_service_ref> gone;
   gone.swap(services_);
-  zv::core::for_each_all(gone, [](auto& entry) { entry.second.detach(); });
+  zv::for_each_all(gone, [](auto& entry) { entry.second.detach(); });
 }
 
 zv::scene_editor_filter Tzv_scene_2d_builder::filter_for(wchar_t const* name) const {

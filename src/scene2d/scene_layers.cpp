@@ -8,9 +8,9 @@
 #include "core/pointer_set.h"
 #include "core/prefetch.h"
 #include "core/string_adapters.h"
-#include "core/unwind.h"
 #include "core/update_guard.h"
 #include "scene2d/scene_2d.h"
+#include "zv/common/unwind.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ class Tzv_open_brackets {
         obj_->end_update();
       }
     };
-    zv::core::run_cleanup(close);
+    zv::run_cleanup(close);
   }
   Tzv_open_brackets(Tzv_open_brackets const&) = delete;
   Tzv_open_brackets& operator=(Tzv_open_brackets const&) = delete;
@@ -176,7 +176,7 @@ Izv_layer* Tzv_scene_2d::append_layer(char const* type, bool with_slot) {
   layer_vector().push_back(layer);
   {
     stop_listening(layer);
-    zv::core::Tzv_finally hear([this, layer] { listen_to(layer); });
+    zv::Tzv_finally hear([this, layer] { listen_to(layer); });
     join_scene(layer, *this);
     if (with_slot) tie_to_new_slot(group_.get(), layer);
   }
@@ -198,7 +198,7 @@ Tzv_composite_layer_2d* Tzv_scene_2d::create_layer_group() {
   Tzv_composite_layer_2d* group = zv_lr2d_group_create();
   if (group == nullptr) return nullptr;  // the marked layers stay where they are
   std::vector<Izv_layer*>& layers = layer_vector();
-  zv::core::Tzv_finally announce([this, &layers] {
+  zv::Tzv_finally announce([this, &layers] {
     std::erase(layers, nullptr);
     broadcast_update_event(zv_prop_members);
   });
@@ -229,7 +229,7 @@ void Tzv_scene_2d::destroy_layer_group(Tzv_composite_layer_2d* group) {
   if (at > get_count()) at = get_count();
   {
     std::vector<Izv_layer*> taken;  // owned by the scene however the extraction ends
-    zv::core::Tzv_finally insert([this, &taken, at] {
+    zv::Tzv_finally insert([this, &taken, at] {
       std::vector<Izv_layer*>& layers = layer_vector();
       layers.insert(layers.begin() + at, taken.rbegin(), taken.rend());
     });
@@ -315,8 +315,8 @@ void Tzv_scene_2d::update_layer_list(bool with_flatness) {
   bool const flatness_wanted = with_flatness && flatness_ == Tflatness::unknown;
   if (layer_list_valid_ && !flatness_wanted) return;
   layer_list_valid_ = true;
-  zv::core::undo_on_failure([this, with_flatness] { reorder_layer_list(with_flatness); },
-                            [this] { layer_list_valid_ = false; });
+  zv::undo_on_failure([this, with_flatness] { reorder_layer_list(with_flatness); },
+                      [this] { layer_list_valid_ = false; });
 }
 
 void Tzv_scene_2d::reorder_layer_list(bool with_flatness) {
@@ -429,7 +429,7 @@ void Tzv_scene_2d::move_members(bool keeps_order, Move&& move, Tree_move&& tree_
   uint64_t const start = order_epoch_;
   {
     order_only_ = true;
-    zv::core::Tzv_finally done([this] { order_only_ = false; });
+    zv::Tzv_finally done([this] { order_only_ = false; });
     move();
   }
   uint64_t const moved = order_epoch_;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/string_adapters.h"
-#include "core/unwind.h"
 #include "scene2d/scene_2d.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/proj4_d2.h"
 
@@ -54,7 +54,7 @@ void Tzv_scene_2d::set_prj4(wchar_t const* prj4) {
   prj4_ = prj4;
   {
     // The box is stale from here on, also when a layer throws half-way.
-    zv::core::Tzv_finally stale([this] { box_valid_ = false; });
+    zv::Tzv_finally stale([this] { box_valid_ = false; });
     visit_layers([this](Izv_layer* layer) {
       if (layer != nullptr) zv_lr2d_set_dst_pj4wstr(layer, prj4_.c_str());
     });

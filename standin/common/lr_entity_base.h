@@ -15,7 +15,7 @@
 #include <utility>
 
 #include "lr_text.h"
-#include "scope_exit.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/basic/event_channel.h"
 #include "zv/sibling/basic/update_events.h"
 #include "zv/sibling/basic/uuid.h"
@@ -56,7 +56,7 @@ class Tzv_lr_update_guard {
     return obj;
   }
 
-  Tzv_scope_exit<Tclose> close_;
+  zv::Tzv_finally<Tclose> close_;
 };
 
 template <class I>
@@ -106,14 +106,14 @@ class Tzv_lr_entity_base : public I {
     if (depth_++ > 0) return;
     // The begin broadcast threw: close again, so that the listeners that saw
     // the begin event get the end event and the depth returns to 0.
-    Tzv_scope_exit close([this] { end_update(); });
+    zv::Tzv_finally close([this] { end_update(); });
     broadcast_new<Tzv_lr_begin_event>();
     close.release();
   }
   void end_update() override {
     Tzv_busy const busy(this);
     if (depth_ == 0 || --depth_ > 0) return;
-    Tzv_scope_exit const end([this] { broadcast_new<Tzv_lr_end_event>(); });
+    zv::Tzv_finally const end([this] { broadcast_new<Tzv_lr_end_event>(); });
     flush_pending();
   }
   Tzv_event_channel* get_update_event_channel() override {
@@ -200,7 +200,7 @@ class Tzv_lr_entity_base : public I {
     Tzv_busy const busy(this);
     this->begin_update();
     uint32_t opened = 0;
-    Tzv_scope_exit undo([this, &opened] { end_update_first(opened); });
+    zv::Tzv_finally undo([this, &opened] { end_update_first(opened); });
     for (uint32_t n = this->get_bind_count(); opened < n; ++opened)
       if (Izv_entity* e = this->get_bind_entity(opened)) e->begin_update_recursive();
     undo.release();
@@ -228,13 +228,13 @@ class Tzv_lr_entity_base : public I {
   // this one's. Each closes even when an earlier one throws; the first
   // exception reaches the caller.
   void end_update_first(uint32_t n) {
-    Tzv_scope_exit const close_self([this] { this->end_update(); });
+    zv::Tzv_finally const close_self([this] { this->end_update(); });
     end_bound(n);
   }
   void end_bound(uint32_t n) {
     // Left at a throw, the rest still close (nesting only as deep as the
     // number of entities that throw).
-    Tzv_scope_exit const rest([this, &n] {
+    zv::Tzv_finally const rest([this, &n] {
       if (n > 0) end_bound(n - 1);
     });
     for (; n > 0; --n)

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "scope_exit.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/basic/string_adp.h"
 
 namespace zv_lr_text {
@@ -87,7 +87,7 @@ std::wstring read(F&& produce) {
   Izv_string_adp* adp =
       zv_string_adp_create([](char const* s, void* d) { *static_cast<std::wstring*>(d) = to_wide(s); },
                            [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) = s ? s : L""; }, &out);
-  Tzv_scope_exit const release([adp] { zv_string_adp_destroy(adp); });
+  zv::Tzv_finally const release([adp] { zv_string_adp_destroy(adp); });
   produce(adp);
   return out;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lr_text.h"
-#include "scope_exit.h"
+#include "zv/common/unwind.h"
 #include "zv/sibling/basic/uuid.h"
 #include "zv/sibling/lr.h"
 
@@ -108,7 +108,7 @@ ZV_LR_API void zv_lr_builder_make_active(Tzv_layer_builder* builder) {
   if (!builder) return;
   builder->start();  // after a finished building: a new, empty one
   // The building ends even when the activation throws.
-  Tzv_scope_exit const finish([builder] { builder->finished = true; });
+  zv::Tzv_finally const finish([builder] { builder->finished = true; });
   if (!builder->scene) return;
   if (Izv_entity* layer = builder->last_member()) builder->scene->set_active(layer);
 }

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "core/string_adapters.h"
-#include "core/unwind.h"
 #include "event_recorder.h"
 #include "robustness/plugin_fakes.h"
 #include "robustness/scene_checks.h"
+#include "zv/common/unwind.h"
 #include "zv/scn2d_builder.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/fault_hooks.h"
@@ -43,7 +43,7 @@ void load(Izv_scene* scene) {
   // The scene's bracket opened through the entity library, as a loader does;
   // closed however the load ends (an exception already on its way wins).
   zv_scn_begin_update(scene);
-  zv::core::Tzv_finally const close([scene] { zv_scn_end_update(scene); });
+  zv::Tzv_finally const close([scene] { zv_scn_end_update(scene); });
   for (int i = 0; i < 20; ++i) {
     Izv_layer* layer = zv_scn_2d_add_layer_type_name(scene, zv_lr2d_type_vector);
     zv_lr2d_set_wcaption(layer, (L"L" + std::to_wstring(i)).c_str());
@@ -65,7 +65,7 @@ void build_from_sources(Izv_scene* scene) {
   std::unique_ptr<Tzv_wstrings_obj, void (*)(Tzv_wstrings_obj*)> const owned(names, &zv_wstrings_destroy);
   // Destroying the builder may throw (a filter let go of throws).
   Tzv_scene_2d_builder* builder = zv_scn2d_builder_create();
-  zv::core::Tzv_finally const destroy([builder] { zv_scn2d_builder_destroy(builder); });
+  zv::Tzv_finally const destroy([builder] { zv_scn2d_builder_destroy(builder); });
   zv_scn2d_builder_init(builder, scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID);
   if (zv_scn2d_builder_is_supported(builder, names)) zv_scn2d_builder_add_sources(builder, names);
 }

@@ -1,5 +1,6 @@
 // Clean-up that must run when a scope ends, also when an exception passes,
-// with one rule for exceptions that meet: the first one wins. A clean-up that
+// with one rule for exceptions that meet: the first one wins. The library and
+// the modules beside it (the stand-ins of its sibling libraries) share it. A clean-up that
 // throws while an earlier exception is unwinding is dropped; one that throws
 // on a normal exit reaches the caller. Nothing here asks whether an exception
 // is unwinding until a clean-up step has thrown: the question costs a lookup
@@ -9,7 +10,7 @@
 #include <exception>
 #include <utility>
 
-namespace zv::core {
+namespace zv {
 
 // Runs `f`; an exception from `f` is dropped while another one is unwinding.
 template <class F>
@@ -22,17 +23,23 @@ void run_cleanup(F& f) {
   }
 }
 
-// Runs an action when the scope ends, however it ends.
+// Runs an action when the scope ends, however it ends, unless released
+// first (the step it would undo went through).
 template <class F>
-class Tzv_finally {
+class [[nodiscard]] Tzv_finally {
  public:
   explicit Tzv_finally(F f) : f_(std::move(f)) {}
-  ~Tzv_finally() noexcept(false) { run_cleanup(f_); }
+  ~Tzv_finally() noexcept(false) {
+    if (armed_) run_cleanup(f_);
+  }
   Tzv_finally(Tzv_finally const&) = delete;
   Tzv_finally& operator=(Tzv_finally const&) = delete;
 
+  void release() { armed_ = false; }
+
  private:
   F f_;
+  bool armed_ = true;
 };
 
 // Runs `f`; when it throws, runs `undo` (undoing a half-done step, its own
@@ -65,4 +72,4 @@ void for_each_all(Range&& range, F&& f) {
   if (first) std::rethrow_exception(first);
 }
 
-}  // namespace zv::core
+}  // namespace zv
