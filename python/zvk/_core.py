@@ -368,6 +368,8 @@ _subscriptions = set()  # alive while subscribed: the library holds their handle
 
 @ffi.callback("Tzv_event_proc")
 def _deliver(queue, data):
+    # A listener that raises hears no more of this delivery, as a C++
+    # listener that throws; the first error waits for the Python caller.
     try:
         sub = ffi.from_handle(data)
         if sub._p is None:
@@ -378,7 +380,7 @@ def _deliver(queue, data):
         else:
             for event in events:
                 sub._fn(event)
-    except BaseException as error:  # noqa: B036 - nothing may unwind into the library
+    except BaseException as error:  # nothing may unwind into the library
         if not pending:
             pending.append(error)
 
@@ -432,11 +434,18 @@ class Bracket:
         self._obj, self._begin, self._end = obj, begin, end
 
     def __enter__(self):
-        self._begin(self._obj._ptr())
+        p = self._obj._ptr()
+        self._begin(p)
+        if pending:  # a listener refused the bracket's begin: it closes at once
+            self._end(p)
+            raise_pending()
         return self._obj
 
-    def __exit__(self, *exc):
+    def __exit__(self, kind, error, tb):
         p = self._obj._p
         if p is not None:
             self._end(p)
+        if error is not None and pending:
+            # The body's error came first and goes on; a listener's rides along.
+            error.add_note(f"meanwhile a listener raised {pending.pop()!r}")
         raise_pending()

@@ -139,6 +139,10 @@ class Margins(Value):
     bottom = prop(lib.zv_margins_get_btm, lib.zv_margins_set_btm)
 
 
+def _xy(vertex):
+    return vertex.x, vertex.y
+
+
 def _points_in(points, add):
     for x, y in points:
         add(float(x), float(y))
@@ -167,7 +171,7 @@ class Profile(Value):
     def line(self):
         """The profile line's vertices as (x, y) pairs."""
         pv = lib.zv_prf_data_get_pv_ptr(self._ptr())
-        return [tuple(sib.zv_pv_d2_get_vtx(pv, i)) for i in range(sib.zv_pv_d2_get_size(pv))]
+        return [_xy(sib.zv_pv_d2_get_vtx(pv, i)) for i in range(sib.zv_pv_d2_get_size(pv))]
 
     @line.setter
     def line(self, points):
@@ -191,7 +195,7 @@ class Profile(Value):
 
 
 def _rings(ov):
-    return [[tuple(sib.zv_ov_d2_get_vtx(ov, r, i)) for i in range(sib.zv_ov_d2_get_ring_size(ov, r))]
+    return [[_xy(sib.zv_ov_d2_get_vtx(ov, r, i)) for i in range(sib.zv_ov_d2_get_ring_size(ov, r))]
             for r in range(sib.zv_ov_d2_get_ring_count(ov))]
 
 
