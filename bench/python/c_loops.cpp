@@ -4,7 +4,7 @@
 //   getter <ns per call>      zv_scn_2d_get_marked on a scene
 //   add <ns per layer>        N vector layers added to a new scene in one bracket
 // Usage: zv_python_c_loops [repetitions] [layers]
-#include <time.h>
+#include <ctime>
 
 #include <algorithm>
 #include <cstdio>
