@@ -4,11 +4,10 @@
 //   getter <ns per call>      zv_scn_2d_get_marked on a scene
 //   add <ns per layer>        N vector layers added to a new scene in one bracket
 // Usage: zv_python_c_loops [repetitions] [layers]
-#include <ctime>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "zv/scn_2d.h"
 #include "zv/sibling/entity.h"
