@@ -18,7 +18,7 @@ cmake --preset release >/dev/null
 targets=(zvk_scn_2d zv_sample_plugin zvk_python)
 [ "${1:-}" != bench ] || targets+=(zv_python_c_loops)
 cmake --build build/release --target "${targets[@]}" -j2
-export ZVK_LIBRARY_DIR="$PWD/build/release/bin"
+export ZVK_LIBRARY_DIR="$PWD/build/release/bin" PYTHONDONTWRITEBYTECODE=1
 case "${1:-}" in
   test) /usr/bin/python3 -m pytest -q -p no:cacheprovider python/tests ;;
   bench) /usr/bin/python3 bench/python/bench.py ;;

@@ -118,6 +118,8 @@ def test_graticule_and_lookmarks_have_their_parts(scene):
     assert [m.caption for m in marks] == ["south", "north"] and marks.active is south and north.zoom == (1, 2, 3, 4)
     del marks[0]
     assert not south.alive and marks.active is None and list(marks) == [north]
+    scene.lookmarks = zvk.Lookmarks()  # a copy comes in with entries of its own
+    assert not north.alive and len(scene.lookmarks) == 0
 
 
 @pytest.mark.parametrize("operation, scene_hears, collection_hears", [

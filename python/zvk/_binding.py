@@ -96,6 +96,8 @@ class Siblings:
 
 def load():
     folder, cdef_path = find()
+    if WINDOWS:  # the modules' own DLLs and the C++ runtime lie beside them
+        os.add_dll_directory(folder)
     with open(cdef_path) as f:
         ffi, strings, declarations = parse(f.read())
     siblings = [ffi.dlopen(os.path.join(folder, module_file(name))) for name in SIBLINGS]

@@ -27,8 +27,13 @@ class Value(Owned):
 
     def assign(self, other):
         """Copies `other` into this value."""
-        type(self)._assign(self._ptr(), expect(other, type(self)))
+        src = expect(other, type(self))
+        self._replaced()
+        type(self)._assign(self._ptr(), src)
         raise_pending()
+
+    def _replaced(self):
+        """A copy is about to come in: the parts that it replaces die."""
 
     def __eq__(self, other):
         if not isinstance(other, type(self)):
@@ -320,6 +325,9 @@ class Lookmarks(Value):
 
     def clear(self):
         lib.zv_lookmarks_clear(self._ptr())
+        self._kill_kids(set(), Lookmark)
+
+    def _replaced(self):  # a copy brings entries of its own
         self._kill_kids(set(), Lookmark)
 
     @property

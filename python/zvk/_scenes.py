@@ -187,6 +187,7 @@ class LayerList:
         composite = sib.zv_lr2d_group_safe_downcast(expect(group, Layer))
         if composite == ffi.NULL:
             raise ValueError("the layer is no group")
+        self.index(group)  # one of this list's
         lib.zv_scn_2d_destroy_layer_group(self._scene._ptr(), composite)
         group._kill()
         self._scene._layers_gone()
@@ -207,7 +208,9 @@ def _value(get, set, kind):
         return kind._wrap(get(self._ptr()), self)
 
     def fset(self, value):
-        set(self._ptr(), expect(value, kind))
+        src = expect(value, kind)
+        kind._wrap(get(self._ptr()), self)._replaced()
+        set(self._p, src)
         raise_pending()
 
     return property(fget, fset, doc=f"The scene's {kind.__name__} (its own); setting copies a value in.")
@@ -351,9 +354,14 @@ class Scene(Owned):
     def assign(self, other):
         """Copies another scene's fields, parameters and layers into this one."""
         src = expect(other, Scene)
-        self._kill_kids(set(), Layer)  # its layers are replaced
+        self._replaced()
         lib.zv_scn_2d_assign(self._ptr(), src)
         raise_pending()
+
+    def _replaced(self):
+        """A copy is about to come in: its layers and lookmarks replace the scene's."""
+        self._kill_kids(set(), Layer)
+        self.lookmarks._replaced()
 
     def equal(self, other):
         """Same extras, caption, background, projection and parameters."""
@@ -493,7 +501,7 @@ class Scenes(Owned):
         """As many scenes as `other`, each a copy of the one at its index."""
         src = expect(other, Scenes)
         for scene in list(self):
-            scene._kill_kids(set(), Layer)
+            scene._replaced()
         lib.zv_scns_2d_assign(self._ptr(), src)
         self._gone()
 
