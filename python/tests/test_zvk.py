@@ -187,7 +187,11 @@ def test_objects_the_library_destroyed_raise_and_wrong_arguments_are_type_errors
     maps = zvk.Scenes()
     scene = maps.add()
     layer, graticule = scene.layers.add(), scene.graticule
+    listeners = [scene.subscribe(), scene.subscribe()]  # two on one channel, both gone with it
     maps.close()
+    assert not any(sub.alive for sub in listeners)
+    for sub in listeners:
+        sub.close()
     for dead in (lambda: scene.caption, lambda: layer.box, lambda: graticule.visible, lambda: len(maps)):
         with pytest.raises(zvk.DeadObjectError):
             dead()

@@ -1,6 +1,7 @@
 """What every part of the Python layer shares: the loaded library, texts,
 boxes and colours, the lifetime of wrapped objects, listener exceptions and
 decoded events."""
+import atexit
 import uuid
 import weakref
 from typing import NamedTuple
@@ -152,6 +153,19 @@ def raise_pending():
 
 # --- Lifetime --------------------------------------------------------------
 
+_exiting = False
+
+
+@atexit.register
+def _at_exit():
+    # Listeners go first: the interpreter takes their objects apart in no
+    # particular order, and nothing may call into one that is gone.
+    global _exiting
+    for sub in list(_subscriptions):
+        sub.close()
+    _exiting = True
+
+
 class Handle:
     """A Python object standing for one object of the library.
 
@@ -161,7 +175,7 @@ class Handle:
 
     __slots__ = ("_p", "_owner", "_kids", "__weakref__")
 
-    def _bind(self, p, owner):
+    def _bind(self, p, owner, key=None):
         self._p = p
         self._owner = owner
         self._kids = None
@@ -169,7 +183,7 @@ class Handle:
             kids = owner._kids
             if kids is None:
                 kids = owner._kids = weakref.WeakValueDictionary()
-            kids[p] = self
+            kids[p if key is None else key] = self
         return self
 
     @classmethod
@@ -238,9 +252,11 @@ class Owned(Handle):
         self.close()
 
     def __del__(self):
+        if _exiting:  # what is left at exit goes with the process
+            return
         try:
             self.close()
-        except Exception:  # at interpreter exit, or a listener's error with nobody to raise it to
+        except Exception:  # a listener's error with nobody to raise it to
             pass
 
 
@@ -364,6 +380,10 @@ def decode(queue):
 
 
 _subscriptions = set()  # alive while subscribed: the library holds their handles
+# Listeners whose object the library has let go keep their handles: a
+# removed member is destroyed only when its brackets close, and may still
+# deliver until then.
+_retired = []
 
 
 @ffi.callback("Tzv_event_proc")
@@ -395,7 +415,7 @@ class Subscription(Handle):
     def __init__(self, owner, channel, fn):
         if fn is not None and not callable(fn):
             raise TypeError("a listener must be callable")
-        self._bind(channel, owner)
+        self._bind(channel, owner, key=id(self))  # several listen on one channel
         self._fn = fn
         self.events = []
         self._data = ffi.new_handle(self)
@@ -411,11 +431,14 @@ class Subscription(Handle):
     def close(self):
         if self._p is not None:
             sib.zv_event_channel_del_client(self._p, _deliver, self._data)
+            _subscriptions.discard(self)
             self._kill()
 
     def _kill(self):
         Handle._kill(self)
-        _subscriptions.discard(self)
+        if self in _subscriptions:
+            _subscriptions.discard(self)
+            _retired.append(self._data)
 
     def __enter__(self):
         return self
