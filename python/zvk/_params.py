@@ -2,8 +2,8 @@
 Python (Margins(), Graticule(), ...) they are Python's own, plain values that
 compare with == and copy with copy(); read from a scene they are the scene's
 own objects, which die with it. A scene's setters copy a value in."""
-from ._core import (Box, Handle, Owned, color_in, color_out, expect, ffi, flag, lib, prop, raise_pending, read_box,
-                    read_text, sib, text_prop, uuid_in, uuid_out, wide_in, pending)
+from ._core import (Owned, color_in, color_out, expect, ffi, flag, lib, prop, raise_pending, read_box, read_text, sib,
+                    text_prop, uuid_in, uuid_out, wide_in)
 
 
 class Value(Owned):

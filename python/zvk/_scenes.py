@@ -5,7 +5,7 @@ import os
 import cffi
 
 from . import _binding
-from ._core import (NO_INDEX, Box, Bracket, Handle, Owned, Subscription, box_in, color_in, color_out, expect, ffi,
+from ._core import (NO_INDEX, Bracket, Handle, Owned, Subscription, box_in, color_in, color_out, expect, ffi,
                     flag, lib, library_dir, narrow_out, pending, prop, raise_pending, read_box, read_text, sib,
                     strings, text_prop, uuid_out, wide_in, wide_list)
 from ._params import Clip, ExtentIndicator, Graticule, Lookmarks, Margins, Profile, ScaleLine
