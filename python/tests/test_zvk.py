@@ -42,7 +42,7 @@ def test_collections_hold_and_order_their_scenes(kind, collection_type, scene_cl
 
 
 def test_a_scene_keeps_its_fields_and_boxes(scene):
-    scene.caption = "Seen from \U0001F30D, Ærø"  # beyond the basic plane and Latin-1
+    scene.caption = "Seen from \U0001F30D, Ærø"  # beyond the basic plane, and beyond ASCII
     scene.projection = UTM
     scene.isotropic = False
     scene.background = (10, 20, 30)
