@@ -17,3 +17,5 @@ ZV_LINUX_PACKAGES=(cmake ninja-build g++ clang-14 googletest libgtest-dev libgmo
   libproj-dev proj-bin pkg-config binutils)
 ZV_WINDOWS_PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64)
 ZV_DOCS_PACKAGES=(doxygen)
+# Debian's own Python packages for the zvk package; nothing from another index.
+ZV_PYTHON_PACKAGES=(python3-cffi python3-pytest python3-matplotlib)

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite.
-#   scripts/test.sh            Linux, GCC, AddressSanitizer + UndefinedBehaviorSanitizer
+#   scripts/test.sh            Linux, GCC, AddressSanitizer + UndefinedBehaviorSanitizer;
+#                              then the Python package's tests against the optimised build
 #   scripts/test.sh clang      the same with clang
 #   scripts/test.sh windows    cross-built with MinGW-w64, tests run under Wine
 #   scripts/test.sh memcheck   optimised build, every test under valgrind memcheck
@@ -107,3 +108,5 @@ fi
 cmake --preset "$preset"
 cmake --build --preset "$preset" -j "$(nproc)"
 ctest --preset "$preset" -j "$(nproc)"
+# The interpreter loads a build without sanitizers.
+[ "$leg" != linux ] || bash scripts/python.sh test

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -341,18 +342,27 @@ void draw_graticule(Tzv_svg_writer& svg, Izv_scene* map, Tzv_box_d2 const& box) 
     svg.add_line({box.xmin, y}, {box.xmax, y}, dms(y, "NS"), Tzv_svg_kind::graticule);
 }
 
+// Vector layers outlined, raster layers screened, each captioned with its type.
 void draw_layers(Tzv_svg_writer& svg, Izv_scene* scene) {
   for (uint32_t i = 0; i < zv_scn_2d_get_layer_count(scene); ++i) {
     Izv_layer* layer = zv_scn_2d_get_layer_ptr(scene, i);
     Tzv_box_d2 box{};
-    if (zv_lr2d_get_box(layer, &box)) svg.add_box(box, caption_of(layer), Tzv_svg_kind::layer);
+    if (!zv_lr2d_get_box(layer, &box)) continue;
+    bool const raster = std::strcmp(zv_lr2d_get_lr_type(layer), zv_lr2d_type_raster) == 0;
+    svg.add_box(box, caption_of(layer) + (raster ? " (raster)" : " (vector)"),
+                raster ? Tzv_svg_kind::raster_layer : Tzv_svg_kind::vector_layer);
   }
 }
 
-void draw_map(Tzv_svg_writer& svg, Izv_scene* map) {
-  svg.begin_panel("Map: " + scene_caption(map) + " (degrees)");
+// The map's panel; its number, for the layout to draw it in its map frame.
+std::size_t draw_map(Tzv_svg_writer& svg, Izv_scene* map) {
   Tzv_box_d2 box{};
-  if (zv_scn_2d_get_box(map, &box)) draw_graticule(svg, map, box);
+  bool const valid = zv_scn_2d_get_box(map, &box);
+  // The map is in degrees: on the ground a degree of longitude is
+  // cos(latitude) of a degree of latitude.
+  double const x_scale = valid ? std::cos((box.ymin + box.ymax) / 2 * std::numbers::pi / 180) : 1;
+  std::size_t const panel = svg.begin_panel("Map: " + scene_caption(map) + " (degrees)", x_scale);
+  if (valid) draw_graticule(svg, map, box);
   draw_layers(svg, map);
   Tzv_op2d const* outline = zv_scn2d_clip_params_get_ov(zv_scn_2d_get_clip_params(map));
   for (int32_t r = 0; r < zv_ov_d2_get_ring_count(outline); ++r) {
@@ -361,6 +371,7 @@ void draw_map(Tzv_svg_writer& svg, Izv_scene* map) {
     for (int32_t i = 0; i < zv_ov_d2_get_ring_size(outline, r); ++i) ring.push_back(zv_ov_d2_get_vtx(outline, r, i));
     svg.add_ring(std::move(ring), Tzv_svg_kind::clip);
   }
+  return panel;
 }
 
 std::string source_of(Izv_scene* scene) {
@@ -401,7 +412,7 @@ void plugin_collection() {
   zv_plugin_scns_2d_destroy(sheets);
 }
 
-void layout_with_frame(Tzv_svg_writer& svg) {
+void layout_with_frame(Tzv_svg_writer& svg, std::size_t map_panel) {
   section("A layout page with a map frame and a legend (millimetres)");
   Izv_scene* layout = zv_scn_layout_create();
   zv_scn_2d_set_wcaption(layout, L"A4 sheet");
@@ -428,7 +439,11 @@ void layout_with_frame(Tzv_svg_writer& svg) {
   for (uint32_t i = 0; i < zv_scn_2d_get_layer_count(layout); ++i) {
     Izv_layer* layer = zv_scn_2d_get_layer_ptr(layout, i);
     Tzv_box_d2 part{};
-    if (zv_lr2d_get_box(layer, &part)) svg.add_box(part, caption_of(layer), Tzv_svg_kind::layer);
+    if (!zv_lr2d_get_box(layer, &part)) continue;
+    svg.add_box(part, caption_of(layer), Tzv_svg_kind::vector_layer);
+    // The map inside its frame, below the frame's caption.
+    if (caption_of(layer) == "map frame")
+      svg.add_panel(map_panel, {part.xmin + 4, part.ymin + 4, part.xmax - 4, part.ymax - 12});
   }
   rec.detach();
   zv_scn_layout_destroy(layout);
@@ -447,10 +462,10 @@ void with_plugin(Tzv_sample_entries const& plugin, Tzv_svg_writer& svg) {
   zv_scn_2d_set_prj4wstring(map, geographic);
   build_from_sources(map, plugin);
   clip_and_graticule(map);
-  draw_map(svg, map);
+  std::size_t const map_panel = draw_map(svg, map);
   zv_scn_2d_destroy(map);
   plugin_collection();
-  layout_with_frame(svg);
+  layout_with_frame(svg, map_panel);
 
   section("Stop");
   zv_plugin_scn_2d_done();

@@ -11,8 +11,20 @@ constexpr double panel_size = 480;  // the drawing area of a panel, in pixels
 constexpr double gap = 30;          // around panels, and the height of a title
 
 char const* class_of(Tzv_svg_kind kind) {
-  static char const* const names[] = {"layer", "page", "clip", "graticule"};
+  static char const* const names[] = {"vector", "raster", "page", "clip", "graticule"};
   return names[static_cast<int>(kind)];
+}
+
+// The box around every point of the shapes, x scaled; (0, 0, 1, 1) for none.
+template <typename Shapes>
+Tzv_box_d2 bounds(Shapes const& shapes, double x_scale) {
+  double const inf = std::numeric_limits<double>::infinity();
+  Tzv_box_d2 b{inf, inf, -inf, -inf};
+  for (auto const& shape : shapes)
+    for (Tzv_vtx_d2 const& p : shape.points)
+      b = Tzv_box_d2{std::min(b.xmin, p.x * x_scale), std::min(b.ymin, p.y), std::max(b.xmax, p.x * x_scale),
+                     std::max(b.ymax, p.y)};
+  return b.xmin <= b.xmax ? b : Tzv_box_d2{0, 0, 1, 1};
 }
 
 // Text as XML character data.
@@ -43,27 +55,42 @@ std::string text_at(Tzv_vtx_d2 p, std::string const& text, char const* css_class
 
 }  // namespace
 
-// Maps the world coordinates of one panel to pixels: uniform scale, y up.
+// Maps the world coordinates of one panel to pixels: x scaled to the ground
+// length of y, then one scale for both, y up.
 class Tzv_svg_frame {
  public:
-  Tzv_svg_frame(std::vector<Tzv_vtx_d2> const& points, double left, double top) : left_(left), top_(top) {
-    double const inf = std::numeric_limits<double>::infinity();
-    Tzv_box_d2 b{inf, inf, -inf, -inf};
-    for (Tzv_vtx_d2 const& p : points)
-      b = Tzv_box_d2{std::min(b.xmin, p.x), std::min(b.ymin, p.y), std::max(b.xmax, p.x), std::max(b.ymax, p.y)};
-    if (points.empty()) b = Tzv_box_d2{0, 0, 1, 1};
+  Tzv_svg_frame(Tzv_box_d2 const& b, double x_scale, double left, double top)
+      : left_(left), top_(top), x_scale_(x_scale), xmin_(b.xmin), ymax_(b.ymax) {
     double const span = std::max(b.xmax - b.xmin, b.ymax - b.ymin);
     scale_ = span > 0 ? panel_size / span : 1;
-    xmin_ = b.xmin;
-    ymax_ = b.ymax;
   }
-  Tzv_vtx_d2 operator()(Tzv_vtx_d2 p) const { return {left_ + (p.x - xmin_) * scale_, top_ + (ymax_ - p.y) * scale_}; }
+  Tzv_vtx_d2 operator()(Tzv_vtx_d2 p) const {
+    return {left_ + (p.x * x_scale_ - xmin_) * scale_, top_ + (ymax_ - p.y) * scale_};
+  }
 
  private:
-  double left_, top_, scale_ = 1, xmin_ = 0, ymax_ = 0;
+  double left_, top_, x_scale_, scale_ = 1, xmin_, ymax_;
 };
 
-void Tzv_svg_writer::begin_panel(std::string title) { panels_.push_back({std::move(title), {}}); }
+std::size_t Tzv_svg_writer::begin_panel(std::string title, double x_scale) {
+  panels_.push_back({std::move(title), x_scale, {}});
+  return panels_.size() - 1;
+}
+
+void Tzv_svg_writer::add_panel(std::size_t panel, Tzv_box_d2 const& box) {
+  if (panel >= panels_.size()) return;
+  std::vector<Tzv_shape> shapes = panels_[panel].shapes;  // copied: the current panel may grow
+  double const x_scale = panels_[panel].x_scale;
+  Tzv_box_d2 const from = bounds(shapes, x_scale);
+  double const w = from.xmax - from.xmin, h = from.ymax - from.ymin;
+  double const scale = std::min(w > 0 ? (box.xmax - box.xmin) / w : 1, h > 0 ? (box.ymax - box.ymin) / h : 1);
+  double const dx = (box.xmin + box.xmax - scale * (from.xmin + from.xmax)) / 2;
+  double const dy = (box.ymin + box.ymax - scale * (from.ymin + from.ymax)) / 2;
+  for (Tzv_shape& shape : shapes) {
+    for (Tzv_vtx_d2& p : shape.points) p = {dx + scale * p.x * x_scale, dy + scale * p.y};
+    add(std::move(shape));
+  }
+}
 
 void Tzv_svg_writer::add(Tzv_shape shape) {
   if (panels_.empty()) begin_panel("");
@@ -108,9 +135,7 @@ std::string Tzv_svg_writer::shape_svg(Tzv_shape const& shape, Tzv_svg_frame cons
 }
 
 std::string Tzv_svg_writer::panel_svg(Tzv_panel const& panel, double left) {
-  std::vector<Tzv_vtx_d2> points;
-  for (Tzv_shape const& shape : panel.shapes) points.insert(points.end(), shape.points.begin(), shape.points.end());
-  Tzv_svg_frame const frame(points, left, 2 * gap);
+  Tzv_svg_frame const frame(bounds(panel.shapes, panel.x_scale), panel.x_scale, left, 2 * gap);
   std::string out = "<g>\n" + text_at({left, gap}, panel.title, "title");
   for (Tzv_shape const& shape : panel.shapes) out += shape_svg(shape, frame);
   return out + "</g>\n";
@@ -122,7 +147,8 @@ std::string Tzv_svg_writer::document() const {
   std::string out = R"(<svg xmlns="http://www.w3.org/2000/svg" width=")" + number(width) + R"(" height=")" +
                     number(height) + R"(" font-family="sans-serif">)" + "\n" +
                     "<style>\n"
-                    "  .layer { fill: steelblue; fill-opacity: 0.12; stroke: steelblue; stroke-width: 1.5; }\n"
+                    "  .vector { fill: none; stroke: steelblue; stroke-width: 1.5; }\n"
+                    "  .raster { fill: url(#screen); stroke: olive; stroke-width: 0.8; }\n"
                     "  .page { fill: white; stroke: #333; stroke-width: 2; }\n"
                     "  .clip { fill: crimson; fill-opacity: 0.05; stroke: crimson; stroke-width: 2; "
                     "stroke-dasharray: 8 4; }\n"
@@ -131,6 +157,9 @@ std::string Tzv_svg_writer::document() const {
                     "  .caption { font-size: 12px; fill: #134; }\n"
                     "  .label { font-size: 10px; fill: #888; }\n"
                     "</style>\n"
+                    "<defs><pattern id=\"screen\" width=\"6\" height=\"6\" patternUnits=\"userSpaceOnUse\">"
+                    "<rect width=\"6\" height=\"6\" fill=\"olive\" fill-opacity=\"0.12\"/>"
+                    "<circle cx=\"3\" cy=\"3\" r=\"1\" fill=\"olive\" fill-opacity=\"0.45\"/></pattern></defs>\n"
                     "<rect width=\"100%\" height=\"100%\" fill=\"#fafafa\"/>\n";
   for (std::size_t i = 0; i < panels_.size(); ++i)
     out += panel_svg(panels_[i], gap + static_cast<double>(i) * (panel_size + 2 * gap));

@@ -1,7 +1,11 @@
 // Draws scenes as an SVG document for a browser: one panel per scene, side
-// by side, each scaled to fit its panel with y pointing up, as on a map.
+// by side, each scaled to fit its panel with y pointing up, as on a map. A
+// panel in degrees draws a degree of longitude shorter than one of latitude,
+// as on the ground; a panel may be drawn again inside a box of a later one
+// (a map inside a layout's map frame).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,13 +13,19 @@
 
 class Tzv_svg_frame;
 
-// What a shape shows; each kind has its own look.
-enum class Tzv_svg_kind { layer, page, clip, graticule };
+// What a shape shows; each kind has its own look. Vector layers are outlined,
+// raster layers filled with a dot screen.
+enum class Tzv_svg_kind { vector_layer, raster_layer, page, clip, graticule };
 
 class Tzv_svg_writer {
  public:
-  // Starts a panel; the shapes added after it go into it.
-  void begin_panel(std::string title);
+  // Starts a panel and answers its number; the shapes added after it go into
+  // it. `x_scale` is the ground length of a unit of x over that of a unit of
+  // y: cos(latitude) for a map in degrees, 1 for projected coordinates.
+  std::size_t begin_panel(std::string title, double x_scale = 1);
+  // Draws the shapes of an earlier panel again in the current one, fitted
+  // into `box` (in the current panel's coordinates) at their own aspect.
+  void add_panel(std::size_t panel, Tzv_box_d2 const& box);
   // A rectangle with its caption in its top left corner.
   void add_box(Tzv_box_d2 const& box, std::string caption, Tzv_svg_kind kind);
   // A closed outline.
@@ -37,6 +47,7 @@ class Tzv_svg_writer {
   };
   struct Tzv_panel {
     std::string title;
+    double x_scale = 1;
     std::vector<Tzv_shape> shapes;
   };
 
