@@ -18,9 +18,9 @@ namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 using Tline = std::vector<Tzv_vtx_d2>;
-Tline const bent{{0, 0}, {3, 4}, {3, 10}};  // lengths 0, 5/11, 1
-Tline const ten{{0, 0}, {10, 0}};
-Tline const split{{0, 0}, {1e-7, 0}};
+Tline const bent{{0, 0}, {3, 4}, {3, 10}}, ten{{0, 0}, {10, 0}}, one{{2, 3}}, flat{{2, 2}, {2, 2}, {2, 2}};
+// Lengths 0, 0, 1; 5e-7 long (neither normalised nor of any length); 2e-6 and 1e-7 long.
+Tline const first{{0, 0}, {0, 0}, {1, 0}}, tiny{{0, 0}, {5e-7, 0}}, small{{0, 0}, {2e-6, 0}}, split{{0, 0}, {1e-7, 0}};
 
 // A profile whose line is `vertices`, lengths calculated.
 Tzv_profil_data* make_prf(Tline const& vertices) {
@@ -38,26 +38,13 @@ struct Tquery {
 };
 
 TEST(PrfData, FindXyAndFindLAlongNormalisedLengths) {
-  Tquery const xy_rows[] = {{bent, 0.5, 3, 4.5},
-                            {bent, 5.0 / 22, 1.5, 2},
-                            {bent, 1, 3, 10},
-                            {bent, 0, 0, 0},
-                            {bent, 1.0000001, nan},
-                            {bent, -0.1, nan},
-                            {bent, nan, nan},
-                            {{}, 0, nan},
-                            // One vertex: only 0 lies on it; total length 0: the lengths stay 0.
-                            {{{2, 3}}, 0, 2, 3},
-                            {{{2, 3}}, 0.5, nan},
-                            {{{2, 2}, {2, 2}, {2, 2}}, 0, 2, 2},
-                            {{{2, 2}, {2, 2}}, 0.5, nan},
-                            // Lengths 0, 0, 1: the zero-length first segment answers its first vertex.
-                            {{{0, 0}, {0, 0}, {1, 0}}, 0, 0, 0},
-                            {{{0, 0}, {0, 0}, {1, 0}}, 0.5, 0.5, 0},
-                            // One millionth is absolute: 5e-7 long is neither normalised nor long; 2e-6 is both.
-                            {{{0, 0}, {5e-7, 0}}, 1, nan},
-                            {{{0, 0}, {5e-7, 0}}, 5e-7, 0, 0},
-                            {{{0, 0}, {2e-6, 0}}, 0.5, 1e-6, 0}};
+  // One vertex: only 0 lies on it; total length 0: the lengths stay 0; a
+  // zero-length segment answers its first vertex; one millionth is absolute.
+  Tquery const xy_rows[] = {{bent, 0.5, 3, 4.5},    {bent, 5.0 / 22, 1.5, 2}, {bent, 1, 3, 10}, {bent, 0, 0, 0},
+                            {bent, 1.0000001, nan}, {bent, -0.1, nan},        {bent, nan, nan}, {{}, 0, nan},
+                            {one, 0, 2, 3},         {one, 0.5, nan},          {flat, 0, 2, 2},  {flat, 0.5, nan},
+                            {first, 0, 0, 0},       {first, 0.5, 0.5},        {tiny, 1, nan},   {tiny, 5e-7, 0, 0},
+                            {small, 0.5, 1e-6, 0}};
   for (auto const& r : xy_rows) {
     Tzv_profil_data* prf = make_prf(r.line);
     Tzv_vtx_d2 p{nan, nan};
@@ -70,11 +57,10 @@ TEST(PrfData, FindXyAndFindLAlongNormalisedLengths) {
   }
   // The tolerance is strict, also through an end vertex; a segment 1e-7 long
   // answers the middle of its two lengths, unless its end vertex ties.
-  Tquery const l_rows[] = {
-      {ten, -1, 4, 1, 1.0},           {ten, 0.4, 4, 1, 1.0001}, {ten, -1, 12, 0, 2.0},
-      {ten, 1, 12, 0, 2.5},           {ten, -1, 4, 1, nan},     {bent, 8.0 / 11, 3, 7, 0.5},
-      {bent, 5.0 / 11, 4, 3.5, 2.0},  {{}, -1, 0, 0, 100},      {{{0, 0}, {2e-6, 0}}, 0.2, 4e-7, 1e-7, 1.0},
-      {split, 5e-8, 2e-8, 1e-7, 1.0}, {split, 1e-7, 1, 0, 2.0}};
+  Tquery const l_rows[] = {{ten, -1, 4, 1, 1.0},           {ten, 0.4, 4, 1, 1.0001}, {ten, -1, 12, 0, 2.0},
+                           {ten, 1, 12, 0, 2.5},           {ten, -1, 4, 1, nan},     {bent, 8.0 / 11, 3, 7, 0.5},
+                           {bent, 5.0 / 11, 4, 3.5, 2.0},  {{}, -1, 0, 0, 100},      {small, 0.2, 4e-7, 1e-7, 1.0},
+                           {split, 5e-8, 2e-8, 1e-7, 1.0}, {split, 1e-7, 1, 0, 2.0}};
   for (auto const& r : l_rows) {
     Tzv_profil_data* prf = make_prf(r.line);
     double l = -1;
