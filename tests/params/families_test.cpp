@@ -86,15 +86,19 @@ void expect_family(H* (*create)(), void (*destroy)(H*), Assign assign, Equal equ
 #define ZV_EXPECT_FAMILY(family, ...) \
   expect_family(family##_create, family##_destroy, family##_assign, family##_equal, __VA_ARGS__)
 
+// `f` applied to the part that `get` answers: a value to look at, or an edit.
+template <class G, class F>
+auto via(G get, F f) {
+  return [=](auto* h) { return f(get(h)); };
+}
 Tzv_bpln_style* border_of(Tzv_pgn_style* s) { return zv_pgn_style_get_bpln_style_ptr(s); }
 Tzv_graticule2d_ticks* main_of(Tzv_graticule2d_params* p) { return zv_graticule_params_get_main_ticks_ptr(p); }
 Tzv_graticule2d_ticks* addt_of(Tzv_graticule2d_params* p) { return zv_graticule_params_get_addt_ticks_ptr(p); }
 
 TEST(ParamFamilies, DefaultsNullRuleAndCopies) {
   Tzv_color const blue = zv_clr_init_rgb(0, 0, 1);
-  auto const style = look(
-      zv_pgn_style_get_pgn_visible, [](auto* s) { return zv_bpln_style_get_width(border_of(s)); },
-      [](auto* s) { return zv_bpln_style_get_color(border_of(s)); });
+  auto const style = look(zv_pgn_style_get_pgn_visible, via(border_of, zv_bpln_style_get_width),
+                          via(border_of, zv_bpln_style_get_color));
   auto const line = look(zv_graticule_line_get_color, zv_graticule_line_get_width);
   auto const ticks = look(
       zv_graticule_ticks_get_lon_approx_ndiap, zv_graticule_ticks_get_lat_approx_ndiap,
@@ -106,11 +110,11 @@ TEST(ParamFamilies, DefaultsNullRuleAndCopies) {
         zv_graticule_ticks_get_lat_step_dms(t, &s[3], &s[4], &s[5]);
         return Tvalues(s.begin(), s.end());
       },
-      [](auto* t) { return zv_graticule_grid_get_visible(zv_graticule_ticks_get_grid_ptr(t)); },
-      [&](auto* t) { return line(zv_graticule_grid_get_line_ptr(zv_graticule_ticks_get_grid_ptr(t))); });
+      via(zv_graticule_ticks_get_grid_ptr, zv_graticule_grid_get_visible),
+      via(zv_graticule_ticks_get_grid_ptr, via(zv_graticule_grid_get_line_ptr, line)));
   // A free-standing frame has the grid's defaults, not those of the graticule's frame.
-  auto const frame = look(zv_graticule_frame_get_visible, zv_graticule_frame_get_line_ptr,
-                          [&](auto* f) { return line(zv_graticule_frame_get_line_ptr(f)); });
+  auto const frame =
+      look(zv_graticule_frame_get_visible, zv_graticule_frame_get_line_ptr, via(zv_graticule_frame_get_line_ptr, line));
   Tvalues const main_ticks{5, 5, 1, 1, 2.5, 0, 1, 1, 1, 0, 0, 1, 0, 0, 1, grey(140), 0.1};
   Tvalues graticule{0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0.5};
   graticule.insert(graticule.end(), main_ticks.begin(), main_ticks.end());
@@ -124,66 +128,59 @@ TEST(ParamFamilies, DefaultsNullRuleAndCopies) {
   ZV_EXPECT_FAMILY(zv_scale_line_params, look(zv_scale_line_params_get_visible), {0},
                    set(zv_scale_line_params_set_visible, true));
   // The clip border: fill off, a red base line drawn as grey stripes (grey, width, offset) of falling width.
+  ZV_EXPECT_FAMILY(zv_scn2d_clip_params,
+                   look(zv_scn2d_clip_params_get_enabled, zv_scn2d_clip_params_get_draw, zv_scn2d_clip_params_get_ov,
+                        zv_scn2d_clip_params_get_draw_style, via(zv_scn2d_clip_params_get_ov, zv_ov_d2_get_ring_count),
+                        via(zv_scn2d_clip_params_get_draw_style, style),
+                        [](auto* c) {
+                          Tzv_bpln_style* b = border_of(zv_scn2d_clip_params_get_draw_style(c));
+                          Tzv_style_lrs* lrs = zv_cpx_style_get_style_lrs_ptr(zv_bpln_style_get_complex_style(b));
+                          Tvalues v{double(zv_bpln_style_get_use_complex(b))};
+                          for (int32_t i = 0; i < zv_style_lrs_get_count(lrs); ++i) {
+                            Tvalues const stripe = look(zv_pln_line_lr_get_color, zv_pln_line_lr_get_width,
+                                                        zv_pln_line_lr_get_delta)(zv_style_lrs_get_lr(lrs, i));
+                            v.insert(v.end(), stripe.begin(), stripe.end());
+                          }
+                          return v;
+                        }),
+                   {0, 0, 1, 1, 0, 0, 1, 255, 1, grey(224), 2.0, -1.0, grey(196), 1.0, -0.5, grey(140), 0.4, 0.0},
+                   set(zv_scn2d_clip_params_set_enabled, true), set(zv_scn2d_clip_params_set_draw, true),
+                   set(zv_scn2d_clip_params_set_prj, L"+proj=merc"),
+                   via(zv_scn2d_clip_params_get_ov, set(zv_ov_d2_add_vtx, 1.0, 2.0)),
+                   via(zv_scn2d_clip_params_get_draw_style, via(border_of, set(zv_bpln_style_set_width, 3.0))));
   ZV_EXPECT_FAMILY(
-      zv_scn2d_clip_params,
-      look(
-          zv_scn2d_clip_params_get_enabled, zv_scn2d_clip_params_get_draw, zv_scn2d_clip_params_get_ov,
-          zv_scn2d_clip_params_get_draw_style,
-          [](auto* c) { return zv_ov_d2_get_ring_count(zv_scn2d_clip_params_get_ov(c)); },
-          [&](auto* c) { return style(zv_scn2d_clip_params_get_draw_style(c)); },
-          [](auto* c) {
-            Tzv_bpln_style* b = border_of(zv_scn2d_clip_params_get_draw_style(c));
-            Tzv_style_lrs* lrs = zv_cpx_style_get_style_lrs_ptr(zv_bpln_style_get_complex_style(b));
-            Tvalues v{double(zv_bpln_style_get_use_complex(b))};
-            for (int32_t i = 0; i < zv_style_lrs_get_count(lrs); ++i) {
-              Tvalues const stripe = look(zv_pln_line_lr_get_color, zv_pln_line_lr_get_width,
-                                          zv_pln_line_lr_get_delta)(zv_style_lrs_get_lr(lrs, i));
-              v.insert(v.end(), stripe.begin(), stripe.end());
-            }
-            return v;
-          }),
-      {0, 0, 1, 1, 0, 0, 1, 255, 1, grey(224), 2.0, -1.0, grey(196), 1.0, -0.5, grey(140), 0.4, 0.0},
-      set(zv_scn2d_clip_params_set_enabled, true), set(zv_scn2d_clip_params_set_draw, true),
-      set(zv_scn2d_clip_params_set_prj, L"+proj=merc"),
-      [](auto* c) { zv_ov_d2_add_vtx(zv_scn2d_clip_params_get_ov(c), 1, 2); },
-      [](auto* c) { zv_bpln_style_set_width(border_of(zv_scn2d_clip_params_get_draw_style(c)), 3.0); });
-  ZV_EXPECT_FAMILY(zv_extent_ind,
-                   look(
-                       zv_extent_ind_get_visible, zv_extent_ind_get_links_count, zv_extent_ind_get_style,
-                       [&](auto* e) { return style(zv_extent_ind_get_style(e)); },
-                       [](auto* e) { return zv_pgn_style_get_pln_visible(zv_extent_ind_get_style(e)); }),
-                   {0, 0, 1, 0, 1, 255, 1}, set(zv_extent_ind_set_visible, true),
-                   [](auto* e) { zv_bpln_style_set_width(border_of(zv_extent_ind_get_style(e)), 2.0); });
+      zv_extent_ind,
+      look(zv_extent_ind_get_visible, zv_extent_ind_get_links_count, zv_extent_ind_get_style,
+           via(zv_extent_ind_get_style, style), via(zv_extent_ind_get_style, zv_pgn_style_get_pln_visible)),
+      {0, 0, 1, 0, 1, 255, 1}, set(zv_extent_ind_set_visible, true),
+      via(zv_extent_ind_get_style, via(border_of, set(zv_bpln_style_set_width, 2.0))));
   ZV_EXPECT_FAMILY(zv_graticule_line, line, {grey(140), 0.1}, set(zv_graticule_line_set_color, blue),
                    set(zv_graticule_line_set_width, 2.0));
-  ZV_EXPECT_FAMILY(zv_graticule_grid,
-                   look(zv_graticule_grid_get_visible, zv_graticule_grid_get_line_ptr,
-                        [&](auto* g) { return line(zv_graticule_grid_get_line_ptr(g)); }),
-                   {1, 1, grey(140), 0.1}, set(zv_graticule_grid_set_visible, false),
-                   [](auto* g) { zv_graticule_line_set_width(zv_graticule_grid_get_line_ptr(g), 2.0); });
-  ZV_EXPECT_FAMILY(zv_graticule_frame, frame, {1, 1, grey(140), 0.1}, set(zv_graticule_frame_set_visible, false),
-                   [](auto* f) { zv_graticule_line_set_width(zv_graticule_frame_get_line_ptr(f), 2.0); });
   ZV_EXPECT_FAMILY(
-      zv_graticule_ticks, ticks, main_ticks, set(zv_graticule_ticks_set_lon_step_dms, 0, 90, 0),
-      set(zv_graticule_ticks_set_lat_step_dms, -3, 0, 75), set(zv_graticule_ticks_set_lon_approx_ndiap, 0),
-      set(zv_graticule_ticks_set_lat_approx_ndiap, 0), set(zv_graticule_ticks_set_fnt_visible, false),
-      set(zv_graticule_ticks_set_fnt_short_str, false), set(zv_graticule_ticks_set_fnt_size, 3.0),
-      set(zv_graticule_ticks_set_fnt_clr, blue),
-      [](auto* t) { zv_fnt_type_set_height(zv_graticule_ticks_get_fnt_type_ptr(t), 20); },
-      [](auto* t) { zv_graticule_grid_set_visible(zv_graticule_ticks_get_grid_ptr(t), false); });
+      zv_graticule_grid,
+      look(zv_graticule_grid_get_visible, zv_graticule_grid_get_line_ptr, via(zv_graticule_grid_get_line_ptr, line)),
+      {1, 1, grey(140), 0.1}, set(zv_graticule_grid_set_visible, false),
+      via(zv_graticule_grid_get_line_ptr, set(zv_graticule_line_set_width, 2.0)));
+  ZV_EXPECT_FAMILY(zv_graticule_frame, frame, {1, 1, grey(140), 0.1}, set(zv_graticule_frame_set_visible, false),
+                   via(zv_graticule_frame_get_line_ptr, set(zv_graticule_line_set_width, 2.0)));
+  ZV_EXPECT_FAMILY(zv_graticule_ticks, ticks, main_ticks, set(zv_graticule_ticks_set_lon_step_dms, 0, 90, 0),
+                   set(zv_graticule_ticks_set_lat_step_dms, -3, 0, 75), set(zv_graticule_ticks_set_lon_approx_ndiap, 0),
+                   set(zv_graticule_ticks_set_lat_approx_ndiap, 0), set(zv_graticule_ticks_set_fnt_visible, false),
+                   set(zv_graticule_ticks_set_fnt_short_str, false), set(zv_graticule_ticks_set_fnt_size, 3.0),
+                   set(zv_graticule_ticks_set_fnt_clr, blue),
+                   via(zv_graticule_ticks_get_fnt_type_ptr, set(zv_fnt_type_set_height, 20.0)),
+                   via(zv_graticule_ticks_get_grid_ptr, set(zv_graticule_grid_set_visible, false)));
   ZV_EXPECT_FAMILY(
       zv_graticule_params,
-      look(
-          zv_graticule_params_get_visible, zv_graticule_params_get_fixed_step_flag, zv_graticule_params_get_addit_flag,
-          zv_graticule_params_get_rotate_side_text_flag, zv_graticule_params_get_main_ticks_ptr,
-          zv_graticule_params_get_addt_ticks_ptr, zv_graticule_params_get_frame_ptr,
-          [&](auto* p) { return frame(zv_graticule_params_get_frame_ptr(p)); },
-          [&](auto* p) { return ticks(main_of(p)); }, [&](auto* p) { return ticks(addt_of(p)); }),
+      look(zv_graticule_params_get_visible, zv_graticule_params_get_fixed_step_flag, zv_graticule_params_get_addit_flag,
+           zv_graticule_params_get_rotate_side_text_flag, zv_graticule_params_get_main_ticks_ptr,
+           zv_graticule_params_get_addt_ticks_ptr, zv_graticule_params_get_frame_ptr,
+           via(zv_graticule_params_get_frame_ptr, frame), via(main_of, ticks), via(addt_of, ticks)),
       graticule, set(zv_graticule_params_set_visible, true), set(zv_graticule_params_set_fixed_step_flag, true),
       set(zv_graticule_params_set_addit_flag, true), set(zv_graticule_params_set_rotate_side_text_flag, true),
-      [](auto* p) { zv_graticule_ticks_set_lat_step_dms(main_of(p), 1, 0, 1); },
-      [](auto* p) { zv_fnt_type_set_height(zv_graticule_ticks_get_fnt_type_ptr(addt_of(p)), 20); },
-      [](auto* p) { zv_graticule_frame_set_visible(zv_graticule_params_get_frame_ptr(p), false); });
+      via(main_of, set(zv_graticule_ticks_set_lat_step_dms, 1, 0, 1)),
+      via(addt_of, via(zv_graticule_ticks_get_fnt_type_ptr, set(zv_fnt_type_set_height, 20.0))),
+      via(zv_graticule_params_get_frame_ptr, set(zv_graticule_frame_set_visible, false)));
   ZV_EXPECT_FAMILY(zv_lookmark, look([](auto* m) {
                      Tvalues z(4, -1);
                      zv_lookmark_get_zoom(m, &z[0], &z[1], &z[2], &z[3]);
@@ -194,20 +191,19 @@ TEST(ParamFamilies, DefaultsNullRuleAndCopies) {
   ZV_EXPECT_FAMILY(
       zv_lookmarks,
       look(zv_lookmarks_get_size, zv_lookmarks_get_active_ptr, [](auto* l) { return zv_lookmarks_get_active_idx(l); }),
-      {0, 0, -1}, [](auto* l) { zv_lookmarks_add_ptr(l); },
-      [](auto* l) { zv_lookmark_set_zoom(zv_lookmarks_get_ptr(l, 0), 1, 2, 3, 4); },
-      set(zv_lookmarks_set_active_idx, 0));
+      {0, 0, -1}, [](auto* l) { zv_lookmarks_add_ptr(l); }, set(zv_lookmarks_set_active_idx, 0),
+      via(zv_lookmarks_get_active_ptr, set(zv_lookmark_set_zoom, 1.0, 2.0, 3.0, 4.0)));
   ZV_EXPECT_FAMILY(zv_prf_data,
                    look(zv_prf_data_get_is_profil, zv_prf_data_get_xmin, zv_prf_data_get_ymin, zv_prf_data_get_zmin,
                         zv_prf_data_get_xmax, zv_prf_data_get_ymax, zv_prf_data_get_zmax, zv_prf_data_get_zscale,
                         zv_prf_data_get_delta_xy, zv_prf_data_get_axes_scale, zv_prf_data_get_pv_ptr,
-                        [](auto* p) { return zv_pv_d2_get_size(zv_prf_data_get_pv_ptr(p)); }),
+                        via(zv_prf_data_get_pv_ptr, zv_pv_d2_get_size)),
                    {0, 0, 0, 0, 1, 1, 1, 1, 1, zv_prf_axes_scale_default, 1, 0}, set(zv_prf_data_set_is_profil, true),
                    set(zv_prf_data_set_xmin, -1.0), set(zv_prf_data_set_xmax, 2.0), set(zv_prf_data_set_ymin, -1.0),
                    set(zv_prf_data_set_ymax, 2.0), set(zv_prf_data_set_zmin, -1.0), set(zv_prf_data_set_zmax, 2.0),
                    set(zv_prf_data_set_zscale, 2.0), set(zv_prf_data_set_delta_xy, 2.0),
                    set(zv_prf_data_set_axes_scale, zv_prf_axes_scale_none),
-                   [](auto* p) { zv_pv_d2_add_vtx(zv_prf_data_get_pv_ptr(p), 1, 2); });
+                   via(zv_prf_data_get_pv_ptr, set(zv_pv_d2_add_vtx, 1.0, 2.0)));
 }
 
 // The exports that take more than a handle; held parts; optional outputs.
