@@ -167,7 +167,8 @@ TEST(ClipParams, OutlineInAnotherSystem) {
     Tzv_box_d2 b{1, 2, 3, 4};
     EXPECT_EQ(zv_scn2d_clip_params_eval_box(geo, r.dst, &b), r.ok);
     std::array<double, 4> const want = r.ok ? r.box : std::array<double, 4>{1, 2, 3, 4};
-    for (int i = 0; i < 4; ++i) EXPECT_NEAR((&b.xmin)[i], want[i], 1e-3) << i;
+    std::array<double, 4> const got{b.xmin, b.ymin, b.xmax, b.ymax};
+    for (int i = 0; i < 4; ++i) EXPECT_NEAR(got[i], want[i], 1e-3) << i;
   }
   EXPECT_FALSE(zv_scn2d_clip_params_eval_box(geo, L"", nullptr) || zv_scn2d_clip_params_eval_ov(geo, L"", nullptr));
   EXPECT_TRUE(zv_scn2d_clip_params_eval_ov(geo, L"+no_defs +datum=WGS84 +proj=longlat", ov));
