@@ -71,11 +71,8 @@ class Tzv_broadcast_scope {
   explicit Tzv_broadcast_scope(zv_channel* c) : c_(c) { ++c_->broadcast_depth; }
   ~Tzv_broadcast_scope() {
     if (--c_->broadcast_depth > 0) return;
-    if (c_->released) {
-      delete c_;
-    } else if (c_->has_removed) {
-      zv_drop_removed(c_);
-    }
+    if (c_->released) delete c_;
+    else if (c_->has_removed) zv_drop_removed(c_);
   }
   Tzv_broadcast_scope(Tzv_broadcast_scope const&) = delete;
   Tzv_broadcast_scope& operator=(Tzv_broadcast_scope const&) = delete;
@@ -152,11 +149,8 @@ void zv_event_channel_add_client(Tzv_event_channel* c, Tzv_event_proc proc, void
 
 void zv_event_channel_del_client(Tzv_event_channel* c, Tzv_event_proc proc, void* data) {
   if (!c || c->released) return;
-  if (!proc && !data) {
-    zv_release(c);
-  } else {
-    zv_remove_client(c, proc, data);
-  }
+  if (!proc && !data) zv_release(c);
+  else zv_remove_client(c, proc, data);
 }
 
 int32_t zv_event_channel_get_client_count(Tzv_event_channel const* c) { return c ? c->live_count : 0; }
@@ -179,9 +173,8 @@ int32_t zv_event_queue_get_size(Tzv_table const* q) { return q ? q->count : 0; }
 
 int32_t zv_event_queue_count_update_events(Tzv_table const* q) {
   int32_t n = 0;
-  for (int32_t i = 0; i < zv_event_queue_get_size(q); ++i) {
+  for (int32_t i = 0; i < zv_event_queue_get_size(q); ++i)
     if (zv_queue_event(q, i, zv_event_kind_update)) ++n;
-  }
   return n;
 }
 

@@ -19,8 +19,7 @@ constexpr Tzv_res_entry zv_res_table[] = {
 }  // namespace
 
 wchar_t const* zv_res_get_wstr(int32_t id) {
-  for (Tzv_res_entry const& e : zv_res_table) {
+  for (Tzv_res_entry const& e : zv_res_table)
     if (e.id == id) return e.text;
-  }
   return L"";
 }

@@ -55,17 +55,15 @@ Tzv_any zv_string_key(char const* name) {
 
 zv_prop* zv_find(zv_prop_list const* l, Tzv_any const& key) {
   if (!l) return nullptr;
-  for (zv_prop const& p : l->props) {
+  for (zv_prop const& p : l->props)
     if (any_compare(&p.key, &key) == 0) return const_cast<zv_prop*>(&p);
-  }
   return nullptr;
 }
 
 bool zv_contains_list(zv_prop_list const* tree, zv_prop_list const* l) {
   if (tree == l) return true;
-  for (zv_prop const& p : tree->props) {
+  for (zv_prop const& p : tree->props)
     if (p.child && zv_contains_list(p.child.get(), l)) return true;
-  }
   return false;
 }
 
@@ -77,13 +75,9 @@ void zv_aggr(zv_prop_list& l, Tzv_any const& key, zv_prop_list const* child);
 
 // Adds every entry of `src` to `dst` by the add / aggregate rules.
 void zv_merge(zv_prop_list& dst, zv_prop_list const& src) {
-  for (zv_prop const& p : src.props) {
-    if (p.aggregated) {
-      zv_aggr(dst, p.key, p.child.get());
-    } else {
-      zv_add(dst, p.key);
-    }
-  }
+  for (zv_prop const& p : src.props)
+    if (p.aggregated) zv_aggr(dst, p.key, p.child.get());
+    else zv_add(dst, p.key);
 }
 
 std::unique_ptr<zv_prop_list> zv_copy(zv_prop_list const* src) {

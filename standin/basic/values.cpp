@@ -70,14 +70,10 @@ Tzv_table zv_table_copy(Tzv_table const* src) {
   return r;
 }
 
-int zv_str_compare(char const* a, char const* b) {
-  int const c = std::strcmp(a ? a : "", b ? b : "");
-  return zv_cmp3(c, 0);
-}
+int zv_str_compare(char const* a, char const* b) { return zv_cmp3(std::strcmp(a ? a : "", b ? b : ""), 0); }
 
 int zv_double_compare(double a, double b) {
-  if (a == b) return 0;
-  return a < b ? -1 : 1;  // NaN never equals anything
+  return a == b ? 0 : a < b ? -1 : 1;  // NaN never equals anything
 }
 
 }  // namespace
@@ -106,11 +102,8 @@ void any_clear(Tzv_any* a) {
 void any_assign(Tzv_any* dst, Tzv_any const* src) {
   if (!dst || dst == src) return;
   Tzv_any copy;
-  if (src) {
-    copy = zv_any_copy(src);
-  } else {
-    any_init(&copy);
-  }
+  if (src) copy = zv_any_copy(src);
+  else any_init(&copy);
   any_clear(dst);
   *dst = copy;
 }
@@ -198,13 +191,9 @@ void tuple_resize(Tzv_tuple* tp, int32_t n) {
   if (n == old) return;
   Tzv_any* const from = tp->items;
   Tzv_any* const to = zv_new_items(n);
-  for (int32_t i = 0; i < old; ++i) {
-    if (i < n) {
-      to[i] = from[i];
-    } else {
-      any_clear(&from[i]);
-    }
-  }
+  for (int32_t i = 0; i < old; ++i)
+    if (i < n) to[i] = from[i];
+    else any_clear(&from[i]);
   delete[] from;
   tp->count = n;
   tp->items = to;
@@ -224,9 +213,8 @@ int tuple_compare(Tzv_tuple const* a, Tzv_tuple const* b) {
   if (n != b->count) return zv_cmp3(n, b->count);
   Tzv_any const* const ia = a->items;
   Tzv_any const* const ib = b->items;
-  for (int32_t i = 0; i < n; ++i) {
+  for (int32_t i = 0; i < n; ++i)
     if (int const c = any_compare(&ia[i], &ib[i])) return c;
-  }
   return 0;
 }
 
@@ -240,8 +228,7 @@ void table_clear(Tzv_table* t) {
   Tzv_tuple* const rows = t->rows;
   for (int32_t i = 0; i < n; ++i) tuple_clear(&rows[i]);
   delete[] rows;
-  t->count = 0;
-  t->rows = nullptr;
+  *t = Tzv_table{0, nullptr};
 }
 
 void table_destroy(Tzv_table* t) {
@@ -256,13 +243,9 @@ void table_resize(Tzv_table* t, int32_t rows) {
   if (rows == old) return;
   Tzv_tuple* const from = t->rows;
   Tzv_tuple* const to = zv_new_rows(rows);
-  for (int32_t i = 0; i < old; ++i) {
-    if (i < rows) {
-      to[i] = from[i];
-    } else {
-      tuple_clear(&from[i]);
-    }
-  }
+  for (int32_t i = 0; i < old; ++i)
+    if (i < rows) to[i] = from[i];
+    else tuple_clear(&from[i]);
   delete[] from;
   t->count = rows;
   t->rows = to;
@@ -282,8 +265,7 @@ int table_compare(Tzv_table const* a, Tzv_table const* b) {
   if (n != b->count) return zv_cmp3(n, b->count);
   Tzv_tuple const* const ra = a->rows;
   Tzv_tuple const* const rb = b->rows;
-  for (int32_t i = 0; i < n; ++i) {
+  for (int32_t i = 0; i < n; ++i)
     if (int const c = tuple_compare(&ra[i], &rb[i])) return c;
-  }
   return 0;
 }

@@ -93,11 +93,8 @@ class Tzv_lr_entity_base : public I {
   // Destroys the layer, or, while one of its own operations is on the stack
   // (a listener it called asked for it), when the outermost one returns.
   void destroy_when_idle() {
-    if (busy_ > 0) {
-      doomed_ = true;
-      return;
-    }
-    delete this;
+    if (busy_ > 0) doomed_ = true;
+    else delete this;
   }
 
   // Izv_updatable
@@ -124,14 +121,10 @@ class Tzv_lr_entity_base : public I {
   // Announces property `id`: at once outside a bracket, else into the
   // bracket's pending event.
   void announce(int32_t id) {
-    if (depth_ > 0) {
-      zv_update_event_add_prop_integer(&pending_, id);
-      has_pending_ = true;
-      return;
-    }
     Tzv_lr_update_event e;
-    zv_update_event_add_prop_integer(&e.ev, id);
-    broadcast(e.ev.header);
+    zv_update_event_add_prop_integer(depth_ > 0 ? &pending_ : &e.ev, id);
+    if (depth_ > 0) has_pending_ = true;
+    else broadcast(e.ev.header);
   }
   uint32_t get_update_depth() const { return depth_; }
 
@@ -155,8 +148,8 @@ class Tzv_lr_entity_base : public I {
     zv_uuid_assign(&uuid_, uuid);
     zv_entity_storage_add(this);
   }
-  void get_group_id(Izv_string_adp* adp) override { zv_lr_text::feed(adp, group_id_); }
-  void set_group_id(wchar_t const* id) override { group_id_ = zv_lr_text::or_empty(id); }
+  void get_group_id(Izv_string_adp* adp) override { zv_lr_text::feed(adp, group_id_.text()); }
+  void set_group_id(wchar_t const* id) override { group_id_ = Tzv_lr_group_id(id ? id : L""); }
   bool get_marked() override { return marked_; }
   void set_marked(bool marked) override { set_announced(marked_, marked, zv_prop_marked); }
   bool can_remove() override { return true; }
@@ -272,6 +265,6 @@ class Tzv_lr_entity_base : public I {
   Tzv_update_event pending_;
   Tzv_uuid_t uuid_{};
   std::wstring caption_;
-  std::wstring group_id_;
+  Tzv_lr_group_id group_id_;
   std::string narrow_caption_;
 };

@@ -75,22 +75,16 @@ class Tzv_caption_format {
   std::wstring render(std::wstring const& base, int64_t n) const {
     std::wstring const number = std::to_wstring(n);
     std::wstring s;
-    for (Tpart const& p : parts_) {
-      s += p.kind == Tpart_kind::text ? p.text : p.kind == Tpart_kind::base ? base : number;
-    }
+    for (Tpart const& p : parts_) s += p.kind == Tpart_kind::text ? p.text : p.kind == Tpart_kind::base ? base : number;
     return s;
   }
 
   // The fixed texts around and between the number's places, for that base.
   std::vector<std::wstring> fixed_texts(std::wstring const& base) const {
     std::vector<std::wstring> fixed(1);
-    for (Tpart const& p : parts_) {
-      if (p.kind == Tpart_kind::number) {
-        fixed.emplace_back();
-      } else {
-        fixed.back() += p.kind == Tpart_kind::text ? p.text : base;
-      }
-    }
+    for (Tpart const& p : parts_)
+      if (p.kind == Tpart_kind::number) fixed.emplace_back();
+      else fixed.back() += p.kind == Tpart_kind::text ? p.text : base;
     return fixed;
   }
 
@@ -217,9 +211,8 @@ Izv_entities* zv_entities_safe_downcast(Izv_entity* e) { return dynamic_cast<Izv
 uint32_t zv_entities_get_entity_index(Izv_entities* c, Izv_entity* e) {
   if (!c || !e) return zv_no_index;
   uint32_t const n = c->get_count();
-  for (uint32_t i = 0; i < n; ++i) {
+  for (uint32_t i = 0; i < n; ++i)
     if (c->get_entity(i) == e) return i;
-  }
   return zv_no_index;
 }
 

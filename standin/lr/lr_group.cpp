@@ -17,7 +17,7 @@ Izv_layer* as_layer(Izv_entity* e) { return dynamic_cast<Izv_layer*>(e); }
 
 // Whether nothing follows `node` in a walk.
 bool is_last(Tzv_lr_group* node) {
-  if (!node->children.empty()) return false;
+  if (node->has_kids()) return false;
   for (; node; node = node->parent)
     if (node->next_sibling()) return false;
   return true;
@@ -26,7 +26,7 @@ bool is_last(Tzv_lr_group* node) {
 // One step of the walk: into the children when `descend`, else to the next
 // sibling of the node or of the nearest ancestor below `limit` that has one.
 Tzv_lr_group* step(Tzv_lr_group* n, bool descend, Tzv_lr_group* limit) {
-  if (descend && !n->children.empty()) return &n->children.front();
+  if (descend && n->has_kids()) return n->first();
   for (; n && n != limit; n = n->parent)
     if (Tzv_lr_group* s = n->next_sibling()) return s;
   return nullptr;
@@ -37,7 +37,7 @@ Tzv_lr_group* step(Tzv_lr_group* n, bool descend, Tzv_lr_group* limit) {
 Tzv_lr_group* Tzv_lr_group::next_sibling() const {
   if (!parent) return nullptr;
   auto const it = std::next(self);
-  return it == parent->children.end() ? nullptr : &*it;
+  return it == parent->part->children.end() ? nullptr : &*it;
 }
 
 Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
@@ -47,11 +47,11 @@ Tzv_lr_tree::Tzv_lr_tree(Izv_scene* scene) : scene_(scene) {
 
 Tzv_lr_tree::~Tzv_lr_tree() { clear_silent(&root_); }
 
-// ---------------------------------------------------------------------------
-// Nodes and tables.
+// --- Nodes and tables --------------------------------------------------------
 
 Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, bool group) {
-  auto const it = parent->children.emplace(before ? before->self : parent->children.end());
+  Tzv_lr_group::Tchildren& kids = parent->kids();
+  auto const it = kids.emplace(before ? before->self : kids.end());
   it->tree = this;
   it->parent = parent;
   it->self = it;
@@ -63,7 +63,8 @@ Tzv_lr_group* Tzv_lr_tree::new_node(Tzv_lr_group* parent, Tzv_lr_group* before, 
 // Moves `node` (with its subtree) before `before` under `parent`, or last
 // when `before` is null. Splicing keeps every node where it is in memory.
 void Tzv_lr_tree::splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_group* node) {
-  parent->children.splice(before ? before->self : parent->children.end(), node->parent->children, node->self);
+  Tzv_lr_group::Tchildren& kids = parent->kids();
+  kids.splice(before ? before->self : kids.end(), node->parent->kids(), node->self);
   node->parent = parent;
 }
 
@@ -76,7 +77,7 @@ void Tzv_lr_tree::destroy(Tzv_lr_group* node) {
     forget(n);
     if (n == active_) active_ = nullptr;
     if (!n->is_group) --layer_slots_;
-    n->parent->children.erase(n->self);
+    n->parent->kids().erase(n->self);
   }
   order_valid_ = false;
 }
@@ -88,8 +89,8 @@ void Tzv_lr_tree::forget(Tzv_lr_group* node) {
 }
 
 bool Tzv_lr_tree::clear_silent(Tzv_lr_group* group) {
-  bool const any = !group->children.empty();
-  while (!group->children.empty()) destroy(&group->children.front());
+  bool const any = group->has_kids();
+  while (group->has_kids()) destroy(group->first());
   return any;
 }
 
@@ -106,11 +107,11 @@ void Tzv_lr_tree::tie(Tzv_lr_group* slot, Izv_layer* layer) {
 
 // A layer slot waits for its layer while it is untied and bears a group id.
 void Tzv_lr_tree::wait(Tzv_lr_group* slot) {
-  if (!slot->is_group && !slot->layer && !slot->group_id.empty()) waiting_[slot->group_id].push_back(slot);
+  if (!slot->is_group && !slot->layer && !slot->group_id.empty()) waiting_[slot->group_id.text()].push_back(slot);
 }
 
 void Tzv_lr_tree::unwait(Tzv_lr_group* slot) {
-  auto const it = waiting_.find(slot->group_id);
+  auto const it = waiting_.empty() ? waiting_.end() : waiting_.find(slot->group_id.text());
   if (it == waiting_.end()) return;
   std::erase(it->second, slot);
   if (it->second.empty()) waiting_.erase(it);
@@ -145,8 +146,7 @@ std::vector<Izv_layer*> const& Tzv_lr_tree::order() {
   return order_;
 }
 
-// ---------------------------------------------------------------------------
-// Walk and queries.
+// --- Walk and queries --------------------------------------------------------
 
 Tzv_lr_group* Tzv_lr_tree::next(Tzv_lr_group* slot, bool skip_children, bool layers_only, Tzv_lr_group* limit) {
   Tzv_lr_group* n = step(slot, !skip_children, limit);
@@ -163,7 +163,7 @@ bool Tzv_lr_tree::is_below(Tzv_lr_group* slot, Tzv_lr_group* ancestor) {
 // The mark of a slot that a walk reaches: a group's own, a layer slot's its
 // layer's.
 bool Tzv_lr_tree::walk_mark(Tzv_lr_group const* n) {
-  return n->is_group ? n->marked : n->layer && n->layer->get_marked();
+  return n->is_group ? n->part && n->part->marked : n->layer && n->layer->get_marked();
 }
 
 // Marked slots that lie under no marked group, in tree order.
@@ -184,14 +184,14 @@ Tzv_lr_group* Tzv_lr_tree::top_marked(Tzv_lr_group* node) {
   return top;
 }
 
-// ---------------------------------------------------------------------------
-// Structure.
+// --- Structure ---------------------------------------------------------------
 
 Tzv_lr_group* Tzv_lr_tree::add_slot(Tzv_lr_group* parent, bool group, std::wstring const& caption) {
   if (!parent->is_group) return nullptr;
   Tzv_lr_group* node = new_node(parent, nullptr, group);
-  node->caption = caption;  // before the announcement, which a listener may leave by throwing
-  if (group) changed();     // an untied layer slot changes no order
+  if (!group) return node;             // an untied layer slot changes no order
+  node->own_part().caption = caption;  // before the announcement, which a listener may leave by throwing
+  changed();
   return node;
 }
 
@@ -201,9 +201,9 @@ void Tzv_lr_tree::remove(Tzv_lr_group* slot) {
   changed();
 }
 
-void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring id) {
+void Tzv_lr_tree::set_slot_group_id(Tzv_lr_group* slot, std::wstring_view id) {
   unwait(slot);
-  slot->group_id = std::move(id);
+  slot->group_id = Tzv_lr_group_id(id);
   wait(slot);
 }
 
@@ -224,7 +224,7 @@ Tzv_lr_group* Tzv_lr_tree::take_slot(Izv_layer* layer, Tzv_lr_group* anchor, std
   if (!slot) {
     if (id.empty()) layer->set_group_id((id = fresh_group_id()).c_str());
     slot = anchor ? new_node(anchor->parent, anchor->next_sibling(), false) : new_node(&root_, root_.first(), false);
-    slot->group_id = std::move(id);
+    slot->group_id = Tzv_lr_group_id(id);
   }
   tie(slot, layer);
   return slot;
@@ -253,7 +253,8 @@ bool Tzv_lr_tree::verify_last() {
 // bound layer claimed in this round go. O(N). The members are copied first:
 // tying a layer may reach the scene's listeners.
 void Tzv_lr_tree::verify_all() {
-  uint64_t const round = ++verifications_;
+  if (++verifications_ == 0) ++verifications_;
+  uint32_t const round = verifications_;
   Tzv_lr_group* anchor = nullptr;
   for (Izv_entity* e : bound_entities()) {
     Tzv_lr_group* slot = slot_of(e);
@@ -278,8 +279,8 @@ void Tzv_lr_tree::copy_nodes(Tzv_lr_tree& src, std::vector<Tzv_lr_group*>& slots
   for (Tzv_lr_group* n = next(&src.root_, false, false); n; n = next(n, false, false)) {
     if (!n->is_group && !n->layer) continue;
     Tzv_lr_group* c = new_node(copy_of[n->parent], nullptr, n->is_group);
-    c->marked = n->marked;
-    c->caption = n->caption;
+    if (n->part) c->own_part().caption = n->part->caption;
+    if (n->part) c->part->marked = n->part->marked;
     c->group_id = n->group_id;
     copy_of[n] = c;
     if (!c->is_group) slots.push_back(c);
@@ -298,8 +299,8 @@ void Tzv_lr_tree::assign(Tzv_lr_tree& src) {
     if (Izv_layer* layer = as_layer(e)) layers.push_back(layer);
   for (size_t k = 0; layers.size() == slots.size() && k < slots.size(); ++k) {
     std::wstring id = group_id_of(layers[k]);
-    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.c_str());
-    else slots[k]->group_id = std::move(id);
+    if (id.empty()) layers[k]->set_group_id(slots[k]->group_id.text().c_str());
+    else slots[k]->group_id = Tzv_lr_group_id(id);
     tie(slots[k], layers[k]);
   }
   for (Tzv_lr_group* slot : slots) wait(slot);
@@ -331,12 +332,12 @@ void Tzv_lr_tree::move_marked(Tzv_lr_group* anchor, int32_t dir) {
   Tzv_lr_group* after_top = top ? top->next_sibling() : nullptr;
   while (after_top && moving.contains(after_top)) after_top = after_top->next_sibling();
   Tzv_lr_group::Tchildren run;
-  for (Tzv_lr_group* n : tops) run.splice(run.end(), n->parent->children, n->self);
+  for (Tzv_lr_group* n : tops) run.splice(run.end(), n->parent->kids(), n->self);
   Tzv_lr_group* before = nullptr;
   if (top) before = after_top;
   else if (base == &root_) before = dir < 0 ? root_.first() : nullptr;
   else before = dir < 0 ? base : base->next_sibling();
-  parent->children.splice(before ? before->self : parent->children.end(), run);
+  parent->kids().splice(before ? before->self : parent->kids().end(), run);
   for (Tzv_lr_group* n : tops) n->parent = parent;
   changed();
 }
@@ -357,8 +358,7 @@ void Tzv_lr_tree::set_active_slot(Tzv_lr_group* slot) {
   announce(zv_prop_active);
 }
 
-// ---------------------------------------------------------------------------
-// The entity collection facade.
+// --- The entity collection facade --------------------------------------------
 
 Izv_entity* Tzv_lr_tree::get_entity(uint32_t i) {
   std::vector<Izv_layer*> const& layers = order();

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -17,21 +19,32 @@ class Tzv_lr_tree;
 
 // A node: the root, a group slot or a layer slot. Nodes live in their
 // parent's child list; splicing keeps their addresses, which are the handles.
+// What layer slots seldom have lies apart, made when first needed, so that
+// the many layer slots stay small.
 struct Tzv_lr_group {
   using Tchildren = std::list<Tzv_lr_group>;
+  struct Tgroup_part {
+    Tchildren children;  // group slots
+    std::wstring caption;
+    bool marked = false;  // group slots; a layer slot asks its layer
+  };
 
   Tzv_lr_tree* tree = nullptr;
   Tzv_lr_group* parent = nullptr;
-  Tchildren::iterator self;  // its place in parent->children
-  Tchildren children;
+  Tchildren::iterator self;    // its place in parent->kids()
   Izv_layer* layer = nullptr;  // layer slots, once tied
-  std::wstring group_id;
-  std::wstring caption;  // group slots
-  uint64_t claimed = 0;  // the last verification that found its layer in the scene
+  std::unique_ptr<Tgroup_part> part;
+  Tzv_lr_group_id group_id;
+  uint32_t claimed = 0;  // the last verification that found its layer in the scene
   bool is_group = false;
-  bool marked = false;  // group slots; a layer slot asks its layer
 
-  Tzv_lr_group* first() { return children.empty() ? nullptr : &children.front(); }
+  Tgroup_part& own_part() {
+    if (!part) part = std::make_unique<Tgroup_part>();
+    return *part;
+  }
+  Tchildren& kids() { return own_part().children; }  // group slots
+  bool has_kids() const { return part && !part->children.empty(); }
+  Tzv_lr_group* first() { return has_kids() ? &part->children.front() : nullptr; }
   Tzv_lr_group* next_sibling() const;
 };
 
@@ -50,7 +63,7 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   void clear(Tzv_lr_group* group) {
     if (group->is_group && clear_silent(group)) changed();
   }
-  void set_slot_group_id(Tzv_lr_group* slot, std::wstring id);
+  void set_slot_group_id(Tzv_lr_group* slot, std::wstring_view id);
   void verify() {
     if (!verify_last()) verify_all();
   }
@@ -122,7 +135,9 @@ class Tzv_lr_tree final : public Tzv_lr_entity_base<Izv_entities> {
   std::unordered_map<Izv_entity const*, Tzv_lr_group*> by_layer_;
   std::unordered_map<std::wstring, std::vector<Tzv_lr_group*>> waiting_;
   size_t layer_slots_ = 0;  // layer slots in the tree, tied or not
-  uint64_t verifications_ = 0;
+  // Verification rounds. 0 is skipped: a layer slot bears the last round or
+  // none (0), so a count that wraps still tells them apart.
+  uint32_t verifications_ = 0;
   // The tied layers in walk order, while order_valid_. A load appends to it.
   std::vector<Izv_layer*> order_;
   bool order_valid_ = true;

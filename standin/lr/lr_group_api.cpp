@@ -46,21 +46,21 @@ ZV_LR_API void zv_lr_group_remove(Tzv_lr_group* slot) {
 }
 
 ZV_LR_API void zv_lr_group_set_group_id(Tzv_lr_group* slot, wchar_t const* id) {
-  if (slot) slot->tree->set_slot_group_id(slot, zv_lr_text::or_empty(id));
+  if (slot) slot->tree->set_slot_group_id(slot, id ? id : L"");
 }
 
 ZV_LR_API void zv_lr_group_get_group_id(Tzv_lr_group* slot, Izv_string_adp* adp) {
-  if (slot) zv_lr_text::feed(adp, slot->group_id);
+  if (slot) zv_lr_text::feed(adp, slot->group_id.text());
 }
 
 ZV_LR_API void zv_lr_group_set_wcaption(Tzv_lr_group* group, wchar_t const* caption) {
   if (root_only(group)) group->tree->set_wcaption(caption);
-  else if (group) group->caption = zv_lr_text::or_empty(caption);
+  else if (group) group->own_part().caption = zv_lr_text::or_empty(caption);
 }
 
 ZV_LR_API void zv_lr_group_get_wcaption(Tzv_lr_group* group, Izv_string_adp* adp) {
   if (root_only(group)) group->tree->get_wcaption(adp);
-  else if (group) zv_lr_text::feed(adp, group->caption);
+  else if (group) zv_lr_text::feed(adp, group->part ? group->part->caption : std::wstring());
 }
 
 ZV_LR_API void zv_lr_group_verification_layer(Tzv_lr_group* group) {
@@ -98,7 +98,7 @@ ZV_LR_API bool zv_lr_group_get_marked(Tzv_lr_group* slot) { return slot && slot-
 
 ZV_LR_API void zv_lr_group_set_marked(Tzv_lr_group* slot, bool marked) {
   if (Tzv_lr_tree::is_root(slot)) slot->tree->set_marked(marked);
-  else if (slot && slot->is_group) slot->marked = marked;
+  else if (slot && slot->is_group) slot->own_part().marked = marked;
   else if (slot && slot->layer) slot->layer->set_marked(marked);
 }
 

@@ -14,29 +14,16 @@ bool same_box(std::optional<Tzv_box_d2> const& a, std::optional<Tzv_box_d2> cons
   return !a || (a->xmin == b->xmin && a->ymin == b->ymin && a->xmax == b->xmax && a->ymax == b->ymax);
 }
 
-template <class L>
-Tzv_lr2d_layer* make_layer(char const* type) {
-  return new L(type);
-}
-template <>
-Tzv_lr2d_layer* make_layer<Tzv_lr2d_page>(char const*) {
-  return new Tzv_lr2d_page();
-}
-template <>
-Tzv_lr2d_layer* make_layer<Tzv_composite_layer_2d>(char const*) {
-  return new Tzv_composite_layer_2d();
-}
-
 struct Tzv_lr2d_type_entry {
   char const* name;
   Tzv_lr2d_layer* (*make)(char const* type);
 };
 
 constexpr Tzv_lr2d_type_entry c_layer_types[] = {
-    {zv_lr2d_type_vector, make_layer<Tzv_lr2d_layer>},
-    {zv_lr2d_type_raster, make_layer<Tzv_lr2d_layer>},
-    {zv_lr2d_type_layout_page, make_layer<Tzv_lr2d_page>},
-    {zv_lr2d_type_group, make_layer<Tzv_composite_layer_2d>},
+    {zv_lr2d_type_vector, [](char const* type) -> Tzv_lr2d_layer* { return new Tzv_lr2d_layer(type); }},
+    {zv_lr2d_type_raster, [](char const* type) -> Tzv_lr2d_layer* { return new Tzv_lr2d_layer(type); }},
+    {zv_lr2d_type_layout_page, [](char const*) -> Tzv_lr2d_layer* { return new Tzv_lr2d_page(); }},
+    {zv_lr2d_type_group, [](char const*) -> Tzv_lr2d_layer* { return new Tzv_composite_layer_2d(); }},
 };
 
 // A new layer of the same type as `src` with its content, or null.
@@ -78,11 +65,6 @@ void Tzv_lr2d_layer::set_dst_pj4(std::wstring_view pj4) {
   drawn_.reset();
 }
 
-void Tzv_lr2d_layer::set_own_pj4(std::wstring const& pj4) {
-  own_pj4_ = pj4;
-  drawn_.reset();
-}
-
 void Tzv_lr2d_layer::set_box(std::optional<Tzv_box_d2> box) {
   if (same_box(box_, box)) return;
   Tzv_lr_update_guard guard(this);
@@ -94,11 +76,6 @@ void Tzv_lr2d_layer::set_box(std::optional<Tzv_box_d2> box) {
 std::optional<Tzv_box_d2> const& Tzv_lr2d_layer::drawn_box() {
   if (!drawn_) drawn_ = box_ ? zv_lr2d_box_in(*box_, own_pj4_, dst_pj4_) : std::nullopt;
   return *drawn_;
-}
-
-void Tzv_lr2d_layer::set_occupied(int32_t level, std::wstring const& release_error) {
-  level_ = level;
-  release_error_ = release_error;
 }
 
 bool Tzv_lr2d_layer::get_box(Tzv_box_d2* out) {
@@ -125,11 +102,6 @@ void Tzv_lr2d_layer::assign(Tzv_lr2d_layer& src) {
 
 Tzv_lr2d_page::Tzv_lr2d_page() : Tzv_lr2d_layer(zv_lr2d_type_layout_page), page_box_(Tzv_box_d2{0, 0, 210, 297}) {
   set_box(page_box_);
-}
-
-void Tzv_lr2d_page::set_page_box(std::optional<Tzv_box_d2> box) {
-  page_box_ = box;
-  set_box(box);
 }
 
 void Tzv_lr2d_page::assign_content(Tzv_lr2d_layer& src) {

@@ -29,9 +29,9 @@ class Tzv_lr2d_layer : public Tzv_lr_entity_base<Izv_layer> {
   // event, which would only come back to the owner as a change of the layer.
   virtual void set_dst_pj4(std::wstring_view pj4);
   std::wstring const& own_pj4() const { return own_pj4_; }
-  void set_own_pj4(std::wstring const& pj4);
+  void set_own_pj4(std::wstring const& pj4) { own_pj4_ = pj4, drawn_.reset(); }
   void set_box(std::optional<Tzv_box_d2> box);
-  void set_occupied(int32_t level, std::wstring const& release_error);
+  void set_occupied(int32_t level, std::wstring const& error) { level_ = level, release_error_ = error; }
   int32_t occupied_level() const { return level_; }
   void set_mode(int32_t a, int32_t b, int32_t c) { mode_[0] = a, mode_[1] = b, mode_[2] = c; }
   int32_t mode(int i) const { return mode_[i]; }
@@ -70,7 +70,7 @@ class Tzv_lr2d_page final : public Tzv_lr2d_layer {
  public:
   Tzv_lr2d_page();
   void calc_box() override { set_box(page_box_); }
-  void set_page_box(std::optional<Tzv_box_d2> box);
+  void set_page_box(std::optional<Tzv_box_d2> box) { page_box_ = box, set_box(box); }
   std::optional<Tzv_box_d2> const& page_box() const { return page_box_; }
 
  protected:

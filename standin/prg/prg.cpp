@@ -148,9 +148,8 @@ ZV_PRG_API Tzv_box_d2 zv_ov_d2_get_box(Tzv_op2d const* ov) {
   double const inf = std::numeric_limits<double>::infinity();
   Tzv_box_d2 box{inf, inf, -inf, -inf};
   if (ov) {
-    for (auto const& ring : ov->rings) {
+    for (auto const& ring : ov->rings)
       for (auto const& v : ring) box_add(box, v);
-    }
   }
   return box.xmin <= box.xmax ? box : Tzv_box_d2{0.0, 0.0, 0.0, 0.0};
 }

@@ -114,9 +114,8 @@ class Tproj_transform : public Ttransform {
 
  private:
   static bool all_finite(std::vector<Tzv_vtx_d2> const& vtx) {
-    for (auto const& v : vtx) {
+    for (auto const& v : vtx)
       if (!std::isfinite(v.x) || !std::isfinite(v.y)) return false;
-    }
     return true;
   }
 

@@ -35,11 +35,9 @@ std::vector<std::vector<Tzv_vtx_d2>> all_vertices(Tzv_op2d const* ov) {
 }
 
 void store_vertices(Tzv_op2d* ov, std::vector<std::vector<Tzv_vtx_d2>> const& rings) {
-  for (size_t r = 0; r < rings.size(); ++r) {
-    for (size_t i = 0; i < rings[r].size(); ++i) {
+  for (size_t r = 0; r < rings.size(); ++r)
+    for (size_t i = 0; i < rings[r].size(); ++i)
       zv_ov_d2_set_vtx(ov, static_cast<int32_t>(r), static_cast<int32_t>(i), rings[r][i].x, rings[r][i].y);
-    }
-  }
 }
 
 }  // namespace
@@ -84,9 +82,8 @@ ZV_PROJ4_D2_API bool zv_rpj_d2_apply_ov(Tzv_rpj_d2* r, Tzv_op2d* ov) {
   if (!r->needed) return true;
   if (!r->transform) return false;
   auto rings = all_vertices(ov);
-  for (auto& ring : rings) {
+  for (auto& ring : rings)
     if (!r->transform->apply(ring)) return false;
-  }
   store_vertices(ov, rings);
   return true;
 }
