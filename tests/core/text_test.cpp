@@ -1,22 +1,24 @@
-// The encoding table, its conversions, and the string adapters' sinks.
+// The encoding table, its conversions, the string adapters' sinks, the
+// caption index and the pointer set behind the layer order check.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "core/caption_index.h"
+#include "core/pointer_set.h"
 #include "core/string_adapters.h"
 #include "text/encodings.h"
 
-using zv::text::decode;
-using zv::text::encode;
+using zv::text::decode, zv::text::encode;
 
-// Every row of the encoding table, encoded and decoded again, gives back a
-// text that its code page can hold; rows on the system ANSI code page get
-// plain ASCII, since that page differs between platforms. The CP1255 and
-// CP1258 texts end in a letter that a following mark could combine with, and
-// each of them also stands alone: decoders that hold such a letter back must
-// still hand it out at the end of the text.
+// Every row round-trips a text its code page holds (plain ASCII on the system
+// page, which differs between platforms). The CP1255 and CP1258 texts end in
+// a letter a following mark could combine with, and that letter also stands
+// alone: decoders holding it back must still hand it out at the end.
 TEST(Encodings, EveryRowRoundTrips) {
   std::map<int, std::vector<std::wstring>> const samples = {
       {0, {L"Gr\u00fc\u00dfe \u0416 \u20ac\U0001F600"}},
@@ -42,24 +44,20 @@ TEST(Encodings, EveryRowRoundTrips) {
 }
 
 TEST(Encodings, LookUpAndConversionsAreTheSameOnEveryPlatform) {
-  EXPECT_EQ(zv::text::encoding(-1).code_page, 0u);
-  EXPECT_EQ(zv::text::encoding(19).code_page, 0u);
-  EXPECT_EQ(zv::text::find_encoding("windows-1251"), 8);
-  EXPECT_EQ(zv::text::find_encoding("us-ascii"), 17);
-  EXPECT_EQ(zv::text::find_encoding("EBCDIC"), -1);
+  EXPECT_TRUE(zv::text::encoding(-1).code_page == 0 && zv::text::encoding(19).code_page == 0);
+  EXPECT_TRUE(zv::text::find_encoding("windows-1251") == 8 && zv::text::find_encoding("us-ascii") == 17 &&
+              zv::text::find_encoding("EBCDIC") == -1);
   EXPECT_EQ(encode(L"\u0416", 16), "\x86");  // Cyrillic Zhe in CP866
   EXPECT_EQ(encode(L"\U0001F600", 0), "\xf0\x9f\x98\x80");
-  EXPECT_EQ(encode(L"", 0), "");
-  EXPECT_EQ(decode("", 0), L"");
+  EXPECT_TRUE(encode(L"", 0).empty() && decode("", 0).empty());
   // 0xFF is no character of CP1255; it comes between two letters that the
   // decoder may hold back, and what stands in for it keeps its place.
   std::wstring const mixed = decode("\xe0\xff\xe1", 12);
   EXPECT_TRUE(mixed.size() == 3 && mixed.front() == L'\u05d0' && mixed.back() == L'\u05d1');
 }
 
-// The wide sink takes any text fed; the matching sink tells whether any wide
-// text fed so far equals the target, case-sensitively, and a narrow text
-// resets the answer.
+// The wide sink takes any text fed; the matching sink tells whether a wide
+// text fed so far equals the target, case-sensitively (a narrow one resets).
 TEST(StringAdapters, WideAndMatchingSinks) {
   std::wstring target = L"old";
   Tzv_std_wstring_adapter sink(&target);
@@ -77,6 +75,45 @@ TEST(StringAdapters, WideAndMatchingSinks) {
   }
   zv_string_adp_feed_ansi(match, "B");
   EXPECT_FALSE(match.matched());
-  Tzv_eat_string_adapter eat;
-  zv_string_adp_feed(eat, L"ignored");
+  zv_string_adp_feed(Tzv_eat_string_adapter(), L"ignored");
+}
+
+// Each step adds and removes captions, then asks for the first free caption
+// of (base, format, first): none where the format holds not exactly one number.
+TEST(CaptionIndex, SmallestFreeNumberFollowsAddsAndRemovals) {
+  using Tstep = std::tuple<std::vector<wchar_t const*>, std::vector<wchar_t const*>, wchar_t const*, wchar_t const*,
+                           int32_t, std::optional<std::wstring>>;
+  Tstep const steps[] = {
+      {{L"Map 1", L"Map 2", L"Map 3", L"Map 3"}, {}, L"Map", L"%ls %d", 1, L"Map 4"},
+      {{}, {L"Map 3", L"never there"}, L"Map", L"%ls %d", 1, L"Map 4"},  // one of two bearers left: still taken
+      {{}, {L"Map 2"}, L"Map", L"%ls %d", 1, L"Map 2"},
+      {{L"Map 2"}, {L"Map 1"}, L"Map", L"%ls %d", 1, L"Map 1"},
+      {{}, {}, L"A", L"%ls(%d)", 0, L"A(0)"},
+      {{L"A(0)", L"A(01)", L"A(+1)", L"A(1"}, {}, L"A", L"%ls(%d)", 0, L"A(1)"},  // only canonical numbers count
+      {{L"A(1)"}, {L"A(01)"}, L"A", L"%ls(%d)", 0, L"A(2)"},                      // not "A(1)": the family's hint stays
+      {{}, {}, L"-", L"%ls%d", -2, L"--2"},
+      {{}, {}, L"B", L"%ls", 1, std::nullopt},
+      {{}, {}, L"B", L"%d-%d", 1, std::nullopt},
+      {{}, {}, L"B", L"100%% %s %d", 1, L"100% B 1"},
+  };
+  Tzv_caption_index index;
+  for (auto const& [add, remove, base, format, first, expected] : steps) {
+    for (wchar_t const* c : add) index.add(c);
+    for (wchar_t const* c : remove) index.remove(c);
+    EXPECT_EQ(index.first_free(base, format, first), expected) << base << format;
+  }
+  EXPECT_TRUE(index.contains(L"Map 3"));
+}
+
+// Every pointer can be taken once, absent ones and null never, and taking
+// in an order other than the filling one keeps later probes intact.
+TEST(PointerSet, EachPointerIsTakenOnce) {
+  std::array<int, 600> objects{};
+  std::vector<int*> items{&objects[7], nullptr};  // a repeat counts once, null is never held
+  for (int& o : objects) items.push_back(&o);
+  zv::core::Tzv_pointer_set set(items);
+  int outside = 0;
+  EXPECT_TRUE(set.size() == objects.size() && !set.take(nullptr) && !set.take(&outside));
+  for (size_t i = objects.size(); i-- > 0;) ASSERT_TRUE(set.take(&objects[i])) << i;
+  EXPECT_TRUE(set.size() == 0 && !set.take(&objects[0]) && zv::core::Tzv_pointer_set(std::vector<int*>{}).size() == 0);
 }
