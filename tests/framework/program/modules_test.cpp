@@ -13,15 +13,15 @@
 
 namespace {
 
-// Three chained interfaces, as the plug-in scene factories and plug-in
-// initialisation have them, and a plain adapter outside the chain. As a
-// visitor it keeps the scene services and clears the registry while visited
-// (the running delivery stays intact).
+// Three chained interfaces, as plug-in scene factories and initialisation
+// have them, and a plain adapter outside the chain. It keeps the scene
+// services it visits, clearing the registry meanwhile (delivery goes on).
 class Tzvt_chained : public zv::polymorphic<zv::service_visitor_impl>,
                      public zv::polymorphic<zv::scene_2d_service_visitor_impl>,
                      public zv::polymorphic<zv::referent_impl>,
                      public zv::scene_editor_filter_visitor_impl {
  public:
+  using zv::scene_editor_filter_visitor_impl::visit;
   void visit(zv::scene_2d_service service) override {
     received.push_back(service);
     zv_service_registry_clear();
