@@ -14,16 +14,12 @@
 #endif
 
 extern "C" {
-
 // The module's scene service; its meta id is "ModuleScene".
 ZVT_MODULE_API t_zv_scene_2d_service_interface zvt_module_scene_service(void);
 // True when the module recognises the handle as one of its own objects.
 ZVT_MODULE_API bool zvt_module_owns(t_zv_scene_2d_service_interface handle);
-// Registers the service with the host's registry under `identifier`.
-ZVT_MODULE_API void zvt_module_register(wchar_t const* identifier);
 // Referrers that retained the service and have not released it.
 ZVT_MODULE_API int32_t zvt_module_referrer_count(void);
 // The provider goes away: every retaining referrer is invalidated and forgotten.
 ZVT_MODULE_API void zvt_module_invalidate_referrers(void);
-
-}  // extern "C"
+}
