@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/test_filters.h"
-#include "plugin/test_services.h"
+#include "support/plugin_fakes.h"
 #include "zv/plugin.h"
 #include "zv/scn2d_builder.h"
 #include "zv/scn_2d.h"
@@ -37,7 +36,7 @@ inline Izv_scene* make_by_kind(void* context) {
     case Tzv_creator_kind::layout:
       return zv_scn_layout_create();
     case Tzv_creator_kind::throws:
-      throw Tzvt_plugin_error{9};
+      throw Tzvt_plugin_error{L"creator"};
     default:
       return nullptr;
   }
@@ -144,7 +143,7 @@ class Tzv_plugin_world {
       }
     }
     if (first_ext_.holder_count() + second_ext_.holder_count() != 0) return "extension service still held";
-    if (narrow_.attached() || wide_.attached()) return "filter still attached";
+    if (narrow_.attached || wide_.attached) return "filter still attached";
     if (zv_scn_2d_factory_get_count() != 0) return "factories left after the last done";
     return {};
   }

@@ -473,7 +473,6 @@ bool plugin_call(Fn fn) {
   try {
     fn();
     return false;
-  } catch (Tzvt_filter_error const&) {
   } catch (Tzvt_plugin_error const&) {
   }
   return true;
@@ -644,7 +643,6 @@ void run_with_actor(W& w, In& in) {
     run_trigger(w, in, plan);
   } catch (Tzv_fuzz_raise const&) {
   } catch (Tzvt_plugin_error const&) {
-  } catch (Tzvt_filter_error const&) {
   }
   if (!actor.acted() && !plan.channel_alive(w)) actor.forget();
   actor.leave();
@@ -1081,7 +1079,9 @@ Tzv_fuzz_op const c_ops[] = {
     {"plugin_faults",
      [](W& w, In& in) {
        // Arms one call of a filter or extension service to throw, or disarms all.
-       auto const fault = static_cast<Tzvt_filter_fault>(in.below(6));
+       constexpr Tzvt_fault c_faults[] = {Tzvt_fault::attach,   Tzvt_fault::detach,   Tzvt_fault::supports,
+                                          Tzvt_fault::add,      Tzvt_fault::priority, Tzvt_fault::filters};
+       Tzvt_fault const fault = c_faults[in.below(std::size(c_faults))];
        uint32_t const k = in.below(2);
        switch (in.below(3)) {
          case 0:

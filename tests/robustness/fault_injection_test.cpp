@@ -14,8 +14,8 @@
 #include "core/string_adapters.h"
 #include "core/unwind.h"
 #include "event_recorder.h"
-#include "robustness/plugin_fakes.h"
 #include "robustness/scene_checks.h"
+#include "support/plugin_fakes.h"
 #include "zv/scn2d_builder.h"
 #include "zv/sibling/entity.h"
 #include "zv/sibling/fault_hooks.h"
@@ -120,15 +120,28 @@ void expect_consistent(Izv_scns2d* scenes, Tzv_event_recorder const& recorder) {
 }
 
 // The plug-in is let go of however the scenario ended.
-void expect_plugin_released(Tzv_faulty_extension const& plugin) {
-  EXPECT_EQ(plugin.holders, 0);
-  EXPECT_FALSE(plugin.filter.attached);
+void expect_plugin_released(Tzvt_extension_service const& plugin, Tzvt_filter const& filter) {
+  EXPECT_EQ(plugin.holder_count(), 0);
+  EXPECT_FALSE(filter.attached);
 }
 
 struct FaultInjection : ::testing::TestWithParam<Tzv_fault_kind> {
   void TearDown() override { zv_fault_reset(); }
 
-  Tzv_faulty_extension plugin;
+  // The plug-in's filter takes the names it knows ("-..." it does not) and
+  // makes of each a vector layer and a group layer, captioned with the name.
+  Tzvt_filter_trace trace;
+  Tzvt_filter filter{trace, L"filter", {L"roads", L"rivers"}};
+  Tzvt_extension_service plugin{1, {filter.handle()}};
+
+  FaultInjection() {
+    filter.on_add([](Tzv_layer_builder* builder, wchar_t const* source) {
+      zv_lr2d_set_wcaption(zv_lr_builder_add_layer(builder, zv_lr2d_type_vector, source), source);
+      zv_fault_point(zv_fault_plugin, nullptr);
+      std::wstring const group = std::wstring(source) + L"+";
+      zv_lr2d_set_wcaption(zv_lr_builder_add_layer(builder, zv_lr2d_type_group, group.c_str()), group.c_str());
+    });
+  }
 
   // The reference: the scenario's result and how many calls of the kind it
   // makes, without faults.
@@ -166,13 +179,13 @@ TEST_P(FaultInjection, EveryCallOfTheScenarioMayFail) {
       EXPECT_THROW(run_scenario(scenes), Tzv_injected_fault);
       EXPECT_TRUE(zv_fault_fired(GetParam()));
       expect_consistent(scenes, recorder);
-      expect_plugin_released(plugin);
+      expect_plugin_released(plugin, filter);
 
       zv_fault_arm(GetParam(), 0);
       recorder.clear();
       EXPECT_EQ(run_scenario(scenes), clean_result);
       expect_consistent(scenes, recorder);
-      expect_plugin_released(plugin);
+      expect_plugin_released(plugin, filter);
     }
     zv_scns_2d_destroy(scenes);
     EXPECT_EQ(zv_lr2d_test_get_live_count(), live);

@@ -5,14 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "event_recorder.h"
-#include "plugin/test_services.h"
 #include "robustness/scene_checks.h"
+#include "support/plugin_fakes.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d_factory.h"
 
 namespace {
 
-Izv_scene* make_throwing() { throw Tzvt_plugin_error{7}; }
+Izv_scene* make_throwing() { throw Tzvt_plugin_error{L"creator"}; }
 
 struct PluginCollectionFaults : ::testing::Test {
   PluginCollectionFaults() {
