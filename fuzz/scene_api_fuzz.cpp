@@ -127,98 +127,6 @@ struct Tzv_builder_slot {
   Izv_scene* scene = nullptr;  // what the last init bound it to
 };
 
-// Two scene services and two editor-extension services with their filters,
-// registered for the length of one input, the scene builders the input
-// made, the names it entered in the factory map and its count of inits.
-// end_input() puts the process back as it found it and reports what a
-// plug-in object was not let go of.
-class Tzv_plugin_world {
- public:
-  static constexpr int32_t service_count = 2;
-  static constexpr char const* meta_ids[service_count] = {"FuzzSceneA", "FuzzSceneB"};
-
-  Tzv_plugin_world() {
-    scene_services_[1].makes_scenes = false;  // its scenes have no plug-in object
-    scene_services_[1].scene_caption = L"Fuzz";
-    for (auto& s : scene_services_) s.register_as();
-    for (auto* f : {&narrow_, &wide_}) f->on_add(&build_layers);
-  }
-
-  // Before the world's scenes go: the builders, which borrow them.
-  void end_builders() {
-    disarm();
-    while (!builders.empty()) drop_builder(builders.size() - 1);
-  }
-  // After the world's scenes and collections are gone: what was left behind.
-  std::string end_input() {
-    while (inits > 0) done();
-    zv_plugin_scn_2d_done();  // one too many does nothing
-    for (auto const& [name, kind] : entered) zv_scn_2d_factory_detach(name.c_str());
-    for (auto const& s : scene_services_) {
-      if (s.retained != 0) return "scene service still retained";
-      for (auto const& scene : s.scenes) {
-        if (scene->owner != nullptr) return "plug-in scene object still attached";
-      }
-      for (auto const& c : s.collections) {
-        if (c->owner != nullptr) return "plug-in collection object still attached";
-      }
-    }
-    if (first_ext_.retained + second_ext_.retained != 0) return "extension service still held";
-    if (narrow_.attached || wide_.attached) return "filter still attached";
-    if (zv_scn_2d_factory_get_count() != 0) return "factories left after the last done";
-    return {};
-  }
-
-  void init() {
-    zv_plugin_scn_2d_init();
-    ++inits;
-  }
-  void done() {
-    zv_plugin_scn_2d_done();
-    if (inits > 0) --inits;
-  }
-  uint64_t factory_count() const { return inits > 0 ? service_count : 0; }
-
-  void drop_builder(size_t i) {
-    Tzv_scene_2d_builder* b = builders[i].handle;
-    builders.erase(builders.begin() + static_cast<std::ptrdiff_t>(i));
-    try {
-      zv_scn2d_builder_destroy(b);
-    } catch (Tzvt_filter_error const&) {  // a filter that throws as it is let go
-    }
-  }
-  // Builders bound to a scene that is gone are destroyed: they may not be used again.
-  void forget_scene(Izv_scene* scene) {
-    for (size_t i = builders.size(); i-- > 0;) {
-      if (builders[i].scene == scene) drop_builder(i);
-    }
-  }
-
-  Tzvt_filter& filter(uint32_t k) { return k == 0 ? narrow_ : wide_; }
-  Tzvt_extension_service& extension(uint32_t k) { return k == 0 ? first_ext_ : second_ext_; }
-  void disarm() {
-    for (uint32_t k = 0; k < 2; ++k) filter(k).disarm(), extension(k).disarm();
-  }
-
-  std::vector<Tzv_builder_slot> builders;
-  std::map<std::string, Tzv_creator_kind> entered;  // names the input entered, as the map holds them
-  uint32_t inits = 0;
-  Tzv_creator_kind kinds[4] = {Tzv_creator_kind::scene_2d, Tzv_creator_kind::layout, Tzv_creator_kind::none,
-                               Tzv_creator_kind::throws};
-
- private:
-  // Declared first, destroyed last: every library object of the input has
-  // gone before they unregister.
-  Tzvt_scene_service scene_services_[service_count] = {Tzvt_scene_service{L"FuzzSceneA"},
-                                                       Tzvt_scene_service{L"FuzzSceneB"}};
-  Tzvt_filter_trace trace_;
-  Tzvt_filter narrow_{trace_, L"n", {L"a.shp", L"bad.x", L"throw.x", L"grp.x"}};
-  Tzvt_filter wide_{trace_, L"w", {L"*"}};
-  // The wide filter is asked last: its service has the higher priority number.
-  Tzvt_extension_service first_ext_{1, {narrow_.handle()}};
-  Tzvt_extension_service second_ext_{2, {wide_.handle()}};
-};
-
 // Runs a call that a plug-in may make throw; answers whether it threw.
 template <class Fn>
 bool plugin_call(Fn fn) {
@@ -252,14 +160,31 @@ struct Tzv_fuzz_collection {
 
 Izv_scns2d* handle_of(Tzv_fuzz_collection const* c) { return c ? c->handle : nullptr; }
 
+// Two scene services and two editor-extension services with their filters,
+// registered for the length of one input, come first and go last; then the
+// collections and scenes with their model, the scene builders and the names
+// the input entered in the factory map. Destruction puts the process back as
+// it found it and checks that no plug-in object was left held.
 struct Tzv_fuzz_world {
-  Tzv_plugin_world plugins;  // first in, last out: its services outlive every scene
+  static constexpr int32_t service_count = 2;
+  static constexpr char const* meta_ids[service_count] = {"FuzzSceneA", "FuzzSceneB"};
+  Tzvt_scene_service services[service_count] = {Tzvt_scene_service{L"FuzzSceneA"}, Tzvt_scene_service{L"FuzzSceneB"}};
+  Tzvt_filter_trace trace;
+  Tzvt_filter filters[2] = {{trace, L"n", {L"a.shp", L"bad.x", L"throw.x", L"grp.x"}}, {trace, L"w", {L"*"}}};
+  // The wide filter is asked last: its service has the higher priority number.
+  Tzvt_extension_service extensions[2] = {{1, {filters[0].handle()}}, {2, {filters[1].handle()}}};
+
   std::vector<Tzv_fuzz_collection> collections;
   std::vector<std::pair<Izv_scene*, void (*)(Izv_scene*)>> loose;  // scenes of no collection
   std::unordered_map<Izv_scene*, uint32_t> layer_counts;           // every live scene
   std::vector<std::unique_ptr<Tzv_event_recorder>> recorders;      // of the loose scenes
   Tzv_profil_data* prf = zv_prf_data_create();
   Tzv_lookmarks2d* lookmarks = zv_lookmarks_create();
+  std::vector<Tzv_builder_slot> builders;
+  std::map<std::string, Tzv_creator_kind> entered;  // names the input entered, as the map holds them
+  Tzv_creator_kind kinds[4] = {Tzv_creator_kind::scene_2d, Tzv_creator_kind::layout, Tzv_creator_kind::none,
+                               Tzv_creator_kind::throws};
+  uint32_t inits = 0;
   uint32_t stale = 0;                // an index that was valid before a removal
   Izv_scene* s = nullptr;            // the scene the operation was given
   Tzv_fuzz_collection* c = nullptr;  // the collection the operation was given
@@ -267,6 +192,10 @@ struct Tzv_fuzz_world {
   static constexpr size_t first_loose = 3;  // loose scenes before it live as long as the world
 
   Tzv_fuzz_world() {
+    services[1].makes_scenes = false;  // its scenes have no plug-in object
+    services[1].scene_caption = L"Fuzz";
+    for (auto& service : services) service.register_as();
+    for (auto& filter : filters) filter.on_add(&build_layers);
     collections.push_back({zv_scns_2d_create(), &zv_scns_2d_destroy});
     collections.push_back({zv_scns_layout_create(), &zv_scns_layout_destroy});
     collections.push_back({zv_scns_clm_create(), &zv_scns_clm_destroy});
@@ -279,17 +208,45 @@ struct Tzv_fuzz_world {
     }
   }
   ~Tzv_fuzz_world() {
-    plugins.end_builders();
+    disarm();
+    while (!builders.empty()) drop_builder(builders.size() - 1);  // before the scenes they borrow
     recorders.clear();
-    for (auto& c : collections) c.end();
+    for (auto& each : collections) each.end();
     for (auto& [scene, destroy] : loose) destroy(scene);
     zv_prf_data_destroy(prf);
     zv_lookmarks_destroy(lookmarks);
-    check("the end of the input", plugins.end_input());
+    while (inits > 0) done();
+    zv_plugin_scn_2d_done();  // one too many does nothing
+    for (auto const& [name, kind] : entered) zv_scn_2d_factory_detach(name.c_str());
+    int held = 0;
+    for (auto const& service : services) {
+      held += service.retained;
+      for (auto const& scene : service.scenes) held += scene->owner != nullptr;
+      for (auto const& each : service.collections) held += each->owner != nullptr;
+    }
+    for (int k = 0; k < 2; ++k) held += extensions[k].retained + filters[k].attached;
+    if (held != 0) fail("the end of the input", "a plug-in object still held or paired");
+    if (zv_scn_2d_factory_get_count() != 0) fail("the end of the input", "factories left after the last done");
   }
   Tzv_fuzz_world(Tzv_fuzz_world const&) = delete;
   Tzv_fuzz_world& operator=(Tzv_fuzz_world const&) = delete;
 
+  void init() {
+    zv_plugin_scn_2d_init();
+    ++inits;
+  }
+  void done() {
+    zv_plugin_scn_2d_done();
+    if (inits > 0) --inits;
+  }
+  void disarm() {
+    for (int k = 0; k < 2; ++k) filters[k].armed.clear(), extensions[k].armed.clear();
+  }
+  void drop_builder(size_t i) {
+    Tzv_scene_2d_builder* b = builders[i].handle;
+    builders.erase(builders.begin() + static_cast<std::ptrdiff_t>(i));
+    plugin_call([b] { zv_scn2d_builder_destroy(b); });  // a filter may throw as it is let go
+  }
   std::vector<Izv_scene*> scenes() const {
     std::vector<Izv_scene*> out;
     for (auto const& [scene, destroy] : loose) out.push_back(scene);
@@ -344,7 +301,8 @@ void check_world(char const* op, W& w, zv_check::Tzv_trace_rules rules) {
     if (zv_scn_2d_get_layer_count(scene) != count) fail(op, "layer count differs from the model");
   }
   for (auto& r : w.recorders) check(op, zv_check::trace_balance(r->take(), rules));
-  if (zv_scn_2d_factory_get_count() != w.plugins.factory_count()) fail(op, "factory count differs from the inits");
+  if (zv_scn_2d_factory_get_count() != uint64_t{w.inits > 0 ? 2u : 0u})
+    fail(op, "factory count differs from the inits");
   for (size_t i = 0; i < W::first_loose; ++i) {
     if (zv_scn_2d_get_plugin_interface(w.loose[i].first) != nullptr) fail(op, "plug-in object of a plain scene");
   }
@@ -445,7 +403,7 @@ Tzv_factory_name pick_factory_name(In& in) {
   uint32_t const k = in.below(8);
   if (k < 3) return {k == 0 ? "FzA" : k == 1 ? "FzB" : ""};
   if (k == 3) return {std::string(300, 'n')};
-  if (k == 4 || k == 5) return {Tzv_plugin_world::meta_ids[in.below(Tzv_plugin_world::service_count)], false, false};
+  if (k == 4 || k == 5) return {W::meta_ids[in.below(W::service_count)], false, false};
   if (k == 6) return {{}, true};
   return {narrow(odd_text(in)) + "#"};  // never a plug-in's name
 }
@@ -466,7 +424,7 @@ Tzv_wstrings_obj* pick_names(In& in, Tzvt_name_list& list) {
 
 // One of the builders, or null.
 Tzv_builder_slot* pick_builder(W& w, In& in) {
-  auto& b = w.plugins.builders;
+  auto& b = w.builders;
   uint32_t const k = pick_of(in, b.size());
   return k < b.size() ? &b[k] : nullptr;
 }
@@ -891,13 +849,13 @@ Tzv_fuzz_op const c_ops[] = {
      }},
 
     // The plug-in side. The last done leaves the plug-in collections and scenes to the host.
-    {"plugin_init_done", 0, [](W& w, In& in) { in.flag() ? w.plugins.init() : w.plugins.done(); }},
+    {"plugin_init_done", 0, [](W& w, In& in) { in.flag() ? w.init() : w.done(); }},
     {"plugin_scns_create", 0,
      [](W& w, In& in) {
        constexpr int32_t c_indexes[] = {0, 1, 2, -1, INT32_MAX, INT32_MIN};
        int32_t const i = c_indexes[in.below(std::size(c_indexes))];
        Izv_scns2d* c = zv_plugin_scns_2d_create(i);
-       bool const expected = w.plugins.inits > 0 && i >= 0 && i < Tzv_plugin_world::service_count;
+       bool const expected = w.inits > 0 && i >= 0 && i < W::service_count;
        if ((c != nullptr) != expected) fail("plugin_scns_create", "collection made against the factory count");
        if (c) w.collections.push_back({c, &zv_plugin_scns_2d_destroy, true});
      }},
@@ -916,27 +874,27 @@ Tzv_fuzz_op const c_ops[] = {
     {"factory_attach", 0,
      [](W& w, In& in) {
        Tzv_factory_name const name = pick_factory_name(in);
-       Tzv_creator_kind kind = w.plugins.kinds[in.below(4)];
+       Tzv_creator_kind kind = w.kinds[in.below(4)];
        bool added = false;
        if (in.flag()) {
          bool const none = kind != Tzv_creator_kind::scene_2d;
          added = zv_scn_2d_factory_attach(nullptr, nullptr, name.get(), none ? nullptr : &make_scene_2d);
          kind = none ? Tzv_creator_kind::none : kind;
        } else {
-         auto* context = &w.plugins.kinds[static_cast<int>(kind)];
+         auto* context = &w.kinds[static_cast<int>(kind)];
          added = zv_scn_2d_factory_attach_ctx(nullptr, nullptr, name.get(), &make_by_kind, context);
        }
-       if (name.own && added != (!name.null && !w.plugins.entered.contains(name.text)))
+       if (name.own && added != (!name.null && !w.entered.contains(name.text)))
          fail("factory_attach", "attach answered against the map");
-       if (added) w.plugins.entered.emplace(name.text, kind);
+       if (added) w.entered.emplace(name.text, kind);
      }},
     {"factory_detach", 0,
      [](W& w, In& in) {
        Tzv_factory_name const name = pick_factory_name(in);
        bool const gone = zv_scn_2d_factory_detach(name.get());
-       if (name.own && gone != (!name.null && w.plugins.entered.contains(name.text)))
+       if (name.own && gone != (!name.null && w.entered.contains(name.text)))
          fail("factory_detach", "detach answered against the map");
-       if (gone) w.plugins.entered.erase(name.text);
+       if (gone) w.entered.erase(name.text);
      }},
     {"factory_create_scn", 0,
      [](W& w, In& in) {
@@ -944,8 +902,8 @@ Tzv_fuzz_op const c_ops[] = {
        Izv_scene* s = nullptr;
        bool const threw = plugin_call([&] { s = zv_scn_2d_factory_create_scn(name.get()); });
        if (name.own) {
-         auto const it = name.null ? w.plugins.entered.end() : w.plugins.entered.find(name.text);
-         Tzv_creator_kind const kind = it == w.plugins.entered.end() ? Tzv_creator_kind::none : it->second;
+         auto const it = name.null ? w.entered.end() : w.entered.find(name.text);
+         Tzv_creator_kind const kind = it == w.entered.end() ? Tzv_creator_kind::none : it->second;
          if (threw != (kind == Tzv_creator_kind::throws)) fail("factory_create_scn", "creator's exception");
          bool const makes = kind == Tzv_creator_kind::scene_2d || kind == Tzv_creator_kind::layout;
          if ((s != nullptr) != makes) fail("factory_create_scn", "scene made against the map");
@@ -960,7 +918,10 @@ Tzv_fuzz_op const c_ops[] = {
        if (k == w.loose.size() - W::first_loose) return zv_scn_2d_factory_destroy_scn(nullptr);
        auto const it = w.loose.begin() + static_cast<std::ptrdiff_t>(W::first_loose + k);
        Izv_scene* s = it->first;
-       w.plugins.forget_scene(s);  // the builders go first: they borrow the scene
+       // Builders bound to the scene go first: they borrow it and may not be used again.
+       for (size_t i = w.builders.size(); i-- > 0;) {
+         if (w.builders[i].scene == s) w.drop_builder(i);
+       }
        w.loose.erase(it);
        zv_scn_2d_factory_destroy_scn(s);
      }},
@@ -971,11 +932,11 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"builder_create_destroy", 0,
      [](W& w, In& in) {
-       auto& b = w.plugins.builders;
+       auto& b = w.builders;
        if (in.flag() && b.size() < 4) return b.push_back({zv_scn2d_builder_create()});
        uint32_t const k = pick_of(in, b.size());
        if (k == b.size()) return zv_scn2d_builder_destroy(nullptr);
-       w.plugins.drop_builder(k);
+       w.drop_builder(k);
      }},
     {"builder_init", 0,
      [](W& w, In& in) {
@@ -1023,9 +984,9 @@ Tzv_fuzz_op const c_ops[] = {
                                           Tzvt_fault::add,    Tzvt_fault::priority, Tzvt_fault::filters};
        Tzvt_fault const fault = c_faults[in.below(std::size(c_faults))];
        uint32_t const k = in.below(2), who = in.below(3);
-       if (who == 0) w.plugins.filter(k).arm(fault);
-       if (who == 1) w.plugins.extension(k).arm(fault);
-       if (who == 2) w.plugins.disarm();
+       if (who == 0) w.filters[k].armed.insert(fault);
+       if (who == 1) w.extensions[k].armed.insert(fault);
+       if (who == 2) w.disarm();
      }},
 };
 

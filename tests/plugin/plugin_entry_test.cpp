@@ -112,9 +112,9 @@ TEST_F(Plugin, ServiceThrowingAtEachCall) {
   second.register_as();
   for (Tzvt_fault_case const& c : fault_cases) {
     SCOPED_TRACE(c.name);
-    (this->*c.service).arm(c.fault);
+    (this->*c.service).armed = {c.fault};
     EXPECT_THROW(c.run(*this), Tzvt_plugin_error);
-    (this->*c.service).disarm();
+    (this->*c.service).armed.clear();
     EXPECT_EQ(held(), "inits 0 factories 0 retained 0,0 paired 0");
     EXPECT_EQ(zv_scn_2d_factory_create_scn(first_name.c_str()), nullptr);  // the names are withdrawn
     EXPECT_EQ(zv_scn_2d_factory_create_scn("Second"), nullptr);

@@ -90,7 +90,7 @@ TEST_F(PluginScene, AssignFromOrdinaryPluginAndUnpairedScenes) {
   EXPECT_TRUE(plugin.assigned[1].is_null());
   rec.clear();
 
-  plugin.arm(Tzvt_fault::assign);
+  plugin.armed = {Tzvt_fault::assign};
   EXPECT_THROW(scene->assign(&other), Tzvt_plugin_error);
   EXPECT_EQ(scene->get_update_depth(), 0u);
   EXPECT_EQ(zv_history_manager_get_depth(zv_history_manager_get_instance()), 0);
@@ -140,17 +140,6 @@ TEST_F(PluginScenes, PluginClearRunsWhenAListenerThrows) {
   EXPECT_EQ(plugin.clears, 1);
   EXPECT_EQ(zv_scns_2d_get_size(scenes), 0u);
   thrower.disarm();
-}
-
-// With its factory gone, the collection still makes members of its type,
-// without a plug-in object.
-TEST_F(PluginScenes, MembersWithoutACreatorAreUnpairedPluginScenes) {
-  factory.withdraw();
-  Izv_scene* member = zv_scns_2d_add(scenes);
-  ASSERT_NE(member, nullptr);
-  EXPECT_STREQ(zv_scn_2d_get_meta_id(member), "PluginScene");
-  EXPECT_TRUE(zv_scene_2d_interface_is_null(*zv_scn_2d_get_plugin_interface(member)));
-  EXPECT_TRUE(service.scenes.empty());
 }
 
 TEST(PluginScenesUnpaired, CollectionWithoutPluginObjectWorksAlone) {

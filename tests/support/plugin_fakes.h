@@ -2,8 +2,9 @@
 // writes them: a scene service with the scene and collection objects it
 // makes, scene editor filters and the editor-extension service that offers
 // them. They record what the library asked of them. Every call the library
-// makes into them is a fault point: it throws a Tzvt_plugin_error when armed
-// for with arm(), or a Tzv_injected_fault when zv_fault_plugin is armed.
+// makes into them is a fault point: it throws a Tzvt_plugin_error when it is
+// in the object's `armed` set, or a Tzv_injected_fault when zv_fault_plugin is
+// armed.
 #pragma once
 
 #include <array>
@@ -25,25 +26,19 @@
 
 enum class Tzvt_fault { name, scene, collection, assign, release, attach, detach, supports, add, priority, filters };
 
-// What an armed fake throws; names the call that threw.
+// What an armed fake throws.
 struct Tzvt_plugin_error {
   std::wstring where;
 };
 using Tzvt_filter_error = Tzvt_plugin_error;
 
-class Tzvt_faults {
- public:
-  void arm(Tzvt_fault f) { armed_.insert(f); }
-  void disarm() { armed_.clear(); }
-
- protected:
-  void hit(Tzvt_fault f, std::wstring const& where = L"") const {
+// Every call into a fake is a fault point; the calls `armed` throw.
+struct Tzvt_faults {
+  std::set<Tzvt_fault> armed;
+  void hit(Tzvt_fault f) const {
     zv_fault_point(zv_fault_plugin, nullptr);
-    if (armed_.count(f) != 0) throw Tzvt_plugin_error{where};
+    if (armed.count(f) != 0) throw Tzvt_plugin_error{};
   }
-
- private:
-  std::set<Tzvt_fault> armed_;
 };
 
 // A plug-in's object for one library scene. It captions the scene it is
@@ -186,17 +181,17 @@ class Tzvt_filter final : public zv::scene_editor_filter_impl, public Tzvt_fault
   void reattach(bool on) override {
     trace_.add(name_ + (on ? L":1" : L":0"));
     attached = on;  // told first: a filter that throws as it is let go is still let go
-    hit(on ? Tzvt_fault::attach : Tzvt_fault::detach, name_);
+    hit(on ? Tzvt_fault::attach : Tzvt_fault::detach);
   }
   bool supports(wchar_t const* source) override {
     trace_.add(name_ + L"?" + source);
-    hit(Tzvt_fault::supports, name_);
+    hit(Tzvt_fault::supports);
     return names_.count(L"*") != 0 || names_.count(source) != 0;
   }
   void add(Tzv_layer_builder* layer_builder, wchar_t const* source) override {
     trace_.add(name_ + L"+" + source);
     builder = layer_builder;
-    hit(Tzvt_fault::add, name_ + L"+" + source);
+    hit(Tzvt_fault::add);
     if (on_add_) on_add_(layer_builder, source);
   }
   void on_add(add_fn f) { on_add_ = std::move(f); }
@@ -221,12 +216,12 @@ class Tzvt_extension_service final : public Tzvt_service<zv::scene_2d_editor_ext
   }
   int priority() override {
     if (on_priority) on_priority();
-    hit(Tzvt_fault::priority, L"priority");
+    hit(Tzvt_fault::priority);
     return priority_;
   }
   void with_filters(zv::scene_editor_filter_visitor visitor) override {
     for (zv::scene_editor_filter f : filters_) visitor.visit(f);
-    hit(Tzvt_fault::filters, L"with_filters");
+    hit(Tzvt_fault::filters);
   }
 
   std::function<void()> on_priority;  // runs inside priority(), while the registry delivers the service
