@@ -1,23 +1,15 @@
 // Stateful fuzzer of the flat interface: the input is a sequence of
 // operations on a small world of scene collections, scenes, layouts, column
-// scenes, their layers, parameter objects and the plug-in side (start and
-// stop, plug-in collections, the scene factory map, scene builders over fake
-// plug-ins' filters), made through the exports with null handles, stale and
-// out-of-range indexes, repeated indexes, malformed extras tables and odd
-// texts. After every operation the world is checked against a model of what
-// the operations did, and the process aborts on the first difference: layer
-// vectors equal the tree walks, counts, active indexes and marked sets
-// agree, every recorded channel is balanced with at most one update per
-// outermost bracket, and no history bracket is open. Listeners that act
-// (remove, clear, assign, destroy, open a recursive bracket or throw from
-// inside an event) run one operation at a time; the model then takes what
-// the world holds, and the brackets must balance. At the end of every input
-// no layer, entity, plug-in reference or factory is left behind.
-//
+// scenes, their layers, parameter objects and the plug-in side, made through
+// the exports with null handles, stale, out-of-range and repeated indexes,
+// malformed extras tables and odd texts. After every operation the world is
+// checked against a model of what the operations did, and the process aborts
+// on the first difference. Listeners that act (remove, clear, assign,
+// destroy, open a recursive bracket or throw from inside an event) run one
+// operation at a time; the model then takes what the world holds. At the end
+// of every input no layer, entity, plug-in reference or factory is left.
 // Operations are rows of one table; a new family of exports is a new row.
 #include <algorithm>
-#include <climits>
-#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -50,18 +42,14 @@ namespace {
 
 // --- Input ----------------------------------------------------------------------
 
-class Tzv_fuzz_input {
- public:
-  Tzv_fuzz_input(uint8_t const* data, size_t size) : data_(data), size_(size) {}
-  bool done() const { return pos_ >= size_; }
-  uint8_t byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+struct Tzv_fuzz_input {
+  uint8_t const* data;
+  size_t size;
+  size_t pos = 0;
+  bool done() const { return pos >= size; }
+  uint8_t byte() { return pos < size ? data[pos++] : 0; }
   bool flag() { return (byte() & 1) != 0; }
   uint32_t below(uint32_t n) { return n == 0 ? 0 : byte() % n; }
-
- private:
-  uint8_t const* data_;
-  size_t size_;
-  size_t pos_ = 0;
 };
 
 // Texts that stress conversions and caption rules: empty, format
@@ -312,18 +300,17 @@ void check_world(char const* op, W& w, zv_check::Tzv_trace_rules rules) {
 
 // One of `n` things, or none (n) now and then.
 uint32_t pick_of(In& in, size_t n) { return in.below(static_cast<uint32_t>(n) + 1); }
-
-// Null now and then, else one of the live scenes.
-Izv_scene* pick_scene(W& w, In& in) {
-  std::vector<Izv_scene*> const all = w.scenes();
+template <class T>
+T* pick(In& in, std::vector<T>& all) {
   uint32_t const k = pick_of(in, all.size());
-  return k < all.size() ? all[k] : nullptr;
+  return k < all.size() ? &all[k] : nullptr;
 }
-
-Tzv_fuzz_collection* pick_collection(W& w, In& in) {
-  uint32_t const k = pick_of(in, w.collections.size());
-  return k < w.collections.size() ? &w.collections[k] : nullptr;
+Izv_scene* pick_scene(W& w, In& in) {
+  std::vector<Izv_scene*> all = w.scenes();
+  Izv_scene** s = pick(in, all);
+  return s ? *s : nullptr;
 }
+Tzv_fuzz_collection* pick_collection(W& w, In& in) { return pick(in, w.collections); }
 
 // Mostly in range, sometimes just past the end, none, huge or stale.
 uint32_t pick_index(W& w, In& in, uint32_t count) {
@@ -422,12 +409,6 @@ Tzv_wstrings_obj* pick_names(In& in, Tzvt_name_list& list) {
   return list;
 }
 
-// One of the builders, or null.
-Tzv_builder_slot* pick_builder(W& w, In& in) {
-  auto& b = w.builders;
-  uint32_t const k = pick_of(in, b.size());
-  return k < b.size() ? &b[k] : nullptr;
-}
 Tzv_scene_2d_builder* builder_of(Tzv_builder_slot const* slot) { return slot ? slot->handle : nullptr; }
 
 // --- Collection model rules ---------------------------------------------------------
@@ -940,7 +921,7 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"builder_init", 0,
      [](W& w, In& in) {
-       Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_builder_slot* slot = pick(in, w.builders);
        // Only scenes that live until the builder is destroyed.
        uint32_t const k = pick_of(in, w.loose.size());
        Izv_scene* s = k < w.loose.size() ? w.loose[k].first : nullptr;
@@ -956,14 +937,14 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"builder_is_supported", 0,
      [](W& w, In& in) {
-       Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_builder_slot* slot = pick(in, w.builders);
        Tzvt_name_list list{};
        Tzv_wstrings_obj* names = pick_names(in, list);
        plugin_call([&] { (void)zv_scn2d_builder_is_supported(builder_of(slot), names); });
      }},
     {"builder_add_sources", 0,
      [](W& w, In& in) {
-       Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_builder_slot* slot = pick(in, w.builders);
        Tzvt_name_list list{};
        Tzv_wstrings_obj* names = pick_names(in, list);
        plugin_call([&] { zv_scn2d_builder_add_sources(builder_of(slot), names); });
@@ -971,7 +952,7 @@ Tzv_fuzz_op const c_ops[] = {
      }},
     {"builder_get_errors", 0,
      [](W& w, In& in) {
-       Tzv_builder_slot* slot = pick_builder(w, in);
+       Tzv_builder_slot* slot = pick(in, w.builders);
        std::wstring text;
        Tzv_std_wstring_adapter out(&text);
        zv_scn2d_builder_get_errors(builder_of(slot), in.below(8) == 0 ? nullptr : static_cast<Izv_string_adp*>(out));
@@ -998,7 +979,7 @@ extern "C" int LLVMFuzzerTestOneInput(uint8_t const* data, size_t size) {
   int32_t const layers = zv_lr2d_test_get_live_count();
   int32_t const entities = zv_entity_storage_get_count();
   {
-    Tzv_fuzz_input in(data, size);
+    Tzv_fuzz_input in{data, size};
     Tzv_fuzz_world w;
     for (int steps = 0; !in.done() && steps < 64; ++steps) {
       Tzv_fuzz_op const& op = c_ops[in.below(std::size(c_ops))];

@@ -44,13 +44,12 @@ struct Tzvt_faults {
 // A plug-in's object for one library scene. It captions the scene it is
 // paired with when made with a caption, and reports `extents` (asking its
 // owner for the box first when `recall`).
-class Tzvt_plugin_scene final : public zv::scene_2d_impl, public Tzvt_faults {
- public:
-  explicit Tzvt_plugin_scene(std::wstring caption = L"") : caption_(std::move(caption)) {}
+struct Tzvt_plugin_scene final : zv::scene_2d_impl, Tzvt_faults {
+  explicit Tzvt_plugin_scene(std::wstring text = L"") : caption(std::move(text)) {}
   void reattach(Izv_scene* scene) override {
     owner = scene;
     ++reattach_calls;
-    if (scene != nullptr && !caption_.empty()) scene->set_wcaption(caption_.c_str());
+    if (scene != nullptr && !caption.empty()) scene->set_wcaption(caption.c_str());
   }
   void assign(zv::scene_2d source) override {
     hit(Tzvt_fault::assign);
@@ -68,14 +67,11 @@ class Tzvt_plugin_scene final : public zv::scene_2d_impl, public Tzvt_faults {
   bool recall = false;
   std::vector<zv::scene_2d> assigned;
   std::vector<std::array<double, 4>> extents;
-
- private:
-  std::wstring caption_;
+  std::wstring caption;
 };
 
 // A plug-in's object for one library scene collection.
-class Tzvt_plugin_collection final : public zv::scene_2d_collection_impl {
- public:
+struct Tzvt_plugin_collection final : zv::scene_2d_collection_impl {
   void reattach(Izv_entity* collection) override {
     owner = collection;
     ++reattach_calls;
@@ -161,13 +157,10 @@ class Tzvt_scene_service final : public Tzvt_service<zv::scene_2d_service_impl> 
 
 // What the filters were asked, in order: "f?x" filter f was asked whether it
 // supports x, "f+x" f added x, "f:1" / "f:0" f was attached / let go.
-class Tzvt_filter_trace {
- public:
-  void add(std::wstring const& entry) { text_ += (text_.empty() ? L"" : L" ") + entry; }
-  std::wstring take() { return std::exchange(text_, {}); }  // and starts a new trace
-
- private:
-  std::wstring text_;
+struct Tzvt_filter_trace {
+  std::wstring text;
+  void add(std::wstring const& entry) { text += (text.empty() ? L"" : L" ") + entry; }
+  std::wstring take() { return std::exchange(text, {}); }  // and starts a new trace
 };
 
 // A filter that supports the names it is given ("*": every name) and on add
