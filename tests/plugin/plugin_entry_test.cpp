@@ -18,6 +18,7 @@
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
+#include "support/null_rule.h"
 #include "support/plugin_fakes.h"
 #include "text/encodings.h"
 #include "zv/plugin.h"
@@ -143,14 +144,14 @@ TEST_F(Plugin, CollectionsOutliveDoneAndExposeThePluginObjects) {
   zv_plugin_scns_2d_destroy(scenes);
   EXPECT_EQ(held(), "inits 0 factories 0 retained 0,0 paired 0");
 
-  Izv_scene* ordinary = zv_scn_2d_create();
-  Izv_scns2d* ordinary_scenes = zv_scns_2d_create();
-  EXPECT_EQ(zv_scn_2d_get_plugin_interface(ordinary), nullptr);
-  EXPECT_EQ(zv_scns_2d_get_plugin_interface(ordinary_scenes), nullptr);
-  zv_scns_2d_destroy(ordinary_scenes);
-  zv_scn_2d_destroy(ordinary);
-  EXPECT_EQ(zv_scn_2d_get_plugin_interface(nullptr), nullptr);
-  EXPECT_EQ(zv_scns_2d_get_plugin_interface(nullptr), nullptr);
+  // Ordinary scenes and collections have no plug-in side.
+  Izv_scns2d* ordinary = zv_scns_2d_create();
+  Izv_scene* plain = zv_scn_2d_create();
+  EXPECT_EQ(zv_scns_2d_get_plugin_interface(ordinary), nullptr);
+  EXPECT_EQ(zv_scn_2d_get_plugin_interface(plain), nullptr);
+  zv_scn_2d_destroy(plain);
+  zv_scns_2d_destroy(ordinary);
+  zv_expect_each_zero_on_null(&zv_scn_2d_get_plugin_interface, &zv_scns_2d_get_plugin_interface);
   zv_plugin_scns_2d_destroy(nullptr);
 }
 
@@ -237,20 +238,16 @@ TEST_F(Plugin, FactoryReadsItsNamesOnceAndPairsWhatItMakes) {
   EXPECT_EQ(first.retained, 1);
 
   Izv_scene* made = zv_scn_2d_factory_create_scn(first_name.c_str());
-  auto* scene = dynamic_cast<Tzv_plugin_scn_2d*>(made);
-  ASSERT_NE(scene, nullptr);
   EXPECT_EQ(zv_scn_2d_get_meta_id(made), first_name);
   EXPECT_EQ(first.last_scene().owner, made);
-  EXPECT_TRUE(scene->plugin() == first.last_scene().handle());
+  EXPECT_TRUE(dynamic_cast<Tzv_plugin_scn_2d&>(*made).plugin() == first.last_scene().handle());
   zv_scn_2d_factory_destroy_scn(made);
 
   Izv_scns2d* collection = factory->create_scns();
-  auto* scenes = dynamic_cast<Tzv_plugin_scenes*>(collection);
-  ASSERT_NE(scenes, nullptr);
-  EXPECT_EQ(first.last_collection().owner, static_cast<Izv_entity*>(scenes));
-  EXPECT_TRUE(scenes->plugin() == first.last_collection().handle());
+  EXPECT_EQ(first.last_collection().owner, static_cast<Izv_entity*>(collection));
+  EXPECT_TRUE(dynamic_cast<Tzv_plugin_scenes&>(*collection).plugin() == first.last_collection().handle());
   EXPECT_STREQ(zv_scns_2d_get_meta_id(collection), "TestSceneCollection");
-  EXPECT_EQ(scenes->get_scene_meta_id(), first_name);
+  EXPECT_EQ(dynamic_cast<Tzv_plugin_scenes&>(*collection).get_scene_meta_id(), first_name);
   EXPECT_EQ(zv_read_wtext([collection](Izv_string_adp* adp) { collection->get_wcaption(adp); }), L"Test scenes");
   zv_plugin_scns_2d_destroy(collection);
   EXPECT_EQ(first.last_collection().reattach_calls, 2);
