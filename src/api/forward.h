@@ -100,7 +100,13 @@ auto fwd_each(H* h, std::index_sequence<I...>, A&&... a)
   using R = typename Tr::result;
   auto* obj = object_of<typename Tr::object>(h);
   if (obj == nullptr || !(present<typename Tr::template param<I>>(a) && ...)) return none<R, None>();
-  return (obj->*Member)(pass<typename Tr::template param<I>>(std::forward<A>(a))...);
+  using Obj = std::remove_pointer_t<decltype(obj)>;
+  if constexpr (std::is_base_of_v<Tzv_extensible_obj, Obj> && !std::is_const_v<Obj>) {
+    Tzv_extensible_obj::Tzv_operation const call(obj);
+    return (obj->*Member)(pass<typename Tr::template param<I>>(std::forward<A>(a))...);
+  } else {
+    return (obj->*Member)(pass<typename Tr::template param<I>>(std::forward<A>(a))...);
+  }
 }
 
 // Forwards to `Member` under the null rule above.

@@ -49,9 +49,27 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   static bool find_update(Tzv_table* queue, ...);
 
   uint32_t get_update_depth() const { return update_depth_; }
-  // One of the object's own operations is on the stack: a bracket is open
-  // or a broadcast runs. An owner must not destroy it then.
-  bool is_busy() const { return update_depth_ > 0 || broadcasting_ > 0; }
+  // One of the object's own operations is on the stack: a bracket is open,
+  // a broadcast runs or a call from outside (Tzv_operation) has not returned.
+  // An owner must not destroy it then.
+  bool is_busy() const { return update_depth_ > 0 || broadcasting_ > 0 || operations_ > 0; }
+
+  // A call into the object from outside the library (an export): a destroy
+  // that a listener asks for meanwhile waits until the call has returned,
+  // whatever code of the call still runs after its last bracket closed.
+  class Tzv_operation {
+   public:
+    explicit Tzv_operation(Tzv_extensible_obj* obj) : obj_(obj) { ++obj_->operations_; }
+    ~Tzv_operation() {
+      --obj_->operations_;
+      obj_->release_if_idle();
+    }
+    Tzv_operation(Tzv_operation const&) = delete;
+    Tzv_operation& operator=(Tzv_operation const&) = delete;
+
+   private:
+    Tzv_extensible_obj* obj_;
+  };
 
   // Destroys the object now when it is idle, else as soon as the last of its
   // own operations returns (an owner that goes away, or a host that destroys
@@ -78,6 +96,7 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
   Tzv_event_channel* channel_ = nullptr;
   uint32_t update_depth_ = 0;
   uint32_t broadcasting_ = 0;
+  uint32_t operations_ = 0;
   Tzv_update_event pending_;
   Tzv_update_event* pending_ptr_ = nullptr;
   bool released_ = false;

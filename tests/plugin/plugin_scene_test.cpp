@@ -15,6 +15,7 @@
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "support/plugin_fakes.h"
+#include "support/reacting_listener.h"
 #include "support/throwing_listener.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
@@ -140,6 +141,21 @@ TEST_F(PluginScenes, PluginClearRunsWhenAListenerThrows) {
   EXPECT_EQ(plugin.clears, 1);
   EXPECT_EQ(zv_scns_2d_get_size(scenes), 0u);
   thrower.disarm();
+}
+
+// A listener that destroys the collection while it is being cleared: the
+// plug-in's clear still runs on the live collection, which goes when the
+// call returns.
+TEST_F(PluginScenes, DestroyedByItsListenerDuringClear) {
+  zv_scns_2d_add(scenes);
+  Tzv_reacting_listener destroyer(zv_scns_2d_get_update_event_channel(scenes), zv_event_kind_end_update,
+                                  [this] { zv_plugin_scns_2d_destroy(std::exchange(scenes, nullptr)); });
+  Izv_scns2d* const doomed = scenes;
+  zv_scns_2d_clear(doomed);
+  destroyer.forget();
+  EXPECT_TRUE(destroyer.acted());
+  EXPECT_EQ(scenes, nullptr);
+  EXPECT_EQ(plugin.owner, nullptr);
 }
 
 TEST(PluginScenesUnpaired, CollectionWithoutPluginObjectWorksAlone) {
