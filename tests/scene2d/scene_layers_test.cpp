@@ -368,8 +368,8 @@ TEST(SceneLayersInTreeOrder, IndexOperationsSeeTheTreeBeforeAnyRead) {
       {"last", [&](Tzv_open_scene& s, auto const& made) { return number_in(made, s.get_last()); }, 0},
       {"first", [&](Tzv_open_scene& s, auto const& made) { return number_in(made, s.get_first()); }, 1},
       {"index", [](Tzv_open_scene& s, auto const& made) { return static_cast<int>(s.get_entity_index(made[0])); }, 3},
-      {"find", [](Tzv_open_scene& s, auto const&) { return static_cast<int>(s.get_entity_index(s.find_entity(L"L0"))); },
-       3},
+      {"find",
+       [](Tzv_open_scene& s, auto const&) { return static_cast<int>(s.get_entity_index(s.find_entity(L"L0"))); }, 3},
       {"remove",
        [&](Tzv_open_scene& s, auto const& made) {
          s.remove_entity(3u);
