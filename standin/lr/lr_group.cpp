@@ -72,8 +72,8 @@ void Tzv_lr_tree::splice(Tzv_lr_group* parent, Tzv_lr_group* before, Tzv_lr_grou
 void Tzv_lr_tree::destroy(Tzv_lr_group* node) {
   std::vector<Tzv_lr_group*> doomed{node};
   for (Tzv_lr_group* n = next(node, false, false, node); n; n = next(n, false, false, node)) doomed.push_back(n);
-  for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
-    Tzv_lr_group* n = *it;
+  for (size_t k = doomed.size(); k-- > 0;) {
+    Tzv_lr_group* n = doomed[k];
     forget(n);
     if (n == active_) active_ = nullptr;
     if (!n->is_group) --layer_slots_;
