@@ -56,12 +56,23 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   // The bracket of every member this call opens is closed by the matching
   // end_update_recursive, also when a listener removed the member meanwhile:
   // the members are recorded, and held alive until then.
+  // A member whose begin throws leaves nothing open: the members opened
+  // before it and the own bracket are closed again before the exception
+  // passes on.
   void begin_update_recursive() override {
     this->begin_update();
     size_t const level = opened_.size();
-    opened_.push_back(members_);
+    opened_.emplace_back();
     ++holds_;
-    for (size_t k = 0; k < opened_[level].size(); ++k) opened_[level][k]->begin_update_recursive();
+    std::vector<T*> const members = members_;
+    zv::undo_on_failure(
+        [this, level, &members] {
+          for (T* m : members) {
+            m->begin_update_recursive();
+            opened_[level].push_back(m);
+          }
+        },
+        [this] { end_update_recursive(); });
   }
 
   // Closes the members opened by the last begin_update_recursive that are
