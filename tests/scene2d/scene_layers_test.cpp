@@ -1,80 +1,18 @@
 // The scene's layer list: making layers, composites, activation, moves and
 // selection, the layer vector kept in step with the layer group tree.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <functional>
-#include <string>
-#include <vector>
-
-#include "core/string_adapters.h"
-#include "event_recorder.h"
-#include "scene2d/scene_2d.h"
-#include "support/reacting_listener.h"
-#include "support/throwing_listener.h"
-#include "zv/scn_2d.h"
-#include "zv/sibling/lr2d_test_hooks.h"
+#include "scene_fixture.h"
 
 namespace {
 
-using Order = std::vector<int>;
-
-// Lets a test hand the scene a queue of layer events as one batch.
-struct Tzv_open_scene : Tzv_scene_2d {
-  using Tzv_scene_2d::on_layer_update;
-};
-
-// A scene whose layers are known by the number they were made with.
-struct Tzv_layers {
-  Tzv_open_scene scene;
-  Izv_scene* const h = &scene;  // the handle the exports take
-  Tzv_event_recorder rec{scene.get_update_event_channel()};
-  std::vector<Izv_layer*> made;
-
-  explicit Tzv_layers(int n = 0) { add(n); }
+struct SceneLayers : ::testing::Test, Tzv_test_scene {
   void add(int n) {
-    for (int i = 0; i < n; ++i) made.push_back(scene.add_layer(zv_lr2d_type_vector));
+    for (int i = 0; i < n; ++i) add_layer();
     rec.clear();
-  }
-  void mark(std::initializer_list<int> which) {
-    for (int i : which) zv_lr2d_set_marked(made[i], true);
-    rec.clear();
-  }
-  Tzv_lr_group* root() { return scene.get_lr_group_ptr(); }
-  Tzv_lr_group* slot(Izv_layer* layer) { return zv_lr_group_get_child_by_layer(root(), layer); }
-  int number(Izv_entity* layer) {  // -1 for a layer not made here
-    auto const at = std::find(made.begin(), made.end(), layer);
-    return at == made.end() ? -1 : static_cast<int>(at - made.begin());
-  }
-  int index_of(Izv_entity* layer) { return static_cast<int>(scene.get_entity_index(layer)); }
-  Order in_vector() {
-    Order order;
-    for (uint32_t i = 0; i < scene.get_count(); ++i) order.push_back(number(scene.get_entity(i)));
-    return order;
-  }
-  Order in_tree() {
-    Order order;
-    for (Tzv_lr_group* s = zv_lr_group_get_next(root(), 0, 1, 0); s; s = zv_lr_group_get_next(s, 0, 1, 0)) {
-      order.push_back(number(zv_lr_group_get_lr_ptr(s)));
-    }
-    return order;
-  }
-  void expect_order(Order const& order) {
-    EXPECT_EQ(in_tree(), order);
-    EXPECT_EQ(in_vector(), order);
-  }
-  // The active layer, its index and the tree's active slot agree.
-  void expect_active(int n) {
-    EXPECT_EQ(number(scene.get_active()), n);
-    EXPECT_EQ(scene.get_active_index(), scene.get_entity_index(made[n]));
-    EXPECT_EQ(zv_lr_group_get_active(root()), slot(made[n]));
   }
 };
 
-struct SceneLayers : ::testing::Test, Tzv_layers {};
-
-// A new layer: caption "Layer", the scene's projection, a slot tied by a group
-// id; made by a known type name only, and not when the factory fails.
+// A new layer: caption "Layer", the scene's projection, a slot; made by a
+// known type name only, and not when the factory fails.
 TEST_F(SceneLayers, MakingLayers) {
   scene.set_prj4(L"+proj=longlat");
   rec.clear();
@@ -83,9 +21,6 @@ TEST_F(SceneLayers, MakingLayers) {
   EXPECT_EQ(rec.take(), "B U[1] E");  // the layer's own set-up is not forwarded
   EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); }), L"Layer");
   EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }), L"+proj=longlat");
-  std::wstring const id = zv_read_wtext([layer](Izv_string_adp* a) { zv_lr_get_group_id(layer, a); });
-  ASSERT_FALSE(id.empty());
-  EXPECT_EQ(zv_read_wtext([this, layer](Izv_string_adp* a) { zv_lr_group_get_group_id(slot(layer), a); }), id);
   made.push_back(zv_scn_2d_add_layer_type_name_ex_slot(h, zv_lr2d_type_vector));
   EXPECT_EQ(rec.take(), "B U[1] E");
   expect_order({0, 1});
@@ -143,7 +78,7 @@ TEST(SceneComposites, GatheringAndDissolving) {
     int active;
   } const cases[] = {{{1, 3}, {0, 4, 2}, true, {0, 3, 1, 2}, 3}, {{1, 2}, {0, 4, 3}, false, {0, 2, 1, 3}, -1}};
   for (auto const& c : cases) {
-    Tzv_layers t(4);
+    Tzv_test_scene t(4);
     t.mark(c.marked);
     int32_t const live = zv_lr2d_test_get_live_count();
     Tzv_composite_layer_2d* group = t.scene.create_layer_group();
@@ -239,34 +174,34 @@ TEST_F(SceneLayers, ATreeListenerMovingASlotMeanwhileIsFollowed) {
 TEST(SceneLayersInTreeOrder, IndexOperationsSeeTheTreeBeforeAnyRead) {
   struct {
     char const* name;
-    std::function<int(Tzv_layers&)> op;
+    std::function<int(Tzv_test_scene&)> op;
     int expected;
   } const cases[] = {
-      {"last", [](Tzv_layers& t) { return t.number(zv_scn_2d_get_last_layer_ptr(t.h)); }, 0},
-      {"first", [](Tzv_layers& t) { return t.number(zv_scn_2d_get_first_layer_ptr(t.h)); }, 1},
-      {"index", [](Tzv_layers& t) { return static_cast<int>(zv_scn_2d_get_lr2d_idx(t.h, t.made[0])); }, 3},
-      {"find", [](Tzv_layers& t) { return t.index_of(zv_scn_2d_find_layer_by_caption(t.h, L"L0")); }, 3},
-      {"active", [](Tzv_layers& t) { return static_cast<int>(zv_scn_2d_get_active_lr2d_idx(t.h)); }, 0},
-      {"remove", [](Tzv_layers& t) { return zv_scn_2d_del_lr2d(t.h, 3), t.index_of(t.made[0]); }, -1},
-      {"mark", [](Tzv_layers& t) { return zv_scn_2d_set_marked_lr2d_idx(t.h, 3), int{zv_lr2d_get_marked(t.made[0])}; },
-       1},
+      {"last", [](Tzv_test_scene& t) { return t.number(zv_scn_2d_get_last_layer_ptr(t.h)); }, 0},
+      {"first", [](Tzv_test_scene& t) { return t.number(zv_scn_2d_get_first_layer_ptr(t.h)); }, 1},
+      {"index", [](Tzv_test_scene& t) { return static_cast<int>(zv_scn_2d_get_lr2d_idx(t.h, t.made[0])); }, 3},
+      {"find", [](Tzv_test_scene& t) { return t.index_of(zv_scn_2d_find_layer_by_caption(t.h, L"L0")); }, 3},
+      {"active", [](Tzv_test_scene& t) { return static_cast<int>(zv_scn_2d_get_active_lr2d_idx(t.h)); }, 0},
+      {"remove", [](Tzv_test_scene& t) { return zv_scn_2d_del_lr2d(t.h, 3), t.index_of(t.made[0]); }, -1},
+      {"mark",
+       [](Tzv_test_scene& t) { return zv_scn_2d_set_marked_lr2d_idx(t.h, 3), int{zv_lr2d_get_marked(t.made[0])}; }, 1},
       {"remove marked",
-       [](Tzv_layers& t) { return t.mark({0}), zv_scn_2d_del_lr2d_marked(t.h), t.index_of(t.made[0]); }, -1},
+       [](Tzv_test_scene& t) { return t.mark({0}), zv_scn_2d_del_lr2d_marked(t.h), t.index_of(t.made[0]); }, -1},
       {"remove range",
-       [](Tzv_layers& t) {
+       [](Tzv_test_scene& t) {
          uint32_t at[] = {3};
          return zv_scn_2d_del_lr2d_array(t.h, 1, at), t.index_of(t.made[0]);
        },
        -1},
       {"group",
-       [](Tzv_layers& t) {
+       [](Tzv_test_scene& t) {
          return t.mark({0, 3}), t.index_of(zv_lr2d_group_safe_upcast(zv_scn_2d_create_layer_group(t.h)));
        },
        2},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.name);
-    Tzv_layers t(4);
+    Tzv_test_scene t(4);
     for (int i = 0; i < 4; ++i) zv_lr2d_set_wcaption(t.made[i], (L"L" + std::to_wstring(i)).c_str());
     t.scene.set_active(t.made[1]);
     Tzv_lr_group* group = zv_lr_group_add_group(t.root(), L"group");
@@ -320,28 +255,28 @@ TEST_F(SceneLayers, SelectionReachesEveryLayerInOneBracket) {
 TEST(SceneLayersFailing, AListenerThatThrowsOnTheUpdateLeavesNoBracketOpen) {
   struct {
     char const* name;
-    std::function<void(Tzv_layers&)> run;
+    std::function<void(Tzv_test_scene&)> run;
     bool layer_throws = false;  // layer 3's listener, else the scene's
   } const ops[] = {
-      {"add_layer", [](Tzv_layers& t) { t.scene.add_layer(zv_lr2d_type_vector); }},
-      {"add_layer_ex_slot", [](Tzv_layers& t) { t.scene.add_layer_ex_slot(zv_lr2d_type_vector); }},
-      {"create_layer_group", [](Tzv_layers& t) { t.scene.create_layer_group(); }},
-      {"create_layer_group, gathered", [](Tzv_layers& t) { t.scene.create_layer_group(); }, true},
+      {"add_layer", [](Tzv_test_scene& t) { t.scene.add_layer(zv_lr2d_type_vector); }},
+      {"add_layer_ex_slot", [](Tzv_test_scene& t) { t.scene.add_layer_ex_slot(zv_lr2d_type_vector); }},
+      {"create_layer_group", [](Tzv_test_scene& t) { t.scene.create_layer_group(); }},
+      {"create_layer_group, gathered", [](Tzv_test_scene& t) { t.scene.create_layer_group(); }, true},
       {"destroy_layer_group",
-       [](Tzv_layers& t) { t.scene.destroy_layer_group(zv_lr2d_group_safe_downcast(t.scene.get_entity(1))); }},
-      {"move", [](Tzv_layers& t) { t.scene.move(0, 2); }},
-      {"move_marked", [](Tzv_layers& t) { t.scene.move_marked(0); }},
-      {"set_active", [](Tzv_layers& t) { t.scene.set_active(t.made[0]); }},
-      {"set_active_index", [](Tzv_layers& t) { t.scene.set_active_index(0); }},
-      {"set_selected_all", [](Tzv_layers& t) { t.scene.set_selected_all(true); }},
-      {"selected_invert", [](Tzv_layers& t) { t.scene.selected_invert(); }},
-      {"layer_change", [](Tzv_layers& t) { zv_lr2d_set_selected_all(t.made[0], true); }},
+       [](Tzv_test_scene& t) { t.scene.destroy_layer_group(zv_lr2d_group_safe_downcast(t.scene.get_entity(1))); }},
+      {"move", [](Tzv_test_scene& t) { t.scene.move(0, 2); }},
+      {"move_marked", [](Tzv_test_scene& t) { t.scene.move_marked(0); }},
+      {"set_active", [](Tzv_test_scene& t) { t.scene.set_active(t.made[0]); }},
+      {"set_active_index", [](Tzv_test_scene& t) { t.scene.set_active_index(0); }},
+      {"set_selected_all", [](Tzv_test_scene& t) { t.scene.set_selected_all(true); }},
+      {"selected_invert", [](Tzv_test_scene& t) { t.scene.selected_invert(); }},
+      {"layer_change", [](Tzv_test_scene& t) { zv_lr2d_set_selected_all(t.made[0], true); }},
   };
   for (auto const& op : ops) {
     SCOPED_TRACE(op.name);
     int32_t const live = zv_lr2d_test_get_live_count();
     {
-      Tzv_layers t(5);
+      Tzv_test_scene t(5);
       t.mark({1, 2});
       t.scene.create_layer_group();  // 0, composite, 3, 4
       t.mark({3});

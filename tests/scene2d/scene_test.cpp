@@ -1,26 +1,12 @@
 // The scene through its exports: events, copy and comparison, occupancy of
 // the marked layers, the null rule, the projection, and the boxes.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <array>
-#include <string>
-#include <utility>
-#include <vector>
-
-#include "core/string_adapters.h"
-#include "event_recorder.h"
-#include "scene2d/scene_2d.h"
+#include "scene_fixture.h"
 #include "support/null_rule.h"
-#include "support/reacting_listener.h"
-#include "support/throwing_listener.h"
 #include "zv/clip_params.h"
 #include "zv/extent_ind.h"
-#include "zv/scn_2d.h"
 #include "zv/scn_2d/params.h"
 #include "zv/scn_layout.h"
 #include "zv/scns_2d.h"
-#include "zv/sibling/lr2d_test_hooks.h"
 #include "zv/sibling/proj4_d2.h"
 
 namespace {
@@ -28,19 +14,6 @@ namespace {
 constexpr wchar_t const* c_wgs84 = L"+proj=longlat +datum=WGS84 +no_defs";
 constexpr wchar_t const* c_wgs84_reordered = L"+no_defs +datum=WGS84  +proj=longlat";
 constexpr wchar_t const* c_utm32 = L"+proj=utm +zone=32 +datum=WGS84 +units=m +no_defs";
-
-using Box = std::array<double, 4>;
-using Found = std::pair<bool, Box>;
-Found const c_none{false, {-7, -7, 7, 7}};  // the caller's box left as it was
-
-// The text `feed` leaves on an adapter that held "(not fed)".
-template <class F>
-std::wstring text(F&& feed) {
-  return zv_read_wtext([&](Izv_string_adp* a) {
-    zv_string_adp_feed(a, L"(not fed)");
-    feed(a);
-  });
-}
 
 // The tree in walk order: "G" a group, "L" a layer under the root, "l" deeper.
 std::string tree_shape(Izv_scene* scene) {
@@ -52,57 +25,26 @@ std::string tree_shape(Izv_scene* scene) {
   return shape;
 }
 
-struct Scene : ::testing::Test {
-  Izv_scene* scene = zv_scn_2d_create();
-  Tzv_scene_2d& s = dynamic_cast<Tzv_scene_2d&>(*scene);
-  Tzv_event_recorder rec{zv_scn_2d_get_update_event_channel(scene)};
-  ~Scene() override {
-    rec.detach();
-    zv_scn_2d_destroy(scene);
-  }
-  // A vector layer with that box (none when empty) and own projection.
-  Izv_layer* add_layer(Box const& box = {}, wchar_t const* own_prj4 = L"") {
-    Izv_layer* layer = s.add_layer(zv_lr2d_type_vector);
-    set_box(layer, box);
-    zv_lr2d_test_set_pj4wstr(layer, own_prj4);
-    return layer;
-  }
-  static void set_box(Izv_layer* layer, Box const& b) {
-    Tzv_box_d2 const box = zv_box_d2_init_xy(b[0], b[1], b[2], b[3]);
-    zv_lr2d_test_set_box(layer, b == Box{} ? nullptr : &box);
-  }
-  std::wstring prj4() {
-    return text([&](Izv_string_adp* a) { zv_scn_2d_get_prj4wstring(scene, a); });
-  }
-  Tzv_lr_group* root() { return s.get_lr_group_ptr(); }
-  Tzv_lr_group* slot_of(Izv_layer* layer) { return zv_lr_group_get_child_by_layer(root(), layer); }
-  // The answer of a box query and the box it left where the caller's was.
-  template <class Query>
-  Found ask(Query query) {
-    Tzv_box_d2 out = zv_box_d2_init_xy(-7, -7, 7, 7);
-    bool const found = (s.*query)(out);
-    return {found, {out.xmin, out.ymin, out.xmax, out.ymax}};
-  }
-};
+struct Scene : ::testing::Test, Tzv_test_scene {};
 
 // Isotropy is announced once, after it is stored; a graticule needs a projection, no profile.
 TEST_F(Scene, IsotropyProfileAndGraticule) {
   bool izotropic = true;
-  Tzv_reacting_listener seen(zv_scn_2d_get_update_event_channel(scene), zv_event_kind_update,
-                             [&] { izotropic = zv_scn_2d_get_izotropic(scene); });
-  zv_scn_2d_set_izotropic(scene, false);
+  Tzv_reacting_listener seen(zv_scn_2d_get_update_event_channel(h), zv_event_kind_update,
+                             [&] { izotropic = zv_scn_2d_get_izotropic(h); });
+  zv_scn_2d_set_izotropic(h, false);
   EXPECT_EQ(rec.take(), "B U[8] E");
   EXPECT_FALSE(izotropic);
-  EXPECT_FALSE(zv_scn_2d_can_show_graticule(scene));
-  zv_scn_2d_set_prj4wstring(scene, c_wgs84);
-  EXPECT_TRUE(zv_scn_2d_can_show_graticule(scene));
+  EXPECT_FALSE(zv_scn_2d_can_show_graticule(h));
+  zv_scn_2d_set_prj4wstring(h, c_wgs84);
+  EXPECT_TRUE(zv_scn_2d_can_show_graticule(h));
   rec.clear();
-  zv_prf_data_set_is_profil(zv_scn_2d_get_prf_data_ptr(scene), true);  // the owned profile data
+  zv_prf_data_set_is_profil(zv_scn_2d_get_prf_data_ptr(h), true);  // the owned profile data
   EXPECT_EQ(rec.take(), "B U[8] E");
-  EXPECT_FALSE(zv_scn_2d_can_show_graticule(scene));
-  zv_scn_2d_changed(scene);
+  EXPECT_FALSE(zv_scn_2d_can_show_graticule(h));
+  zv_scn_2d_changed(h);
   EXPECT_EQ(rec.take(), "U[]");
-  zv_scn_2d_extra_changed(scene, "colour");
+  zv_scn_2d_extra_changed(h, "colour");
   EXPECT_EQ(rec.take(), "U[colour]");
 }
 
@@ -111,10 +53,10 @@ TEST_F(Scene, IsotropyProfileAndGraticule) {
 // flag; the marked flag and a valid box survive the copy of the layers.
 TEST_F(Scene, CopiesAndComparisons) {
   Izv_scene* src = zv_scn_2d_create();
-  EXPECT_TRUE(zv_scn_2d_equal(scene, src));
+  EXPECT_TRUE(zv_scn_2d_equal(h, src));
   zv_pgn_style_set_pln_visible(zv_extent_ind_get_style(zv_scn_2d_get_extent_ind_ptr(src)), false);
-  EXPECT_FALSE(zv_scn_2d_equal(scene, src));
-  EXPECT_FALSE(zv_scn_2d_equal(src, scene));
+  EXPECT_FALSE(zv_scn_2d_equal(h, src));
+  EXPECT_FALSE(zv_scn_2d_equal(src, h));
   zv_scn_2d_set_wcaption(src, L"Roads");
   zv_scn_2d_set_background_clr(src, zv_clr_init_rgb(1, 2, 3));
   zv_margins_set_lft(zv_scn_2d_get_margins_ptr(src), 42);
@@ -125,49 +67,49 @@ TEST_F(Scene, CopiesAndComparisons) {
   zv_lr_group_move_to_active(src_root, zv_lr_group_get_child_by_layer(src_root, zv_scn_2d_get_layer_ptr(src, 2)));
   ASSERT_EQ(tree_shape(src), "LLGl");
   void* (*const styles[])(Izv_scene*) = {
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_selected_style_pnt(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_selected_style_pln(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_selected_style_pgn(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_selected_style_text(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_current_style_pnt(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_current_style_pln(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_current_style_pgn(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_meta_data_ptr(s); },
-      [](Izv_scene* s) -> void* { return zv_scn_2d_get_axes_ptr(s); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_selected_style_pnt(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_selected_style_pln(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_selected_style_pgn(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_selected_style_text(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_current_style_pnt(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_current_style_pln(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_current_style_pgn(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_meta_data_ptr(x); },
+      [](Izv_scene* x) -> void* { return zv_scn_2d_get_axes_ptr(x); },
   };
   std::vector<void*> own;
-  for (auto style : styles) own.push_back(style(scene));
+  for (auto style : styles) own.push_back(style(h));
 
-  zv_scn_2d_assign(scene, src);
-  EXPECT_EQ(text([&](Izv_string_adp* a) { zv_scn_2d_get_wcaption(scene, a); }), L"Roads");
-  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene, 1)), "raster");
-  EXPECT_EQ(zv_margins_get_lft(zv_scn_2d_get_margins_ptr(scene)), 42u);
-  EXPECT_EQ(zv_clr_to_int(zv_scn_2d_get_background_clr(scene)), zv_clr_to_int(zv_clr_init_rgb(1, 2, 3)));
-  EXPECT_TRUE(zv_scn_2d_get_redraw_done(scene));
-  for (size_t i = 0; i < own.size(); ++i) EXPECT_EQ(styles[i](scene), own[i]) << i;
-  EXPECT_NE(zv_scn_2d_get_layer_ptr(scene, 2), zv_scn_2d_get_layer_ptr(src, 2));
-  EXPECT_EQ(tree_shape(scene), "LLGl");  // the same tree over new layers
-  EXPECT_TRUE(zv_scn_2d_equal(scene, src));
-  EXPECT_FALSE(zv_scn_2d_equal(scene, nullptr));
-  zv_scn_2d_del_lr2d(scene, 0);  // layers and styles are not compared; the background is
-  zv_bpln_style_set_width(zv_pln_style_get_bpln_style_ptr(zv_scn_2d_get_current_style_pln(scene)), 7.0);
-  EXPECT_TRUE(zv_scn_2d_equal(scene, src));
-  zv_scn_2d_set_background_clr(scene, zv_clr_init_rgb(9, 9, 9));
-  EXPECT_FALSE(zv_scn_2d_equal(scene, src));
+  zv_scn_2d_assign(h, src);
+  EXPECT_EQ(text([&](Izv_string_adp* a) { zv_scn_2d_get_wcaption(h, a); }), L"Roads");
+  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(h, 1)), "raster");
+  EXPECT_EQ(zv_margins_get_lft(zv_scn_2d_get_margins_ptr(h)), 42u);
+  EXPECT_EQ(zv_clr_to_int(zv_scn_2d_get_background_clr(h)), zv_clr_to_int(zv_clr_init_rgb(1, 2, 3)));
+  EXPECT_TRUE(zv_scn_2d_get_redraw_done(h));
+  for (size_t i = 0; i < own.size(); ++i) EXPECT_EQ(styles[i](h), own[i]) << i;
+  EXPECT_NE(zv_scn_2d_get_layer_ptr(h, 2), zv_scn_2d_get_layer_ptr(src, 2));
+  EXPECT_EQ(tree_shape(h), "LLGl");  // the same tree over new layers
+  EXPECT_TRUE(zv_scn_2d_equal(h, src));
+  EXPECT_FALSE(zv_scn_2d_equal(h, nullptr));
+  zv_scn_2d_del_lr2d(h, 0);  // layers and styles are not compared; the background is
+  zv_bpln_style_set_width(zv_pln_style_get_bpln_style_ptr(zv_scn_2d_get_current_style_pln(h)), 7.0);
+  EXPECT_TRUE(zv_scn_2d_equal(h, src));
+  zv_scn_2d_set_background_clr(h, zv_clr_init_rgb(9, 9, 9));
+  EXPECT_FALSE(zv_scn_2d_equal(h, src));
 
   zv_lr2d_test_fail_factory_after(2);
-  zv_scn_2d_assign(scene, src);
+  zv_scn_2d_assign(h, src);
   zv_lr2d_test_fail_factory_after(-1);
-  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene, 1)), "raster");
-  EXPECT_EQ(tree_shape(scene), "LLG");
+  EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(h, 1)), "raster");
+  EXPECT_EQ(tree_shape(h), "LLG");
   zv_scn_2d_destroy(src);
   src = zv_scn_2d_create();  // the marked flag and a valid box survive, also without layers
   zv_scn_2d_set_marked(src, true);
   Tzv_box_d2 box = zv_box_d2_init_xy(1, 2, 3, 4);
   zv_scn_2d_set_box(src, true, &box);
-  zv_scn_2d_assign(scene, src);
+  zv_scn_2d_assign(h, src);
   box = {};
-  EXPECT_TRUE(zv_scn_2d_get_marked(scene) && zv_scn_2d_get_box(scene, &box));
+  EXPECT_TRUE(zv_scn_2d_get_marked(h) && zv_scn_2d_get_box(h, &box));
   EXPECT_EQ(box.xmax + box.ymax, 7);
   zv_scn_2d_destroy(src);
 }
@@ -176,7 +118,7 @@ TEST_F(Scene, CopiesAndComparisons) {
 // report naming each held one; a release frees every marked layer, each in a
 // bracket of its own, and reports each failure with the layer's text.
 TEST_F(Scene, OccupancyOfTheMarkedLayers) {
-  s.set_wcaption(L"Roads");
+  scene.set_wcaption(L"Roads");
   struct {
     int32_t level;
     bool marked;
@@ -184,31 +126,30 @@ TEST_F(Scene, OccupancyOfTheMarkedLayers) {
     int32_t left;          // after the release
   } const layers[] = {{-4, true, L"", 0},      {0, true, L"", 0},   {9, false, L"never asked", 9},
                       {3, true, L"locked", 3}, {2, true, L"E2", 2}, {1, true, L"", 0}};
-  std::vector<Izv_layer*> made;
   for (auto const& l : layers) {
-    made.push_back(add_layer());
+    add_layer();
     zv_lr2d_set_wcaption(made.back(), std::wstring(1, static_cast<wchar_t>(L'A' + made.size() - 1)).c_str());
     zv_lr2d_set_marked(made.back(), made.size() == 1);
     zv_lr2d_test_set_occupied(made.back(), l.level, l.error);
   }
   int32_t level = -9;
   bool released = true;
-  EXPECT_EQ(text([&](Izv_string_adp* a) { level = s.is_occupied(a); }), L"Roads\n    A\n");
+  EXPECT_EQ(text([&](Izv_string_adp* a) { level = scene.is_occupied(a); }), L"Roads\n    A\n");
   EXPECT_EQ(level, 0);  // never negative
   for (size_t i = 0; i < made.size(); ++i) zv_lr2d_set_marked(made[i], layers[i].marked);
   rec.clear();
-  EXPECT_EQ(text([&](Izv_string_adp* a) { level = s.is_occupied(a); }), L"Roads\n    A\n    D\n    E\n    F\n");
+  EXPECT_EQ(text([&](Izv_string_adp* a) { level = scene.is_occupied(a); }), L"Roads\n    A\n    D\n    E\n    F\n");
   EXPECT_EQ(level, 3);
-  EXPECT_EQ(s.is_occupied(nullptr), 3);  // no adapter: the answer alone
-  EXPECT_EQ(text([&](Izv_string_adp* a) { released = s.deoccupy(a); }), L"Roads\n    D: locked\n    E: E2\n");
+  EXPECT_EQ(scene.is_occupied(nullptr), 3);  // no adapter: the answer alone
+  EXPECT_EQ(text([&](Izv_string_adp* a) { released = scene.deoccupy(a); }), L"Roads\n    D: locked\n    E: E2\n");
   EXPECT_FALSE(released);
   for (size_t i = 0; i < made.size(); ++i) EXPECT_EQ(zv_lr2d_get_occupied_level(made[i]), layers[i].left) << i;
   std::string const one = "B U[1{" + std::to_string(zv_lr2d_prop_occupied) + "}] E";
   EXPECT_EQ(rec.take(), one + " " + one);  // A and F, not merged into one
   for (int i : {3, 4}) zv_lr2d_set_marked(made[i], false);
   rec.clear();
-  EXPECT_EQ(text([&](Izv_string_adp* a) { level = s.is_occupied(a); }), L"");  // none held: not even the caption
-  EXPECT_EQ(text([&](Izv_string_adp* a) { released = s.deoccupy(a); }), L"");
+  EXPECT_EQ(text([&](Izv_string_adp* a) { level = scene.is_occupied(a); }), L"");  // none held: not even the caption
+  EXPECT_EQ(text([&](Izv_string_adp* a) { released = scene.deoccupy(a); }), L"");
   EXPECT_TRUE(released);
   EXPECT_EQ(rec.take(), "");
 }
@@ -254,15 +195,15 @@ TEST_F(Scene, EveryExportAcceptsANullHandle) {
   EXPECT_EQ(zv_scn_2d_get_lr2d_idx(nullptr, nullptr), zv_no_index);
   EXPECT_EQ(zv_scn_2d_get_active_lr2d_idx(nullptr), zv_no_index);
   EXPECT_EQ(zv_scns_2d_get_active_scn_idx(nullptr), zv_no_index);
-  EXPECT_FALSE(zv_scn_2d_get_box(scene, nullptr));
-  zv_scn_2d_set_box(scene, true, nullptr);
-  zv_scn_2d_set_margins(scene, nullptr);
-  zv_scn_2d_set_table_extra(scene, nullptr);
-  zv_scn_2d_assign(scene, nullptr);
-  zv_scn_2d_get_wcaption(scene, nullptr);
-  EXPECT_EQ(zv_scn_2d_get_layer_ptr(scene, 7), nullptr);
-  zv_scn_2d_del_lr2d(scene, 7);
-  zv_scn_2d_move_layer(scene, 3, 9);
+  EXPECT_FALSE(zv_scn_2d_get_box(h, nullptr));
+  zv_scn_2d_set_box(h, true, nullptr);
+  zv_scn_2d_set_margins(h, nullptr);
+  zv_scn_2d_set_table_extra(h, nullptr);
+  zv_scn_2d_assign(h, nullptr);
+  zv_scn_2d_get_wcaption(h, nullptr);
+  EXPECT_EQ(zv_scn_2d_get_layer_ptr(h, 7), nullptr);
+  zv_scn_2d_del_lr2d(h, 7);
+  zv_scn_2d_move_layer(h, 3, 9);
 }
 
 // A scene adopts the first layer projection only; the stored text again changes nothing.
@@ -270,47 +211,47 @@ TEST_F(Scene, AdoptingAndStoringTheProjection) {
   EXPECT_EQ(prj4(), L"");  // none yet, and the empty text is fed
   Izv_layer* layers[] = {add_layer(), add_layer({}, c_wgs84), add_layer({}, c_utm32)};
   rec.clear();
-  s.set_prj4(L"");
-  s.set_prj4(nullptr);
-  zv_scn_2d_try_set_prj4_lr(scene, layers[0]);
-  zv_scn_2d_try_set_prj4_lr(scene, nullptr);
+  scene.set_prj4(L"");
+  scene.set_prj4(nullptr);
+  zv_scn_2d_try_set_prj4_lr(h, layers[0]);
+  zv_scn_2d_try_set_prj4_lr(h, nullptr);
   EXPECT_EQ(prj4(), L"");
   EXPECT_EQ(rec.take(), "");
-  zv_scn_2d_try_set_prj4_lr(scene, layers[1]);
+  zv_scn_2d_try_set_prj4_lr(h, layers[1]);
   EXPECT_EQ(rec.take(), "U[]");
   for (Izv_layer* layer : layers) {
     EXPECT_EQ(text([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }), c_wgs84);
   }
-  s.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
-  s.try_set_prj4(layers[2]);
-  s.set_prj4(std::wstring(c_wgs84).c_str());  // equal characters, another buffer
+  scene.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
+  scene.try_set_prj4(layers[2]);
+  scene.set_prj4(std::wstring(c_wgs84).c_str());  // equal characters, another buffer
   EXPECT_EQ(rec.take(), "");
   EXPECT_EQ(ask(&Tzv_scene_2d::try_get_box), Found(true, {1, 2, 3, 4}));
-  s.set_prj4(c_wgs84_reordered);  // the text is compared, not the system
+  scene.set_prj4(c_wgs84_reordered);  // the text is compared, not the system
   EXPECT_EQ(prj4(), c_wgs84_reordered);
-  EXPECT_FALSE(s.is_box_valid());
+  EXPECT_FALSE(scene.is_box_valid());
 }
 
 // A new text reaches every layer and stales the box, also when a listener throws.
 TEST_F(Scene, ANewProjectionReachesEveryLayerAndStalesTheBox) {
   Izv_layer* layers[] = {add_layer(), add_layer(), add_layer()};
-  s.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
+  scene.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
   {
-    Tzv_throwing_listener thrower(s.get_update_event_channel(), {zv_event_kind_update});
-    EXPECT_THROW(s.set_prj4(c_wgs84), Tzv_listener_error);
+    Tzv_throwing_listener thrower(scene.get_update_event_channel(), {zv_event_kind_update});
+    EXPECT_THROW(scene.set_prj4(c_wgs84), Tzv_listener_error);
   }
   EXPECT_EQ(prj4(), c_wgs84);
-  EXPECT_FALSE(s.is_box_valid());
-  EXPECT_EQ(s.get_update_depth(), 0u);
-  s.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
+  EXPECT_FALSE(scene.is_box_valid());
+  EXPECT_EQ(scene.get_update_depth(), 0u);
+  scene.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
   rec.clear();
-  s.set_prj4(c_utm32);
+  scene.set_prj4(c_utm32);
   EXPECT_EQ(rec.take(), "U[]");  // one plain update
   for (Izv_layer* layer : layers) {
     EXPECT_EQ(text([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }), c_utm32);
   }
-  EXPECT_FALSE(s.is_layer_list_valid());
-  EXPECT_FALSE(s.is_box_valid());
+  EXPECT_FALSE(scene.is_layer_list_valid());
+  EXPECT_FALSE(scene.is_box_valid());
 }
 
 // In tree order, equal projections once (the first text), none without a short name.
@@ -325,10 +266,10 @@ TEST_F(Scene, TheListOfDistinctProjections) {
   Tzv_wstrings_obj* lists[] = {zv_wstrings_create(), zv_wstrings_create()};  // short, full
   for (Tzv_wstrings_obj* list : lists) zv_wstrings_add_str(list, L"kept");
   rec.clear();
-  zv_scn_2d_get_prj4list_uniq_short(scene, lists[0], lists[1]);
+  zv_scn_2d_get_prj4list_uniq_short(h, lists[0], lists[1]);
   EXPECT_EQ(rec.take(), "");
-  s.move(3, 0);  // utm32 first
-  s.get_pj_list_uniq_short(lists[0], lists[1]);
+  scene.move(3, 0);  // utm32 first
+  scene.get_pj_list_uniq_short(lists[0], lists[1]);
   std::vector<std::wstring> texts[2];
   for (int i = 0; i < 2; ++i) {
     for (int32_t j = 0; j < zv_wstrings_get_size(lists[i]); ++j)
@@ -346,23 +287,23 @@ TEST_F(Scene, TheBoxIsTheUnionOfTheLayerBoxesUnlessSet) {
   add_layer({0, 0, 10, 10});
   add_layer({5, -5, 20, 5});
   EXPECT_EQ(ask(&Tzv_scene_2d::get_box), Found(true, {0, -5, 20, 10}));
-  s.set_box(false, zv_box_d2_init_xy(1, 2, 3, 4));
+  scene.set_box(false, zv_box_d2_init_xy(1, 2, 3, 4));
   EXPECT_EQ(ask(&Tzv_scene_2d::get_box), Found(true, {0, -5, 20, 10}));
   void (*const changes[])(Tzv_scene_2d&, Izv_layer*) = {
       [](Tzv_scene_2d&, Izv_layer* layer) { zv_lr2d_set_selected_all(layer, true); },  // the layer's update
-      [](Tzv_scene_2d& s, Izv_layer*) { s.set_prj4(c_wgs84); },
-      [](Tzv_scene_2d& s, Izv_layer*) { s.calc_box(); },
+      [](Tzv_scene_2d& t, Izv_layer*) { t.set_prj4(c_wgs84); },
+      [](Tzv_scene_2d& t, Izv_layer*) { t.calc_box(); },
   };
   for (auto change : changes) {
-    s.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
+    scene.set_box(true, zv_box_d2_init_xy(1, 2, 3, 4));
     Izv_layer* late = add_layer();
     EXPECT_EQ(ask(&Tzv_scene_2d::get_box), Found(true, {1, 2, 3, 4}));
     EXPECT_EQ(ask(&Tzv_scene_2d::try_get_box), Found(true, {1, 2, 3, 4}));
-    change(s, late);
+    change(scene, late);
     EXPECT_EQ(ask(&Tzv_scene_2d::get_box), Found(true, {0, -5, 20, 10}));
   }
-  for (uint32_t i = 0; i < s.get_count(); ++i) set_box(s.get_entity(i), {});
-  s.calc_box();
+  for (uint32_t i = 0; i < scene.get_count(); ++i) set_box(scene.get_entity(i), {});
+  scene.calc_box();
   EXPECT_EQ(ask(&Tzv_scene_2d::try_get_box), Found(false, {0, -5, 20, 10}));
   EXPECT_EQ(ask(&Tzv_scene_2d::get_box), Found(false, {0, -5, 20, 10}));
 }
@@ -370,10 +311,10 @@ TEST_F(Scene, TheBoxIsTheUnionOfTheLayerBoxesUnlessSet) {
 // Layers around 10°E 50.5°N clipped to a quarter: the outline's box in the
 // scene's projection, the layers' when clipping is off or cannot reproject.
 TEST_F(Scene, TheClippedBox) {
-  s.set_prj4(c_wgs84);
+  scene.set_prj4(c_wgs84);
   add_layer({9, 50, 10, 51});
   add_layer({10, 50, 11, 51});
-  Tzv_clip2d_params& clip = *s.get_clip_params();
+  Tzv_clip2d_params& clip = *scene.get_clip_params();
   for (double x : {9.5, 10.5}) zv_ov_d2_add_vtx(clip.get_ov(), x, 50);
   for (double x : {10.5, 9.5}) zv_ov_d2_add_vtx(clip.get_ov(), x, 51);
   clip.set_prj(c_wgs84);
@@ -387,7 +328,7 @@ TEST_F(Scene, TheClippedBox) {
   EXPECT_EQ(ask(&Tzv_scene_2d::try_get_box), Found(true, {9, 50, 11, 51}));
   if (!zv_pj4_can_reproject()) GTEST_SKIP() << "built without PROJ: no reprojection between different systems";
   clip.set_prj(c_wgs84);
-  s.set_prj4(c_utm32);
+  scene.set_prj4(c_utm32);
   auto const [found, box] = ask(&Tzv_scene_2d::get_clipped_box);
   EXPECT_TRUE(found);
   // cs2cs +proj=longlat +datum=WGS84 +no_defs +to +proj=utm +zone=32 +datum=WGS84 +units=m +no_defs
@@ -404,12 +345,12 @@ TEST_F(Scene, TheActiveAndTheMarkedBoxes) {
   Tzv_lr_group* group = zv_lr_group_add_group(root(), L"group");
   auto move_into = [&](Tzv_lr_group* target, std::initializer_list<int> layers) {
     zv_lr_group_set_active(root(), target);
-    for (int i : layers) zv_lr_group_move_to_active(root(), slot_of(l[i]));
+    for (int i : layers) zv_lr_group_move_to_active(root(), slot(l[i]));
     zv_lr_group_set_active(root(), nullptr);
   };
   move_into(group, {1, 2});
-  zv_lr_group_move(nullptr, slot_of(l[3]), 1);
-  ASSERT_EQ(s.get_entity(3), l[3]);
+  zv_lr_group_move(nullptr, slot(l[3]), 1);
+  ASSERT_EQ(scene.get_entity(3), l[3]);
   auto const active = &Tzv_scene_2d::get_active_lr2d_box;
   auto const marked = &Tzv_scene_2d::get_marked_lr2d_box;
   EXPECT_EQ(ask(marked), c_none);
@@ -428,15 +369,15 @@ TEST_F(Scene, TheActiveAndTheMarkedBoxes) {
   zv_lr2d_set_marked(l[3], true);
   EXPECT_EQ(ask(marked), Found(true, {5, -5, 200, 200}));
 
-  zv_lr_group_set_active(root(), slot_of(l[1]));  // an active layer slot alone gives nothing
+  zv_lr_group_set_active(root(), slot(l[1]));  // an active layer slot alone gives nothing
   EXPECT_EQ(ask(active), c_none);
-  s.set_active(l[3]);
+  scene.set_active(l[3]);
   zv_lr_group_set_active(root(), group);
   EXPECT_EQ(ask(active), Found(true, {100, 100, 200, 200}));
   set_box(l[3], {});
   EXPECT_EQ(ask(active), c_none);
   EXPECT_EQ(ask(marked), Found(true, {5, -5, 20, 5}));  // a marked layer without box leaves nothing
-  s.set_active(nullptr);
+  scene.set_active(nullptr);
   zv_lr_group_set_active(root(), group);
   EXPECT_EQ(ask(active), Found(true, {0, -5, 20, 10}));
   set_box(l[0], {-50, -50, -40, -40});

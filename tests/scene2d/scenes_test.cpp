@@ -69,6 +69,13 @@ TEST_F(Scenes, RemovalAndMoves) {
     zv_entity_end_update(s);
   };
   Op const move = [](Izv_scns2d* s) { zv_scns_2d_move_scn(s, 0, 2); };
+  Op const strays = [](Izv_scns2d* s) {  // indexes out of range, no array, no source
+    zv_scns_2d_del(s, 2);
+    zv_scns_2d_move_scn(s, 0, 2);
+    zv_scns_2d_del_array(s, 3, nullptr);
+    zv_scns_2d_assign(s, nullptr);
+    zv_scns_2d_set_marked_scn_idx(s, 2);  // unmarks all
+  };
   uint32_t const none = zv_no_index;
   struct {
     int count;
@@ -86,6 +93,7 @@ TEST_F(Scenes, RemovalAndMoves) {
       {5, 2, {}, del_array, L"Map 4;Map 2;", L"Map 1;Map 3;Map 5;", 2, "B U[1] E"},  // in array order
       {3, 0, {}, clear_in_bracket, L"Map 1;Map 2;Map 3;", L"", none, "B U[1,3] E"},
       {3, 0, {}, move, L"", L"Map 2;Map 3;Map 1;", 2, "B U[3,1] E"},
+      {2, 0, {1}, strays, L"", L"Map 1;Map 2;", 0, "B U[1] E B U[1{5}] E"},
   };
   for (auto const& c : cases) {
     SCOPED_TRACE(c.left);
@@ -105,6 +113,7 @@ TEST_F(Scenes, RemovalAndMoves) {
     EXPECT_EQ(captions(), c.left);
     EXPECT_EQ(zv_scns_2d_get_active_scn_idx(scenes), c.active_after);
     EXPECT_EQ(zv_scns_2d_get_active_scn(scenes), c.active_after < 3 ? at(c.active_after) : nullptr);
+    for (uint32_t i = 0; i < zv_scns_2d_get_size(scenes); ++i) EXPECT_FALSE(zv_scn_2d_get_marked(at(i)));
   }
 }
 
@@ -178,23 +187,6 @@ TEST_F(Scenes, MembersAreHeard) {
   EXPECT_EQ(rec.take(), "U[1{1{21}}]");
   zv_scns_2d_clear(scenes);
   EXPECT_EQ(rec.take(), "B U[1,3] E");
-}
-
-// Indexes out of range and null sources: nothing happens.
-TEST_F(Scenes, IndexesOutOfRangeAndNullSources) {
-  add(2);
-  zv_scns_2d_set_marked_scn(scenes, at(0));
-  rec.clear();
-  EXPECT_EQ(zv_scns_2d_get(scenes, 2), nullptr);
-  zv_scns_2d_del(scenes, 2);
-  zv_scns_2d_move_scn(scenes, 0, 2);
-  zv_scns_2d_del_array(scenes, 3, nullptr);
-  zv_scns_2d_assign(scenes, nullptr);
-  EXPECT_EQ(captions(), L"Map 1;Map 2;");
-  EXPECT_EQ(rec.take(), "B U[1] E");         // the empty array only
-  zv_scns_2d_set_marked_scn_idx(scenes, 2);  // unmarks all
-  EXPECT_FALSE(zv_scn_2d_get_marked(at(0)));
-  EXPECT_EQ(own->destroyed, L"");
 }
 
 // A new scene's caption from the caption index is what a walk over the members
