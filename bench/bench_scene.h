@@ -4,13 +4,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "../standin/common/lr_entity_base.h"
+#include "support/null_entities.h"
 #include "table_reporter.h"
 #include "zv/scn_2d.h"
 #include "zv/sibling/basic.h"
 #include "zv/sibling/entity.h"
+#include "zv/sibling/lr.h"
 #include "zv/sibling/lr2d.h"
 
 namespace zv_bench {
@@ -55,6 +60,106 @@ inline void mark_every(Izv_scene* scene, std::vector<Izv_layer*> const& layers, 
   zv_scn_end_update(scene);
 }
 
+inline void ignore_events(Tzv_table*, void*) {}
+
+// The floors of the scene's rows: a scene reduced to a plain vector of
+// layers and the layer tree, making the same stand-in calls as the scene's
+// operations on the same kind of objects, and nothing of the scene's own.
+// What a row costs beyond its floor is then the scene's work.
+class Tzv_bare_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>> {
+ public:
+  Tzv_bare_scene()
+      : group(zv_lr_group_create(this)),
+        sink_(zv_string_adp_create(
+            nullptr, [](wchar_t const* s, void* d) { *static_cast<std::wstring*>(d) += s; }, &id_)) {}
+  ~Tzv_bare_scene() override {
+    for (Izv_layer* l : layers) destroy(l);
+    zv_lr_group_destroy(group);
+    zv_string_adp_destroy(sink_);
+  }
+  Tzv_bare_scene(Tzv_bare_scene const&) = delete;
+  Tzv_bare_scene& operator=(Tzv_bare_scene const&) = delete;
+
+  char const* get_meta_id() override { return "BareScene"; }
+  uint32_t get_bind_count() override { return static_cast<uint32_t>(layers.size()); }
+  Izv_entity* get_bind_entity(uint32_t i) override { return i < layers.size() ? layers[i] : nullptr; }
+  Tzv_lr_group* get_lr_group_ptr() override { return group; }
+
+  // The stand-in calls of add_layer: make the layer, set it up, tie it to a
+  // new slot by a fresh group id, verify the tree, listen to the layer.
+  void add(char const* type) {
+    Izv_layer* l = zv_lr2d_factory_create_lr(type);
+    layers.push_back(l);
+    l->set_parent(this);
+    zv_lr2d_set_scn_2d(l, this);
+    zv_lr2d_set_wcaption(l, L"Layer");
+    zv_lr2d_set_dst_pj4wstr(l, L"");
+    Tzv_lr_group* slot = zv_lr_group_add_slot(group);
+    id_.clear();
+    zv_uuid_generate_string(sink_);
+    zv_lr_set_group_id(l, id_.c_str());
+    id_.clear();
+    zv_lr_get_group_id(l, sink_);
+    zv_lr_group_set_group_id(slot, id_.c_str());
+    zv_lr_group_verification_layer(group);
+    zv_event_channel_add_client(l->get_update_event_channel(), &ignore_events, this);
+  }
+
+  // The stand-in calls of del_lr2d_marked: every layer's mark read, the
+  // marked ones destroyed, the tree verified against what is left.
+  void destroy_marked() {
+    std::erase_if(layers, [this](Izv_layer* l) {
+      if (!zv_lr2d_get_marked(l)) return false;
+      destroy(l);
+      return true;
+    });
+    zv_lr_group_verification_layer(group);
+  }
+
+  // The stand-in calls of create_layer_group, then of destroy_layer_group:
+  // the marked layers into a new composite, which takes the first one's
+  // place, and the tree verified; then the layers back in its place, the
+  // tree verified again and the composite destroyed.
+  void group_marked_and_back() {
+    Tzv_composite_layer_2d* composite = zv_lr2d_group_create();
+    Izv_layer* const as_layer = zv_lr2d_group_safe_upcast(composite);
+    auto const at = std::find_if(layers.begin(), layers.end(), &zv_lr2d_get_marked) - layers.begin();
+    std::erase_if(layers, [composite](Izv_layer* l) {
+      if (!zv_lr2d_get_marked(l)) return false;
+      zv_lr2d_group_add_sublr(composite, l);
+      zv_lr2d_set_marked(l, false);
+      return true;
+    });
+    layers.insert(layers.begin() + at, as_layer);
+    zv_lr_group_verification_layer(group);
+    std::vector<Izv_layer*> taken;
+    for (uint32_t j = 0, n = zv_lr2d_group_sublr_count(composite); j < n; ++j) {
+      Izv_layer* l = zv_lr2d_group_extract_sublr(composite, j);
+      if (l == nullptr) continue;
+      l->set_parent(this);
+      taken.push_back(l);
+    }
+    layers.erase(layers.begin() + at);
+    layers.insert(layers.begin() + at, taken.rbegin(), taken.rend());
+    zv_lr_group_verification_layer(group);
+    destroy(as_layer);
+  }
+
+  Tzv_lr_group* group;
+  std::vector<Izv_layer*> layers;
+
+ private:
+  // The stand-in calls of destroying a heard layer.
+  void destroy(Izv_layer* l) {
+    zv_event_channel_del_client(l->get_update_event_channel(), &ignore_events, this);
+    zv_lr2d_set_mode(l, 0, 0, 0);
+    zv_lr2d_factory_destroy_lr(l);
+  }
+
+  std::wstring id_;
+  Izv_string_adp* sink_;
+};
+
 // Counts the event queues that reach it while it listens to `channel`.
 class Tzv_counting_listener {
  public:
@@ -73,43 +178,5 @@ class Tzv_counting_listener {
   Tzv_event_channel* channel_;
   int64_t heard_ = 0;
 };
-
-// A node as large as a slot of the layer group tree (one cache line), for
-// the memory floors of walks over the tree: `next` links the chase, and the
-// first payload word holds a layer where the floor reads one.
-struct Tzv_chase_node {
-  Tzv_chase_node* next = nullptr;
-  void* payload[7] = {};
-};
-
-// Nodes holding `layers`, linked in the order that a move of every tenth
-// layer to the end leaves their slots in: every layer but each tenth, then
-// each tenth. `first` starts the chase.
-struct Tzv_marked_chain {
-  std::vector<Tzv_chase_node> nodes;
-  Tzv_chase_node* first = nullptr;
-};
-
-inline Tzv_marked_chain chain_after_marked_move(std::vector<Izv_layer*> const& layers) {
-  size_t const n = layers.size();
-  Tzv_marked_chain chain{std::vector<Tzv_chase_node>(n)};
-  std::vector<size_t> order;
-  for (size_t i = 0; i < n; ++i)
-    if (i % 10 != 0) order.push_back(i);
-  for (size_t i = 0; i < n; i += 10) order.push_back(i);
-  for (size_t k = 0; k < n; ++k) {
-    chain.nodes[order[k]].next = k + 1 < n ? &chain.nodes[order[k + 1]] : nullptr;
-    chain.nodes[order[k]].payload[0] = layers[order[k]];
-  }
-  chain.first = n > 0 ? &chain.nodes[order.front()] : nullptr;
-  return chain;
-}
-
-// The marks of the layers along the chain, counted.
-inline int chase_marks(Tzv_chase_node const* first) {
-  int marked = 0;
-  for (Tzv_chase_node const* p = first; p; p = p->next) marked += static_cast<Izv_layer*>(p->payload[0])->get_marked();
-  return marked;
-}
 
 }  // namespace zv_bench

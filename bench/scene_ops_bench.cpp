@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "bench_scene.h"
@@ -53,40 +54,19 @@ void bm_scene_remove_marked(benchmark::State& state) {
   }
 }
 
-void ignore_events(Tzv_table*, void*) {}
-
-// The floor of del_lr2d_marked: the stand-in's own part of it on layers held
-// in a plain vector. Every layer's flag is read and the marked ones are
-// destroyed; as many layers are made again untimed, appended as the scene
-// appends them. Each layer is heard, as a scene hears its layers, so that
-// destroying it also releases a channel with a client; taking the client
-// off again is the scene's part.
-void bm_layers_destroy_marked(benchmark::State& state) {
+// The floor of del_lr2d_marked: the same stand-in calls on a bare scene of
+// as many layers (Tzv_bare_scene::destroy_marked); as many layers are added
+// again untimed.
+void bm_standin_del_marked(benchmark::State& state) {
   auto const n = static_cast<size_t>(state.range(0));
-  std::vector<Izv_layer*> layers;
-  auto const refill = [&layers, n] {
-    while (layers.size() < n) {
-      Izv_layer* layer = zv_lr2d_factory_create_lr(zv_lr2d_type_vector);
-      zv_lr2d_set_wcaption(layer, L"Layer");
-      zv_event_channel_add_client(layer->get_update_event_channel(), &ignore_events, nullptr);
-      layers.push_back(layer);
-    }
-  };
-  refill();
+  Tzv_bare_scene scene;
   for (auto _ : state) {
     state.PauseTiming();
-    for (size_t i = 0; i < layers.size(); i += 10) zv_lr2d_set_marked(layers[i], true);
+    while (scene.layers.size() < n) scene.add(zv_lr2d_type_vector);
+    for (size_t i = 0; i < n; i += 10) zv_lr2d_set_marked(scene.layers[i], true);
     state.ResumeTiming();
-    std::erase_if(layers, [](Izv_layer* l) {
-      if (!zv_lr2d_get_marked(l)) return false;
-      zv_lr2d_factory_destroy_lr(l);
-      return true;
-    });
-    state.PauseTiming();
-    refill();
-    state.ResumeTiming();
+    scene.destroy_marked();
   }
-  for (Izv_layer* l : layers) zv_lr2d_factory_destroy_lr(l);
   set_elements(state, static_cast<double>(n));
 }
 
@@ -100,23 +80,25 @@ void bm_scene_move_marked(benchmark::State& state) {
   }
 }
 
-// The memory floor of move_marked_layers: each move reads every layer's mark
-// through the scene's vector and again along the tree's slots. The vector
-// and a chase through as many slot-sized nodes are both in the order a
-// round of the benchmark leaves; twice, as it moves there and back.
-void bm_scene_move_marked_floor(benchmark::State& state) {
-  Tzv_timed_scene scene(state);
-  Tzv_marked_chain const chain = chain_after_marked_move(scene.layers());
-  std::vector<Izv_layer*> in_order;
-  for (Tzv_chase_node const* p = chain.first; p; p = p->next)
-    in_order.push_back(static_cast<Izv_layer*>(p->payload[0]));
+// The floor of move_marked_layers: its stand-in calls on a bare scene with
+// the same layers marked. Each move reads every layer's mark along the
+// vector, finds the anchor's slot and has the tree move its marked slots;
+// there and back.
+void bm_standin_move_marked(benchmark::State& state) {
+  Tzv_bare_scene scene;
+  for (int64_t i = 0; i < state.range(0); ++i) scene.add(zv_lr2d_type_vector);
+  for (size_t i = 0; i < scene.layers.size(); i += 10) zv_lr2d_set_marked(scene.layers[i], true);
+  Izv_layer* const first = scene.layers.front();
+  Izv_layer* const last = scene.layers.back();
   for (auto _ : state) {
-    for (int pass = 0; pass < 2; ++pass) {
-      int marked = chase_marks(chain.first);
-      for (Izv_layer* layer : in_order) marked += layer->get_marked();
+    for (auto [anchor, dir] : {std::pair{first, -1}, std::pair{last, 0}}) {
+      int marked = 0;
+      for (Izv_layer* layer : scene.layers) marked += zv_lr2d_get_marked(layer);
       benchmark::DoNotOptimize(marked);
+      zv_lr_group_move_marked(zv_lr_group_get_child_by_layer(scene.group, anchor), dir);
     }
   }
+  set_elements(state, static_cast<double>(scene.layers.size()));
 }
 
 // The first layer moved to the end and back: every entry of the vector
@@ -138,6 +120,20 @@ void bm_scene_move_near(benchmark::State& state) {
     zv_scn_2d_move_layer(scene.get(), from, from + 10);
     zv_scn_2d_move_layer(scene.get(), from + 10, from);
   }
+}
+
+// The floor of create_ and destroy_layer_group: their stand-in calls on a
+// bare scene with the same layers marked (Tzv_bare_scene::group_marked_and_back).
+void bm_standin_layer_group(benchmark::State& state) {
+  Tzv_bare_scene scene;
+  for (int64_t i = 0; i < state.range(0); ++i) scene.add(zv_lr2d_type_vector);
+  for (auto _ : state) {
+    state.PauseTiming();
+    for (size_t i = 0; i < scene.layers.size(); i += 10) zv_lr2d_set_marked(scene.layers[i], true);
+    state.ResumeTiming();
+    scene.group_marked_and_back();
+  }
+  set_elements(state, static_cast<double>(scene.layers.size()));
 }
 
 // Every tenth layer gathered into a composite, which is dissolved again.
@@ -210,6 +206,25 @@ void bm_layers_box(benchmark::State& state) {
   }
 }
 
+// The floor of get_marked_lr2d_box: its stand-in calls in a plain loop, a
+// walk over every slot of the same scene's tree that reads each slot's kind
+// and mark and the box of each marked layer.
+void bm_standin_marked_box(benchmark::State& state) {
+  Tzv_timed_scene scene(state);
+  give_boxes(scene.layers());
+  mark_every(scene.get(), scene.layers(), 10);
+  Tzv_lr_group* const root = zv_scn_2d_get_lr_group_ptr(scene.get());
+  Tzv_box_d2 box{};
+  for (auto _ : state) {
+    int found = 0;
+    for (Tzv_lr_group* s = zv_lr_group_get_next(root, 0, 0, 0); s != nullptr; s = zv_lr_group_get_next(s, 0, 0, 0)) {
+      if (!zv_lr_group_is_group(s) && zv_lr_group_get_marked(s))
+        found += zv_lr2d_get_box(zv_lr_group_get_lr_ptr(s), &box);
+    }
+    benchmark::DoNotOptimize(found);
+  }
+}
+
 // Every tenth layer marked.
 void bm_scene_marked_box(benchmark::State& state) {
   Tzv_timed_scene scene(state);
@@ -239,38 +254,40 @@ void bm_scene_pj_list(benchmark::State& state) {
 }
 
 Tzv_bench_rows const rows{
-    {"bm_layers_destroy_marked", "destroy every 10th stand-in layer, heard", "layer", {.scale_limit = 0}},
-    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer",
-     zv_bench::cache_bound("bm_layers_destroy_marked")},
-    {"bm_scene_move_marked_floor",
-     "read every mark along the vector and the slots, twice",
-     "layer",
-     {.scale_limit = 0}},
+    {"bm_standin_del_marked", "the stand-in calls of del_lr2d_marked", "layer", {.scale_limit = 0}},
+    {"bm_scene_remove_marked", "del_lr2d_marked (every 10th)", "layer", zv_bench::cache_bound("bm_standin_del_marked")},
+    {"bm_standin_move_marked", "the stand-in calls of move_marked_layers", "layer", {.scale_limit = 0}},
     {"bm_scene_move_marked", "move_marked_layers (every 10th), there and back", "layer",
-     zv_bench::cache_bound("bm_scene_move_marked_floor")},
+     zv_bench::cache_bound("bm_standin_move_marked")},
     {"bm_scene_move", "move_layer first to last, and back", "layer"},
     {"bm_scene_move_near", "move_layer ten places, and back", "op"},
-    {"bm_scene_layer_group", "create_ + destroy_layer_group (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_standin_layer_group", "the stand-in calls of create_ + destroy_layer_group", "layer", {.scale_limit = 0}},
+    {"bm_scene_layer_group", "create_ + destroy_layer_group (every 10th)", "layer",
+     zv_bench::cache_bound("bm_standin_layer_group")},
     {"bm_layers_set_pj4", "hand every stand-in layer the projection", "layer", {.scale_limit = 0}},
     {"bm_scene_set_prj4", "set_prj4wstring", "layer", zv_bench::cache_bound("bm_layers_set_pj4")},
     {"bm_layers_box", "read and unite every stand-in layer's box", "layer", {.scale_limit = 0}},
     {"bm_scene_calc_box", "calc_box", "layer", zv_bench::cache_bound("bm_layers_box")},
-    {"bm_scene_marked_box", "get_marked_lr2d_box (every 10th)", "layer", zv_bench::over_scattered_layers},
+    {"bm_standin_marked_box", "the stand-in calls of get_marked_lr2d_box", "layer", {.scale_limit = 0}},
+    {"bm_scene_marked_box", "get_marked_lr2d_box (every 10th)", "layer",
+     zv_bench::cache_bound("bm_standin_marked_box")},
     {"bm_scene_pj_list", "get_prj4list_uniq_short (3 projections)", "layer", zv_bench::over_scattered_layers},
 };
 
 }  // namespace
 
-BENCHMARK(bm_layers_destroy_marked)->Apply(layer_sizes);
+BENCHMARK(bm_standin_del_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_remove_marked)->Apply(layer_sizes);
-BENCHMARK(bm_scene_move_marked_floor)->Apply(layer_sizes);
+BENCHMARK(bm_standin_move_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_marked)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move)->Apply(layer_sizes);
 BENCHMARK(bm_scene_move_near)->Apply(layer_sizes);
+BENCHMARK(bm_standin_layer_group)->Apply(layer_sizes);
 BENCHMARK(bm_scene_layer_group)->Apply(layer_sizes);
 BENCHMARK(bm_layers_set_pj4)->Apply(layer_sizes);
 BENCHMARK(bm_scene_set_prj4)->Apply(layer_sizes);
 BENCHMARK(bm_layers_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_calc_box)->Apply(layer_sizes);
+BENCHMARK(bm_standin_marked_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_marked_box)->Apply(layer_sizes);
 BENCHMARK(bm_scene_pj_list)->Apply(layer_sizes);

@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <tuple>
 #include <type_traits>
+#include <typeinfo>
 #include <utility>
 
 #include "core/extensible_obj.h"
@@ -68,12 +69,17 @@ decltype(auto) pass(A&& a) {
 }
 
 // The handle as the member's class: a static conversion where the class is
-// the handle's own or a base of it, a checked one across interfaces.
+// the handle's own or a base of it, a checked one across interfaces. A
+// handle whose object is exactly of that class (the common case, a scene of
+// this library) is converted without the search of a dynamic_cast.
 template <class C, class H>
 C* object_of(H* h) {
   if constexpr (std::is_convertible_v<H*, C*>) {
     return h;
   } else {
+    if constexpr (requires { static_cast<C*>(h); }) {
+      if (h != nullptr && typeid(*h) == typeid(C)) return static_cast<C*>(h);
+    }
     return dynamic_cast<C*>(h);
   }
 }

@@ -62,7 +62,7 @@ class Tzv_extensible_obj : public Tzv_basic_obj, public virtual Izv_updatable {
     explicit Tzv_operation(Tzv_extensible_obj* obj) : obj_(obj) { ++obj_->operations_; }
     ~Tzv_operation() {
       --obj_->operations_;
-      obj_->release_if_idle();
+      if (obj_->released_) obj_->release_if_idle();
     }
     Tzv_operation(Tzv_operation const&) = delete;
     Tzv_operation& operator=(Tzv_operation const&) = delete;

@@ -91,7 +91,7 @@ class Tzv_scene_2d : public Tzv_entities_base<Izv_scene, Izv_layer> {
   Izv_layer* create_entity() override;
   void set_count(uint32_t n) override;
 
-  // A layer of that type with the scene's listener; null for an unknown type.
+  // A new layer of that type, not yet heard; null for an unknown type.
   virtual Izv_layer* create_entity(char const* type);
   void destroy_entity(Izv_layer* layer) override;
   // A new layer at the end: caption "Layer", the scene's projection as its

@@ -148,11 +148,7 @@ Izv_layer* Tzv_scene_2d::create_entity() { throw zv_not_supported; }
 
 void Tzv_scene_2d::set_count(uint32_t) { throw zv_not_supported; }
 
-Izv_layer* Tzv_scene_2d::create_entity(char const* type) {
-  Izv_layer* layer = zv_lr2d_factory_create_lr(type);
-  listen_to(layer);
-  return layer;
-}
+Izv_layer* Tzv_scene_2d::create_entity(char const* type) { return zv_lr2d_factory_create_lr(type); }
 
 void Tzv_scene_2d::destroy_entity(Izv_layer* layer) {
   stop_listening(layer);
@@ -168,14 +164,14 @@ Izv_layer* Tzv_scene_2d::add_layer_ex_slot(char const* type) { return append_lay
 
 // A new layer's announcements of its own set-up are not heard: the scene
 // announces the new member itself, and adding a layer leaves the scene's
-// box as it is.
+// box as it is. The scene hears the layer from the end of its set-up on,
+// also when a step of the set-up throws.
 Izv_layer* Tzv_scene_2d::append_layer(char const* type, bool with_slot) {
   Tzv_update_guard bracket(this);
   Izv_layer* layer = create_entity(type);
   if (layer == nullptr) return nullptr;
-  layer_vector().push_back(layer);
+  zv::undo_on_failure([&] { layer_vector().push_back(layer); }, [layer] { zv_lr2d_factory_destroy_lr(layer); });
   {
-    stop_listening(layer);
     zv::Tzv_finally hear([this, layer] { listen_to(layer); });
     join_scene(layer, *this);
     if (with_slot) tie_to_new_slot(group_.get(), layer);
