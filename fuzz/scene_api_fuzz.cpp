@@ -550,10 +550,15 @@ void run_trigger(W& w, In& in, Tzv_actor_plan const& p) {
     c->begin_update_recursive();
     return c->end_update_recursive();
   }
+  // Each call may let the listener act, and the action may destroy the
+  // scene: a host calls no more on a scene it destroyed.
   for (uint32_t i : {0u, k == 3 ? 2u : 1u}) {
+    if (!scene_is_live(w, s)) return;
     zv_lr2d_set_marked(zv_scn_2d_get_layer_ptr(s, i), true);
-    if (k == 7) zv_lr2d_test_set_occupied(zv_scn_2d_get_layer_ptr(s, i), 1, in.flag() ? L"held" : nullptr);
+    if (k == 7 && scene_is_live(w, s))
+      zv_lr2d_test_set_occupied(zv_scn_2d_get_layer_ptr(s, i), 1, in.flag() ? L"held" : nullptr);
   }
+  if (!scene_is_live(w, s)) return;
   if (k == 3) return zv_scn_2d_del_lr2d_marked(s);
   Tzv_eat_string_adapter report;
   s->deoccupy(report);
