@@ -105,21 +105,24 @@ class Tzv_bare_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     zv_event_channel_add_client(l->get_update_event_channel(), &ignore_events, this);
   }
 
-  // The stand-in calls of del_lr2d_marked: every layer's mark read, the
-  // marked ones destroyed, the tree verified against what is left.
+  // The stand-in calls of del_lr2d_marked, in its order: every layer's mark
+  // read, the tree verified against the layers left, the marked ones
+  // destroyed.
   void destroy_marked() {
-    std::erase_if(layers, [this](Izv_layer* l) {
+    std::vector<Izv_layer*> gone;
+    std::erase_if(layers, [&gone](Izv_layer* l) {
       if (!zv_lr2d_get_marked(l)) return false;
-      destroy(l);
+      gone.push_back(l);
       return true;
     });
     zv_lr_group_verification_layer(group);
+    for (Izv_layer* l : gone) destroy(l);
   }
 
   // The stand-in calls of create_layer_group, then of destroy_layer_group:
   // the marked layers into a new composite, which takes the first one's
-  // place, and the tree verified; then the layers back in its place, the
-  // tree verified again and the composite destroyed.
+  // place, the tree verified and its order read back; then the layers back
+  // in its place, the tree verified again and the composite destroyed.
   void group_marked_and_back() {
     Tzv_composite_layer_2d* composite = zv_lr2d_group_create();
     Izv_layer* const as_layer = zv_lr2d_group_safe_upcast(composite);
@@ -132,6 +135,7 @@ class Tzv_bare_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     });
     layers.insert(layers.begin() + at, as_layer);
     zv_lr_group_verification_layer(group);
+    read_order();
     std::vector<Izv_layer*> taken;
     for (uint32_t j = 0, n = zv_lr2d_group_sublr_count(composite); j < n; ++j) {
       Izv_layer* l = zv_lr2d_group_extract_sublr(composite, j);
@@ -143,6 +147,17 @@ class Tzv_bare_scene final : public Tzv_null_scene<Tzv_lr_entity_base<Izv_scene>
     layers.insert(layers.begin() + at, taken.rbegin(), taken.rend());
     zv_lr_group_verification_layer(group);
     destroy(as_layer);
+  }
+
+  // The walk that reads the tree's order back after the tree changed: every
+  // layer slot's layer compared with the vector.
+  size_t read_order() {
+    size_t matched = 0;
+    for (Tzv_lr_group* slot = zv_lr_group_get_next(group, 0, 1, 0); slot != nullptr;
+         slot = zv_lr_group_get_next(slot, 0, 1, 0)) {
+      matched += matched < layers.size() && zv_lr_group_get_lr_ptr(slot) == layers[matched] ? 1 : 0;
+    }
+    return matched;
   }
 
   Tzv_lr_group* group;
