@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
+#include "support/text.h"
 #include "support/throwing_listener.h"
 #include "zv/margins.h"
 #include "zv/scn_2d.h"
@@ -33,10 +33,6 @@ void expect_framed(Izv_scene* scene, Box const& expected) {
 void set_box(Izv_layer* layer, Box const& b, void (*setter)(Izv_layer*, Tzv_box_d2 const*) = zv_lr2d_page_set_box) {
   Tzv_box_d2 const box{b[0], b[1], b[2], b[3]};
   setter(layer, &box);
-}
-
-std::wstring caption_of(Izv_entity* entity) {
-  return zv_read_wtext([entity](Izv_string_adp* a) { entity->get_wcaption(a); });
 }
 
 struct Layout : ::testing::Test {

@@ -16,16 +16,13 @@
 #include "plugin/plugin_scn_2d.h"
 #include "support/plugin_fakes.h"
 #include "support/reacting_listener.h"
+#include "support/text.h"
 #include "support/throwing_listener.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
 #include "zv/scns_2d.h"
 
 namespace {
-
-std::wstring caption_of(Izv_scene* scene) {
-  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(scene, adp); });
-}
 
 // The box that a scene holds, without computing it: "stale" or its corners.
 std::string held_box(Tzv_scene_2d& scene) {

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "robustness/scene_checks.h"
 #include "support/plugin_fakes.h"
+#include "support/text.h"
 #include "zv/common/unwind.h"
 #include "zv/scn2d_builder.h"
 #include "zv/sibling/entity.h"
@@ -73,7 +73,7 @@ void build_from_sources(Izv_scene* scene) {
 std::wstring describe(Izv_scene* scene) {
   std::wstring out;
   for (Izv_layer* layer : zv_check::layers_in_vector(scene)) {
-    out += zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); });
+    out += caption_of(layer);
     if (Tzv_composite_layer_2d* group = zv_lr2d_group_safe_downcast(layer)) {
       out += L"(" + std::to_wstring(zv_lr2d_group_sublr_count(group)) + L")";
     }

@@ -19,8 +19,8 @@ TEST_F(SceneLayers, MakingLayers) {
   Izv_layer* layer = scene.add_layer(zv_lr2d_type_vector);
   made.push_back(layer);
   EXPECT_EQ(rec.take(), "B U[1] E");  // the layer's own set-up is not forwarded
-  EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); }), L"Layer");
-  EXPECT_EQ(zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }), L"+proj=longlat");
+  EXPECT_EQ(caption_of(layer), L"Layer");
+  EXPECT_EQ(text([layer](Izv_string_adp* a) { zv_lr2d_get_dst_pj4wstr(layer, a); }), L"+proj=longlat");
   made.push_back(zv_scn_2d_add_layer_type_name_ex_slot(h, zv_lr2d_type_vector));
   EXPECT_EQ(rec.take(), "B U[1] E");
   expect_order({0, 1});

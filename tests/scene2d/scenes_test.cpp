@@ -6,20 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "scene2d/scenes_2d.h"
 #include "support/reacting_listener.h"
+#include "support/text.h"
 #include "support/throwing_listener.h"
 #include "zv/scn_2d.h"
 #include "zv/scns_2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 
 namespace {
-
-std::wstring caption_of(Izv_entity* e) {
-  return zv_read_wtext([e](Izv_string_adp* a) { e->get_wcaption(a); });
-}
 
 // A collection that logs the caption of every scene it destroys.
 class Tzv_logging_scenes : public Tzv_scenes_2d {
@@ -170,7 +166,7 @@ TEST_F(Scenes, MembersAreHeard) {
   zv_scn_2d_set_wcaption(at(1), L"Roads");  // a sibling's caption: made unique
   EXPECT_EQ(rec.take(), "U[1{2}]");
   EXPECT_EQ(captions(), L"Roads;Roads(0);");
-  EXPECT_EQ(zv_read_wtext([&](Izv_string_adp* a) { zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(at(1)), a); }),
+  EXPECT_EQ(text([&](Izv_string_adp* a) { zv_lr_group_get_wcaption(zv_scn_2d_get_lr_group_ptr(at(1)), a); }),
             L"Roads(0)");
   zv_entity_begin_update(at(0));  // a member's bracket without change
   zv_entity_end_update(at(0));
@@ -202,7 +198,7 @@ TEST_F(Scenes, NewCaptionsMatchAWalkOverTheMembers) {
     Izv_scene* member = n != 0 ? at(pick(n)) : nullptr;
     switch (pick(6)) {
       case 0: {
-        std::wstring const walked = zv_read_wtext(
+        std::wstring const walked = text(
             [this, &base](Izv_string_adp* a) { zv_entities_unique_wcaption(scenes, base.c_str(), L"%ls %d", 1, a); });
         ASSERT_EQ(caption_of(zv_scns_2d_add(scenes)), walked) << "step " << step;
         break;
