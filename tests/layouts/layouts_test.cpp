@@ -45,25 +45,17 @@ struct Layout : ::testing::Test {
   }
 };
 
-// The page is the background, not one of the scene's layers; the sheet has
-// margins on the top and left.
-TEST_F(Layout, ANewLayoutHasItsPageAndSheet) {
-  ASSERT_NE(page, nullptr);
-  EXPECT_STREQ(zv_lr2d_get_lr_type(page), "layout_page");
-  EXPECT_EQ(zv_scn_2d_get_background_layer(layout), page);
-  EXPECT_EQ(zv_scn_2d_get_layer_ptr(layout, 0), nullptr);
-  Tzv_margins_obj* m = zv_scn_2d_get_margins_ptr(layout);
-  EXPECT_TRUE(zv_margins_get_visible(m));
-  EXPECT_EQ((std::array<uint32_t, 4>{zv_margins_get_lft(m), zv_margins_get_top(m), zv_margins_get_rgt(m),
-                                     zv_margins_get_btm(m)}),
-            (std::array<uint32_t, 4>{6, 6, 0, 0}));
-}
-
 // The union of the page and the layers, framed: every side moves out by 5%
 // of the size, the maximum side after the minimum one has moved. A page that
 // lost its box computes it again from its sheet; a page without box, or no
 // page at all (the factory refused it), gives the zero box.
 TEST_F(Layout, TheBoxFramesThePageAndTheLayers) {
+  // The page is the background, not one of the layers; the sheet has margins on the top and left.
+  ASSERT_STREQ(zv_lr2d_get_lr_type(page), "layout_page");
+  EXPECT_TRUE(zv_scn_2d_get_background_layer(layout) == page && zv_scn_2d_get_layer_ptr(layout, 0) == nullptr);
+  Tzv_margins_obj* m = zv_scn_2d_get_margins_ptr(layout);
+  EXPECT_TRUE(zv_margins_get_visible(m) && zv_margins_get_lft(m) == 6 && zv_margins_get_top(m) == 6 &&
+              zv_margins_get_rgt(m) == 0 && zv_margins_get_btm(m) == 0);
   set_box(page, {0, 0, 100, 200});
   expect_framed(layout, {-5, -10, 105.25, 210.5});
   zv_lr2d_test_set_box(page, nullptr);

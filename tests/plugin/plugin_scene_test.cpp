@@ -155,18 +155,4 @@ TEST_F(PluginScenes, DestroyedByItsListenerDuringClear) {
   EXPECT_EQ(plugin.owner, nullptr);
 }
 
-TEST(PluginScenesUnpaired, CollectionWithoutPluginObjectWorksAlone) {
-  Tzv_plugin_scenes scenes(L"Alone", "AloneCollection", "AloneScene", zv::scene_2d_collection());
-  EXPECT_STREQ(scenes.get_meta_id(), "AloneCollection");
-  zv_scns_2d_add(&scenes);
-  zv_scns_2d_add(&scenes);
-  // Scenes without a caption of their own are named as any collection's.
-  std::wstring const base = zv_res_get_wstr(zv_res_map);
-  EXPECT_EQ(caption_of(zv_scns_2d_get(&scenes, 0)), base + L" 1");
-  EXPECT_EQ(caption_of(zv_scns_2d_get(&scenes, 1)), base + L" 2");
-  zv_scns_2d_clear(&scenes);
-  EXPECT_EQ(zv_scns_2d_get_size(&scenes), 0u);
-  EXPECT_EQ(zv_scns_2d_get_plugin_interface(&scenes), scenes.plugin_interface());
-}
-
 }  // namespace
