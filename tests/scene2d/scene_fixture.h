@@ -35,7 +35,9 @@ struct Tzv_test_scene {
   Tzv_event_recorder rec{scene.get_update_event_channel()};
   std::vector<Izv_layer*> made;
 
-  explicit Tzv_test_scene(int n = 0) {
+  explicit Tzv_test_scene(int n = 0) { add(n); }
+  // n more layers, no trace kept.
+  void add(int n) {
     for (int i = 0; i < n; ++i) add_layer();
     rec.clear();
   }

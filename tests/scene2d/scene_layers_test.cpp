@@ -4,12 +4,7 @@
 
 namespace {
 
-struct SceneLayers : ::testing::Test, Tzv_test_scene {
-  void add(int n) {
-    for (int i = 0; i < n; ++i) add_layer();
-    rec.clear();
-  }
-};
+struct SceneLayers : ::testing::Test, Tzv_test_scene {};
 
 // A new layer: caption "Layer", the scene's projection, a slot; made by a
 // known type name only, and not when the factory fails.
