@@ -113,15 +113,11 @@ TEST_F(Scenes, RemovalAndMoves) {
 }
 
 // A copy grows or shrinks (in one bracket) to the source's members and keeps
-// the collection's own caption, uuid and active index; a member's marked flag
-// and valid box survive it.
+// the collection's own caption, uuid and active index.
 TEST_F(Scenes, AssignBetweenSizesAndEqual) {
   Izv_scns2d* src = zv_scns_2d_create();
   for (wchar_t const* caption : {L"North", L"South", L"East"}) zv_scn_2d_set_wcaption(zv_scns_2d_add(src), caption);
   zv_scn_2d_set_background_clr(zv_scns_2d_get(src, 2), zv_clr_init_rgb(1, 2, 3));
-  zv_scn_2d_set_marked(zv_scns_2d_get(src, 0), true);
-  Tzv_box_d2 box = zv_box_d2_init_xy(1, 2, 3, 4);
-  zv_scn_2d_set_box(zv_scns_2d_get(src, 0), true, &box);
   add(1);
   zv_scns_2d_set_active_scn_idx(scenes, 0);
   Tzv_uuid_t const* own_uuid = zv_scns_2d_get_uuid(scenes);
@@ -131,9 +127,6 @@ TEST_F(Scenes, AssignBetweenSizesAndEqual) {
   EXPECT_EQ(own->get_wcaption(), std::wstring(L"Maps"));
   EXPECT_EQ(zv_scns_2d_get_uuid(scenes), own_uuid);
   EXPECT_EQ(zv_scns_2d_get_active_scn_idx(scenes), 0u);
-  box = {};
-  EXPECT_TRUE(zv_scn_2d_get_marked(at(0)) && zv_scn_2d_get_box(at(0), &box));
-  EXPECT_EQ(box.xmax + box.ymax, 7);
   zv_scns_2d_del(src, 0);
   zv_scns_2d_del(src, 0);
   EXPECT_FALSE(zv_scns_2d_equal(scenes, src));  // counts differ
