@@ -1,6 +1,6 @@
 // Print layouts, column scenes and their collections through the exports: a
 // layout's page, sheet and framed box, quiet re-activation, and what each
-// collection names, hears and destroys.
+// collection names and hears.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -161,35 +161,6 @@ TEST(LayoutCollections, WhatTheCollectionsHear) {
   for (Tzv_event_recorder* r : {&layouts_rec, &columns_rec, &column_rec}) r->detach();
   zv_scns_clm_destroy(columns);
   zv_scns_layout_destroy(layouts);
-}
-
-// Members and their layers (a layout's page too) go with the collection; a
-// member removed inside a bracket goes at its end, once.
-TEST(LayoutCollections, MembersAndTheirLayersGoWithTheCollection) {
-  int32_t const before = zv_lr2d_test_get_live_count();
-  Izv_scns2d* layouts = zv_scns_layout_create();
-  zv_scns_2d_add(layouts);
-  zv_scn_2d_add_layer_type_name(zv_scns_2d_add(layouts), "vector");
-  EXPECT_EQ(zv_lr2d_test_get_live_count(), before + 3);
-  zv_scns_2d_del(layouts, 0);
-  EXPECT_EQ(zv_lr2d_test_get_live_count(), before + 2);
-  zv_scns_layout_destroy(layouts);
-  EXPECT_EQ(zv_lr2d_test_get_live_count(), before);
-
-  Izv_scns2d* columns = zv_scns_clm_create();
-  Tzv_event_recorder rec(zv_scns_2d_get_update_event_channel(columns));
-  zv_scn_2d_add_layer_type_name(zv_scns_2d_add(columns), zv_lr2d_type_vector);
-  zv_scns_2d_add(columns);
-  Izv_updatable* bracket = static_cast<Izv_entity*>(columns);
-  bracket->begin_update();
-  zv_scns_2d_del(columns, 0);
-  EXPECT_EQ(zv_lr2d_test_get_live_count(), before + 1);  // still alive
-  bracket->end_update();
-  EXPECT_EQ(zv_lr2d_test_get_live_count(), before);
-  EXPECT_EQ(zv_scns_2d_get_size(columns), 1u);
-  EXPECT_EQ(rec.take(), "B U[1] E B U[1] E B U[1] E");
-  rec.detach();
-  zv_scns_clm_destroy(columns);
 }
 
 }  // namespace
