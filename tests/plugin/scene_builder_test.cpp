@@ -5,7 +5,6 @@
 // filters, are pinned across the module border by the host's plug-in tests.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 

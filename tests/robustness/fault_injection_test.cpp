@@ -7,9 +7,7 @@
 // run does.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "event_recorder.h"
 #include "robustness/scene_checks.h"
