@@ -126,6 +126,8 @@ TEST(LayoutCollections, MembersAreOfTheirKindAndNamedFromTheirText) {
       EXPECT_EQ(caption_of(member), k.member_caption + std::to_wstring(i));
     }
     EXPECT_NE(zv_scn_layout_get_page_lr2d(zv_scns_2d_get(scenes, 0)) == nullptr, k.create == &zv_scns_layout_create);
+    zv_scns_2d_del(scenes, 0);
+    EXPECT_EQ(caption_of(zv_scns_2d_get(scenes, 0)), k.member_caption + std::to_wstring(2));
     k.destroy(scenes);
   }
   Izv_scene* alone = zv_scn_clm_create();
