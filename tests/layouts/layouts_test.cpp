@@ -134,9 +134,6 @@ TEST(LayoutCollections, MembersAreOfTheirKindAndNamedFromTheirText) {
   EXPECT_STREQ(zv_scn_2d_get_meta_id(alone), "SceneColumnMetaID");
   EXPECT_EQ(zv_scn_layout_get_page_lr2d(alone), nullptr);  // not a layout
   zv_scn_clm_destroy(alone);
-  EXPECT_EQ(zv_scn_layout_get_page_lr2d(nullptr), nullptr);  // null handles are harmless
-  for (auto destroy : {&zv_scns_layout_destroy, &zv_scns_clm_destroy}) destroy(nullptr);
-  for (auto destroy : {&zv_scn_layout_destroy, &zv_scn_clm_destroy}) destroy(nullptr);
 }
 
 // A layout is heard by its collection, its page is not; a column

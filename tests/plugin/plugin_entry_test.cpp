@@ -17,7 +17,6 @@
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
-#include "support/null_rule.h"
 #include "support/plugin_fakes.h"
 #include "support/text.h"
 #include "text/encodings.h"
@@ -151,8 +150,6 @@ TEST_F(Plugin, CollectionsOutliveDoneAndExposeThePluginObjects) {
   EXPECT_EQ(zv_scn_2d_get_plugin_interface(plain), nullptr);
   zv_scn_2d_destroy(plain);
   zv_scns_2d_destroy(ordinary);
-  zv_expect_each_zero_on_null(&zv_scn_2d_get_plugin_interface, &zv_scns_2d_get_plugin_interface);
-  zv_plugin_scns_2d_destroy(nullptr);
 }
 
 // --- The factory map ---------------------------------------------------------------
