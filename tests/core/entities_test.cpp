@@ -7,6 +7,7 @@
 #include "event_recorder.h"
 #include "support/reacting_listener.h"
 #include "support/test_entities.h"
+#include "support/text.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ TEST(Entity, CaptionsAnnouncementsAndUuid) {
   std::string const narrow = item->get_caption();
   EXPECT_TRUE(narrow == zv::text::wide_to_narrow(L"caf\u00e9", 0) && (sizeof(wchar_t) != 4 || narrow == "caf\xc3\xa9"));
   item->set_caption(narrow.c_str());
-  EXPECT_EQ(zv_read_wtext([&](Izv_string_adp* a) { item->get_wcaption(a); }), L"caf\u00e9");
+  EXPECT_EQ(caption_of(item.get()), L"caf\u00e9");
   item->set_caption(nullptr);
   EXPECT_EQ(std::wstring(item->get_wcaption()), L"");
   item->set_wcaption(nullptr);

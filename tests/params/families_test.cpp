@@ -8,8 +8,8 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "support/null_rule.h"
+#include "support/text.h"
 #include "zv/clip_params.h"
 #include "zv/extent_ind.h"
 #include "zv/graticule.h"
@@ -239,7 +239,7 @@ TEST(ParamFamilies, OtherExports) {
   EXPECT_STREQ(zv_lookmark_get_caption(m), L"");
   zv_lookmark_set_caption(m, L"Harbour");
   zv_lookmark_set_caption(m, nullptr);
-  EXPECT_EQ(zv_read_wtext([m](Izv_string_adp* a) { zv_lookmark_get_caption_adp(m, a); }), L"Harbour");
+  EXPECT_EQ(text([m](Izv_string_adp* a) { zv_lookmark_get_caption_adp(m, a); }), L"Harbour");
   zv_lookmark_destroy(m);
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "support/test_entities.h"
+#include "support/text.h"
 #include "zv/clip_params.h"
 #include "zv/extent_ind.h"
 #include "zv/lookmarks.h"
@@ -148,7 +148,7 @@ TEST(ClipParams, OutlineInAnotherSystem) {
   zv_scn2d_clip_params_set_prj(copy, L"+datum=WGS84 +proj=longlat");
   EXPECT_TRUE(zv_scn2d_clip_params_equal(copy, geo));  // projections compare by meaning
   EXPECT_NE(zv_scn2d_clip_params_get_ov(copy), zv_scn2d_clip_params_get_ov(geo));
-  EXPECT_EQ(zv_read_wtext([geo](Izv_string_adp* a) { zv_scn2d_clip_params_get_prj(geo, a); }),
+  EXPECT_EQ(text([geo](Izv_string_adp* a) { zv_scn2d_clip_params_get_prj(geo, a); }),
             L"+proj=longlat +datum=WGS84 +no_defs");
   zv_scn2d_clip_params_destroy(copy);
   bool const utm = zv_pj4_can_reproject();  // built with PROJ

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/entities_base.h"
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "params/profile_data.h"
 #include "support/null_entities.h"
+#include "support/text.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ TEST(PrfData, StaleLengthsZeroScaleProjectionAndNullArguments) {
   zv_prf_data_set_prj4string(src, L"+proj=utm");
   zv_prf_data_set_prj4string(src, nullptr);
   EXPECT_TRUE(zv_prf_data_equal(dst, src));
-  EXPECT_EQ(zv_read_wtext([dst](Izv_string_adp* a) { zv_prf_data_get_prj4string(dst, a); }), L"+proj=merc");
+  EXPECT_EQ(text([dst](Izv_string_adp* a) { zv_prf_data_get_prj4string(dst, a); }), L"+proj=merc");
   zv_prf_data_set_pv(src, nullptr);
   zv_prf_data_get_prj4string(src, nullptr);
   EXPECT_FALSE(zv_prf_data_find_xy(src, 0, nullptr, &v) || zv_prf_data_find_xy(src, 0, &v, nullptr) ||

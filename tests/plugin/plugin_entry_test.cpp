@@ -12,14 +12,13 @@
 #include <sstream>
 #include <string>
 
-#include "core/string_adapters.h"
 #include "plugin/plugin_entry.h"
 #include "plugin/plugin_scene_factory.h"
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "plugin/scene_factory_map.h"
-#include "support/null_rule.h"
 #include "support/plugin_fakes.h"
+#include "support/text.h"
 #include "text/encodings.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
@@ -151,8 +150,6 @@ TEST_F(Plugin, CollectionsOutliveDoneAndExposeThePluginObjects) {
   EXPECT_EQ(zv_scn_2d_get_plugin_interface(plain), nullptr);
   zv_scn_2d_destroy(plain);
   zv_scns_2d_destroy(ordinary);
-  zv_expect_each_zero_on_null(&zv_scn_2d_get_plugin_interface, &zv_scns_2d_get_plugin_interface);
-  zv_plugin_scns_2d_destroy(nullptr);
 }
 
 // --- The factory map ---------------------------------------------------------------
@@ -181,7 +178,7 @@ std::string made_by(char const* name) {
   }
   if (s == nullptr) return "-";
   std::string const caption = zv_scn_2d_get_caption(s);
-  EXPECT_EQ(zv_read_wtext([s](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(s, adp); }),
+  EXPECT_EQ(text([s](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(s, adp); }),
             std::wstring(caption.begin(), caption.end()));
   zv_scn_2d_factory_destroy_scn(s);
   return caption;
@@ -248,7 +245,7 @@ TEST_F(Plugin, FactoryReadsItsNamesOnceAndPairsWhatItMakes) {
   EXPECT_TRUE(dynamic_cast<Tzv_plugin_scenes&>(*collection).plugin() == first.last_collection().handle());
   EXPECT_STREQ(zv_scns_2d_get_meta_id(collection), "TestSceneCollection");
   EXPECT_EQ(dynamic_cast<Tzv_plugin_scenes&>(*collection).get_scene_meta_id(), first_name);
-  EXPECT_EQ(zv_read_wtext([collection](Izv_string_adp* adp) { collection->get_wcaption(adp); }), L"Test scenes");
+  EXPECT_EQ(caption_of(collection), L"Test scenes");
   zv_plugin_scns_2d_destroy(collection);
   EXPECT_EQ(first.last_collection().reattach_calls, 2);
 

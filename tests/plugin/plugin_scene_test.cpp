@@ -9,23 +9,19 @@
 #include <string>
 #include <utility>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "plugin/plugin_scene_factory.h"
 #include "plugin/plugin_scenes.h"
 #include "plugin/plugin_scn_2d.h"
 #include "support/plugin_fakes.h"
 #include "support/reacting_listener.h"
+#include "support/text.h"
 #include "support/throwing_listener.h"
 #include "zv/plugin.h"
 #include "zv/scn_2d.h"
 #include "zv/scns_2d.h"
 
 namespace {
-
-std::wstring caption_of(Izv_scene* scene) {
-  return zv_read_wtext([scene](Izv_string_adp* adp) { zv_scn_2d_get_wcaption(scene, adp); });
-}
 
 // The box that a scene holds, without computing it: "stale" or its corners.
 std::string held_box(Tzv_scene_2d& scene) {
@@ -66,10 +62,7 @@ TEST_F(PluginScene, UnpairedSceneTouchesNothing) {
   unpaired.calc_box();
   EXPECT_EQ(held_box(unpaired), before);
   unpaired.set_source(L"ignored");
-  std::wstring text = L"untouched";
-  Tzv_std_wstring_adapter adp(&text);
-  zv_scn_2d_get_source(&unpaired, adp);
-  EXPECT_EQ(text, L"untouched");
+  EXPECT_EQ(text([this](Izv_string_adp* a) { zv_scn_2d_get_source(&unpaired, a); }), L"(not fed)");
   EXPECT_TRUE(zv_scene_2d_interface_is_null(*zv_scn_2d_get_plugin_interface(&unpaired)));
 }
 
@@ -156,20 +149,6 @@ TEST_F(PluginScenes, DestroyedByItsListenerDuringClear) {
   EXPECT_TRUE(destroyer.acted());
   EXPECT_EQ(scenes, nullptr);
   EXPECT_EQ(plugin.owner, nullptr);
-}
-
-TEST(PluginScenesUnpaired, CollectionWithoutPluginObjectWorksAlone) {
-  Tzv_plugin_scenes scenes(L"Alone", "AloneCollection", "AloneScene", zv::scene_2d_collection());
-  EXPECT_STREQ(scenes.get_meta_id(), "AloneCollection");
-  zv_scns_2d_add(&scenes);
-  zv_scns_2d_add(&scenes);
-  // Scenes without a caption of their own are named as any collection's.
-  std::wstring const base = zv_res_get_wstr(zv_res_map);
-  EXPECT_EQ(caption_of(zv_scns_2d_get(&scenes, 0)), base + L" 1");
-  EXPECT_EQ(caption_of(zv_scns_2d_get(&scenes, 1)), base + L" 2");
-  zv_scns_2d_clear(&scenes);
-  EXPECT_EQ(zv_scns_2d_get_size(&scenes), 0u);
-  EXPECT_EQ(zv_scns_2d_get_plugin_interface(&scenes), scenes.plugin_interface());
 }
 
 }  // namespace

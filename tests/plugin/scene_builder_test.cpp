@@ -5,14 +5,13 @@
 // filters, are pinned across the module border by the host's plug-in tests.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <utility>
 
-#include "core/string_adapters.h"
 #include "plugin/scene_2d_builder.h"
 #include "scene2d/scene_2d.h"
 #include "support/plugin_fakes.h"
+#include "support/text.h"
 #include "zv/scn2d_builder.h"
 #include "zv/sibling/lr2d_test_hooks.h"
 
@@ -41,12 +40,9 @@ struct Tzvt_builder_world {
   void init() { zv_scn2d_builder_init(builder, &scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID); }
   bool supported(Tzvt_name_list const& names) { return zv_scn2d_builder_is_supported(builder, names); }
   void add(Tzvt_name_list const& names) { zv_scn2d_builder_add_sources(builder, names); }
-  // The text an adapter holds after get_errors, when it held "untouched".
-  static std::wstring errors_over_untouched(Tzv_scene_2d_builder* b) {
-    std::wstring text = L"untouched";
-    Tzv_std_wstring_adapter out(&text);
-    zv_scn2d_builder_get_errors(b, out);
-    return text;
+  // The errors get_errors feeds; "(not fed)" when it feeds nothing.
+  static std::wstring errors(Tzv_scene_2d_builder* b) {
+    return text([b](Izv_string_adp* a) { zv_scn2d_builder_get_errors(b, a); });
   }
   // The service's holders, the filters attached, the scene's layers and active index.
   std::string state() {
@@ -61,7 +57,7 @@ TEST_F(SceneBuilder, EachNameGoesToOneFilterAndTheLastLayerBuiltIsActivated) {
   // Nothing happens before init.
   EXPECT_FALSE(supported({L"a"}));
   add({L"a"});
-  EXPECT_EQ(errors_over_untouched(builder), L"untouched");
+  EXPECT_EQ(errors(builder), L"(not fed)");
   EXPECT_EQ(trace.take(), L"");
 
   init();
@@ -173,7 +169,7 @@ TEST(SceneBuilderFaults, PluginThrowingAtEachCall) {
     if (b.builder == nullptr) continue;
     b.supported({L"a"});
     EXPECT_EQ(b.trace.take(), c.after);
-    EXPECT_TRUE(c.after[0] || b.errors_over_untouched(b.builder) == L"untouched");
+    EXPECT_TRUE(c.after[0] || b.errors(b.builder) == L"(not fed)");
   }
 }
 
@@ -183,14 +179,14 @@ TEST_F(SceneBuilder, NullHandlesAndArgumentsDoNothing) {
   zv_scn2d_builder_init(nullptr, &scene, ZV_SCENE_2D_EDITOR_EXTENSION_ID);
   EXPECT_FALSE(zv_scn2d_builder_is_supported(nullptr, names));
   zv_scn2d_builder_add_sources(nullptr, names);
-  EXPECT_EQ(errors_over_untouched(nullptr), L"untouched");
+  EXPECT_EQ(errors(nullptr), L"(not fed)");
   // No scene: no init at all.
   zv_scn2d_builder_init(builder, nullptr, ZV_SCENE_2D_EDITOR_EXTENSION_ID);
-  EXPECT_EQ(errors_over_untouched(builder), L"untouched");
+  EXPECT_EQ(errors(builder), L"(not fed)");
   EXPECT_EQ(state(), "held 0 attached  layers 0 active -1");
   // No identifier: bound to the scene, with no services.
   zv_scn2d_builder_init(builder, &scene, nullptr);
-  EXPECT_EQ(errors_over_untouched(builder), L"");
+  EXPECT_EQ(errors(builder), L"");
   EXPECT_EQ(state(), "held 0 attached  layers 0 active -1");
 
   init();

@@ -1,20 +1,18 @@
 // Faults injected into the stand-ins and a fake plug-in at every call of a
 // representative scenario (load twenty layers in groups, build more from
 // source names through a plug-in's filter, move, group, dissolve, remove,
-// copy into a second scene): at each one the exception reaches the caller,
+// activate, select, reproject, rename, copy into a second scene): at each one the exception reaches the caller,
 // every bracket is closed, nothing leaks, and the objects stay usable: the
 // scenario run again without faults on the same collection ends as a clean
 // run does.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "robustness/scene_checks.h"
 #include "support/plugin_fakes.h"
+#include "support/text.h"
 #include "zv/common/unwind.h"
 #include "zv/scn2d_builder.h"
 #include "zv/sibling/entity.h"
@@ -73,7 +71,7 @@ void build_from_sources(Izv_scene* scene) {
 std::wstring describe(Izv_scene* scene) {
   std::wstring out;
   for (Izv_layer* layer : zv_check::layers_in_vector(scene)) {
-    out += zv_read_wtext([layer](Izv_string_adp* a) { zv_lr2d_get_wcaption(layer, a); });
+    out += caption_of(layer);
     if (Tzv_composite_layer_2d* group = zv_lr2d_group_safe_downcast(layer)) {
       out += L"(" + std::to_wstring(zv_lr2d_group_sublr_count(group)) + L")";
     }
@@ -89,6 +87,7 @@ std::wstring run_scenario(Izv_scns2d* scenes) {
   Izv_scene* scene = zv_scns_2d_add(scenes);
   load(scene);
   build_from_sources(scene);
+  zv_lr2d_set_wcaption(zv_scn_2d_add_layer_type_name_ex_slot(scene, zv_lr2d_type_vector), L"L20");
   zv_scn_2d_move_layer(scene, 0, 12);
   mark_layers(scene, {1, 18});
   zv_scn_2d_move_marked_layers(scene, 4);
@@ -99,7 +98,11 @@ std::wstring run_scenario(Izv_scns2d* scenes) {
   uint32_t doomed[] = {15, 0, 15};
   zv_scn_2d_del_lr2d_array(scene, 3, doomed);
   zv_scn_2d_set_active_lr2d_idx(scene, 3);
+  zv_scn_2d_set_active_lr2d(scene, zv_scn_2d_get_layer_ptr(scene, 2));
   zv_scn_2d_set_selected_all(scene, true);
+  zv_scn_2d_selected_invert(scene);
+  zv_scn_2d_set_prj4wstring(scene, L"+proj=longlat +datum=WGS84 +no_defs");
+  zv_scn_2d_set_wcaption(scene, L"Roads");
 
   Izv_scene* copy = zv_scns_2d_add(scenes);
   zv_scn_2d_assign(copy, scene);

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
 #include "scene2d/scene_2d.h"
 #include "support/reacting_listener.h"
+#include "support/text.h"
 #include "support/throwing_listener.h"
 #include "zv/scn_2d.h"
 #include "zv/sibling/lr2d_test_hooks.h"
@@ -23,15 +23,6 @@ using Order = std::vector<int>;
 using Box = std::array<double, 4>;
 using Found = std::pair<bool, Box>;                // a box query's answer and the box it left
 inline Found const c_none{false, {-7, -7, 7, 7}};  // the caller's box left as it was
-
-// The text `feed` leaves on an adapter that held "(not fed)".
-template <class F>
-std::wstring text(F&& feed) {
-  return zv_read_wtext([&](Izv_string_adp* a) {
-    zv_string_adp_feed(a, L"(not fed)");
-    feed(a);
-  });
-}
 
 // Lets a test hand the scene a queue of layer events as one batch.
 struct Tzv_open_scene : Tzv_scene_2d {
@@ -44,7 +35,9 @@ struct Tzv_test_scene {
   Tzv_event_recorder rec{scene.get_update_event_channel()};
   std::vector<Izv_layer*> made;
 
-  explicit Tzv_test_scene(int n = 0) {
+  explicit Tzv_test_scene(int n = 0) { add(n); }
+  // n more layers, no trace kept.
+  void add(int n) {
     for (int i = 0; i < n; ++i) add_layer();
     rec.clear();
   }

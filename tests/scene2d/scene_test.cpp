@@ -4,7 +4,9 @@
 #include "support/null_rule.h"
 #include "zv/clip_params.h"
 #include "zv/extent_ind.h"
+#include "zv/plugin.h"
 #include "zv/scn_2d/params.h"
+#include "zv/scn_clm.h"
 #include "zv/scn_layout.h"
 #include "zv/scns_2d.h"
 #include "zv/sibling/proj4_d2.h"
@@ -173,7 +175,8 @@ TEST_F(Scene, EveryExportAcceptsANullHandle) {
       zv_scn_2d_get_selected_style_text, zv_scn_2d_get_current_style_pnt, zv_scn_2d_get_current_style_pln,
       zv_scn_2d_get_current_style_pgn, zv_scns_2d_safe_upcast, zv_scns_2d_safe_downcast, zv_scns_2d_get_meta_id,
       zv_scns_2d_equal, zv_scns_2d_get_uuid, zv_scns_2d_get_update_event_channel, zv_scns_2d_get_size, zv_scns_2d_get,
-      zv_scns_2d_add, zv_scns_2d_get_active_scn, zv_scn_layout_get_page_lr2d);
+      zv_scns_2d_add, zv_scns_2d_get_active_scn, zv_scn_layout_get_page_lr2d, zv_scn_2d_get_plugin_interface,
+      zv_scns_2d_get_plugin_interface);
   zv_call_each_on_null(
       zv_scn_2d_calc_box, zv_scn_2d_set_box, zv_scn_2d_set_legend_box, zv_scn_2d_clear, zv_scn_2d_set_caption,
       zv_scn_2d_get_wcaption, zv_scn_2d_set_wcaption, zv_scn_2d_set_uuid, zv_scn_2d_set_marked,
@@ -191,7 +194,8 @@ TEST_F(Scene, EveryExportAcceptsANullHandle) {
       zv_scn_2d_set_current_style_clr, zv_scns_2d_destroy, zv_scns_2d_set_parent, zv_scns_2d_create_all,
       zv_scns_2d_clear, zv_scns_2d_assign, zv_scns_2d_set_uuid, zv_scns_2d_del, zv_scns_2d_del_marked,
       zv_scns_2d_del_array, zv_scns_2d_move_scn, zv_scns_2d_set_active_scn, zv_scns_2d_set_active_scn_idx,
-      zv_scns_2d_set_marked_scn, zv_scns_2d_set_marked_scn_idx);
+      zv_scns_2d_set_marked_scn, zv_scns_2d_set_marked_scn_idx, zv_scn_layout_destroy, zv_scns_layout_destroy,
+      zv_scn_clm_destroy, zv_scns_clm_destroy, zv_plugin_scns_2d_destroy);
   EXPECT_EQ(zv_scn_2d_get_lr2d_idx(nullptr, nullptr), zv_no_index);
   EXPECT_EQ(zv_scn_2d_get_active_lr2d_idx(nullptr), zv_no_index);
   EXPECT_EQ(zv_scns_2d_get_active_scn_idx(nullptr), zv_no_index);

@@ -1,18 +1,17 @@
 // The library as a host loads it: the shared module, reached through its
 // exports only, with listeners in the host's own module; and plug-in modules
 // across real module borders: the sample plug-in, and services of this
-// program's own, written with its own copy of the binding (plugin/test_*.h).
+// program's own, written with its own copy of the binding (support/plugin_fakes.h).
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "core/string_adapters.h"
 #include "event_recorder.h"
-#include "plugin/test_filters.h"
-#include "plugin/test_services.h"
 #include "sample_plugin.h"
+#include "support/plugin_fakes.h"
+#include "support/text.h"
 #include "zv/plugin.h"
 #include "zv/scn2d_builder.h"
 #include "zv/scn_2d.h"
@@ -35,13 +34,7 @@ std::vector<double> box_of(Izv_scene* scene) {
   return zv_scn_2d_get_box(scene, &b) ? std::vector<double>{b.xmin, b.ymin, b.xmax, b.ymax} : std::vector<double>{};
 }
 std::wstring source_of(Izv_scene* scene) {
-  return zv_read_wtext([scene](Izv_string_adp* a) { zv_scn_2d_get_source(scene, a); });
-}
-std::wstring caption_of(Izv_scene* scene) {
-  return zv_read_wtext([scene](Izv_string_adp* a) { zv_scn_2d_get_wcaption(scene, a); });
-}
-std::wstring caption_of(Izv_entity* entity) {
-  return zv_read_wtext([entity](Izv_string_adp* a) { entity->get_wcaption(a); });
+  return text([scene](Izv_string_adp* a) { zv_scn_2d_get_source(scene, a); });
 }
 
 // A host listener that throws on the update event and again on the end event.
@@ -237,9 +230,7 @@ TEST_F(PluginModule, BuilderAsksFiltersAcrossModulesByPriorityThenArrival) {
   ASSERT_EQ(zv_scn_2d_get_layer_count(scene.get()), 3u);
   EXPECT_EQ(caption_of(zv_scn_2d_get_layer_ptr(scene.get(), 2)), L"relief");
   EXPECT_STREQ(zv_lr2d_get_lr_type(zv_scn_2d_get_layer_ptr(scene.get(), 2)), "raster");
-  auto const errors = [&] {
-    return zv_read_wtext([&](Izv_string_adp* a) { zv_scn2d_builder_get_errors(builder.get(), a); });
-  };
+  auto const errors = [&] { return text([&](Izv_string_adp* a) { zv_scn2d_builder_get_errors(builder.get(), a); }); };
   EXPECT_EQ(errors(), L"maps/bad name.zvv: not a data set name");
   zv_scn2d_builder_add_sources(builder.get(), Tzvt_name_list{});  // a building of its own, without errors
   EXPECT_EQ(errors(), L"");
