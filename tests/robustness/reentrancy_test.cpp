@@ -135,10 +135,9 @@ Tzv_acting_case const acting_cases[] = {
      },
      's', on_update, [](W& w) { zv_scn_2d_del_lr2d(w.scene, 1); }, 0,
      [](W& w) {
-       std::wstring report;
-       Tzv_std_wstring_adapter sink(&report);
        Izv_layer* second_marked = w.layer(2);
-       bool const ok = w.scene->deoccupy(sink);
+       bool ok = false;
+       std::wstring const report = zv_read_wtext([&](Izv_string_adp* a) { ok = w.scene->deoccupy(a); });
        w.answer = std::string(ok ? "ok" : "failed") + " report " + std::to_string(report.size()) + " level " +
                   std::to_string(zv_lr2d_get_occupied_level(second_marked));
      },
