@@ -281,6 +281,7 @@ class Tzv_entities_base : public Tzv_entity_base<I, T> {
   }
 
   virtual T* create_entity() = 0;
+  // Frees a member; the collection has stopped hearing it already.
   virtual void destroy_entity(T* e) = 0;
 
   // Members waiting for destruction (tests, diagnostics).

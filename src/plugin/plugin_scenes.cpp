@@ -43,10 +43,7 @@ Tzv_scene_2d* Tzv_plugin_scenes::create_entity() {
   return scene.release();
 }
 
-void Tzv_plugin_scenes::destroy_entity(Tzv_scene_2d* scene) {
-  stop_listening(scene);
-  delete scene;
-}
+void Tzv_plugin_scenes::destroy_entity(Tzv_scene_2d* scene) { delete scene; }
 
 void Tzv_plugin_scenes::on_member_update(Tzv_table& queue) { zv_plugin_scns_2d_scn_update_proc(&queue, this); }
 

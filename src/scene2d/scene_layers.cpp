@@ -151,7 +151,6 @@ void Tzv_scene_2d::set_count(uint32_t) { throw zv_not_supported; }
 Izv_layer* Tzv_scene_2d::create_entity(char const* type) { return zv_lr2d_factory_create_lr(type); }
 
 void Tzv_scene_2d::destroy_entity(Izv_layer* layer) {
-  stop_listening(layer);
   zv_lr2d_set_mode(layer, 0, 0, 0);
   zv_lr2d_factory_destroy_lr(layer);
 }

@@ -37,11 +37,9 @@ Tzv_scene_2d* Tzv_scenes_2d::create_entity() {
   return make_member(c_res_scene_caption, std::make_unique<Tzv_scene_2d>(), true);
 }
 
-// Removed members are no longer heard, but extracted ones still are.
-void Tzv_scenes_2d::destroy_entity(Tzv_scene_2d* scene) {
-  stop_listening(scene);
-  delete scene;
-}
+// The base stopped hearing the scene before it lets it go; extracted
+// scenes are still heard.
+void Tzv_scenes_2d::destroy_entity(Tzv_scene_2d* scene) { delete scene; }
 
 void Tzv_scenes_2d::on_scn_update(Tzv_table& queue) { broadcast_update_event(zv_prop_members, queue); }
 
